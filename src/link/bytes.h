@@ -1,0 +1,55 @@
+#pragma once
+// Byte-level vocabulary shared by every layer: the 32-byte unit and the only place where
+// multi-byte values are put together or taken apart.
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace motiview {
+
+inline constexpr std::size_t kUnitSize = 32;
+inline constexpr std::uint8_t kEndByte = 0xDA;
+
+// Every frame the controller sends, every write frame the tool sends.
+using Unit = std::array<std::uint8_t, kUnitSize>;
+using Bytes = std::vector<std::uint8_t>;
+
+[[nodiscard]] constexpr std::uint16_t load_u16le(const Unit& u, std::size_t offset) {
+    return static_cast<std::uint16_t>(u[offset] | (u[offset + 1] << 8));
+}
+
+constexpr void store_u16le(Unit& u, std::size_t offset, std::uint16_t value) {
+    u[offset] = static_cast<std::uint8_t>(value & 0xFF);
+    u[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+// Sign-magnitude: bit 15 is the sign, bits 0..14 the magnitude. A lone sign bit reads as 0.
+[[nodiscard]] constexpr int load_sm16le(const Unit& u, std::size_t offset) {
+    const std::uint16_t raw = load_u16le(u, offset);
+    const int magnitude = raw & 0x7FFF;
+    return (raw & 0x8000) != 0 ? -magnitude : magnitude;
+}
+
+// value must lie in -32767..32767.
+[[nodiscard]] constexpr std::uint16_t to_sm16(int value) {
+    return value < 0 ? static_cast<std::uint16_t>(0x8000 | (-value & 0x7FFF))
+                     : static_cast<std::uint16_t>(value & 0x7FFF);
+}
+
+constexpr void store_sm16le(Unit& u, std::size_t offset, int value) {
+    store_u16le(u, offset, to_sm16(value));
+}
+
+// "F0 E0 DA": upper-case hex bytes separated by single spaces.
+[[nodiscard]] std::string to_hex(std::span<const std::uint8_t> bytes);
+
+// Hex bytes with optional blanks between them ("F0E0DA", "f0 e0 da"); nullopt on anything else.
+[[nodiscard]] std::optional<Bytes> parse_hex(std::string_view text);
+
+} // namespace motiview

@@ -1,0 +1,97 @@
+#pragma once
+// The frame set of the controller link: page codes, the fixed request frames and the
+// classification of a received 32-byte unit.
+
+#include "link/bytes.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace motiview {
+
+// The eleven parameter blocks, in the order the main window lists their openers.
+enum class PageId : std::uint8_t {
+    Basic,
+    Reference,
+    Motor,
+    Control,
+    TorquePid,
+    Protection,
+    ModeSet,
+    Other,
+    FluxWeaken,
+    Derate,
+    Hardware,
+};
+inline constexpr std::size_t kPageCount = 11;
+
+inline constexpr std::array<PageId, kPageCount> kAllPages = {
+    PageId::Basic,     PageId::Reference, PageId::Motor,      PageId::Control,
+    PageId::TorquePid, PageId::Protection, PageId::ModeSet,   PageId::Other,
+    PageId::FluxWeaken, PageId::Derate,   PageId::Hardware};
+
+struct PageCodes {
+    std::uint8_t group; // byte 0 of every frame of the page
+    std::uint8_t read;  // byte 1 of the read request and of the reply
+    std::uint8_t write; // byte 1 of the write frame and of its acknowledgement
+};
+
+// Read code = group - 0x10, write code = read code + 1, except the hardware group 0xFB.
+[[nodiscard]] PageCodes page_codes(PageId page);
+
+using ShortFrame = std::array<std::uint8_t, 3>;
+
+// Built once, never changed; senders hand them to the port as they are.
+struct FrameSet {
+    std::array<ShortFrame, kPageCount> readRequest; // indexed by PageId
+    ShortFrame counterReset;                        // FB EC DA
+    ShortFrame hallTestA;                           // FC EC DA
+    ShortFrame hallTestB;                           // FC ED DA
+    ShortFrame hallTestStop;                        // FC EE DA
+    ShortFrame statusRequest;                       // FD 48 55, the only frame without 0xDA
+
+    [[nodiscard]] const ShortFrame& read(PageId page) const {
+        return readRequest[static_cast<std::size_t>(page)];
+    }
+};
+
+[[nodiscard]] const FrameSet& frame_set();
+
+// What a received unit is, by bytes 0 and 1 (and byte 2 for the user-info group).
+enum class UnitKind : std::uint8_t {
+    Broken,            // byte 31 is not 0xDA
+    Status,            // DF EF
+    ParameterReply,    // page group + read code (FB EC too); page set
+    WriteAck,          // page group + write code; page set
+    UserInfo,          // F1 E1 A2
+    UserInfoAck,       // F1 E2 A2
+    AssistReply,       // D0 C0
+    AssistAck,         // D0 C1
+    FactorySetAck,     // FA EA
+    FactoryRestoreAck, // FA EB
+    ThrottleWarning,   // FF FE
+    HallARunning,      // FF FD
+    HallADone,         // FF FC, payload is a Motor block; page = Motor
+    HallBRunning,      // FF FB
+    HallBDone,         // FF FA, payload is a Protection block; page = Protection
+    CalibrationReply,  // FF F9
+    Unknown,           // ends in 0xDA, matches no code
+};
+
+struct Classification {
+    UnitKind kind = UnitKind::Unknown;
+    std::optional<PageId> page; // the page whose decoder owns the payload, or whose write is acked
+};
+
+[[nodiscard]] Classification classify(const Unit& unit);
+
+// The text of the "info" message for an acknowledgement kind ("Basic set successfull!"), or
+// empty when the classification is not an acknowledgement.
+[[nodiscard]] std::string_view ack_text(const Classification& c);
+
+// Short stable name of a kind for logs and the command-line tool ("status", "parameter-reply").
+[[nodiscard]] std::string_view kind_name(UnitKind kind);
+
+} // namespace motiview

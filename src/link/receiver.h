@@ -1,0 +1,58 @@
+#pragma once
+// Receive path: one 32-byte unit in, one action out. The shared link state (link state,
+// silence counter, broken-frame flag) is updated here and read by the supervisor.
+
+#include "link/bytes.h"
+#include "link/frames.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace motiview {
+
+enum class LinkState : std::uint8_t { Connecting = 1, Offline = 3, Online = 7 };
+
+// State shared by the poll timer and the receive handler; both run on the UI thread.
+struct LinkShared {
+    LinkState state = LinkState::Offline;
+    std::int16_t silence = 0; // ticks since the last unit that ended in 0xDA
+    bool broken = false;      // the last unit did not end in 0xDA: the next poll discards input
+};
+
+enum class ActionType : std::uint8_t {
+    None,        // broken, unknown, assist reply, calibration reply
+    Status,      // decode the status frame into the panels
+    PageReply,   // decode `unit` into page `page` (hall "done" notices too, see hallText)
+    Message,     // "info" box with `text`
+    Warning,     // "warning" box with `text` (critical icon)
+    HallWindow,  // hall test window shows `text`
+    UserName,    // status bar "McuSN" shows `text` (UTF-8, plain text)
+};
+
+struct Action {
+    ActionType type = ActionType::None;
+    UnitKind kind = UnitKind::Unknown;
+    std::optional<PageId> page;
+    std::string text;
+    // For the hall "done" notices the action is a PageReply that also updates the hall test
+    // window with hallText and starts its close timer.
+    std::string hallText;
+    bool hallDone = false;
+    Unit unit{};
+};
+
+// Handles one unit: end byte check, broken flag, classification, silence counter reset,
+// connecting -> online on a status frame. Returns what the window has to do.
+[[nodiscard]] Action receive_unit(const Unit& unit, LinkShared& link);
+
+// User name of a user-info reply: byte 3 (when not 0), then bytes 4.. up to the first 0,
+// at most up to byte 22, each byte a Windows-1252 character. Returned as UTF-8.
+[[nodiscard]] std::string decode_user_name(const Unit& unit);
+
+// One Windows-1252 byte as UTF-8 (undefined code points map to U+FFFD).
+[[nodiscard]] std::string cp1252_to_utf8(std::uint8_t byte);
+
+inline constexpr std::string_view kThrottleWarningText = "Make sure the throttle return and motor stops";
+
+} // namespace motiview

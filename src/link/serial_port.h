@@ -1,0 +1,47 @@
+#pragma once
+// The program's serial port: QSerialPort behind the Transport interface.
+
+#include "link/transport.h"
+
+#include <QSerialPort>
+#include <QString>
+
+namespace motiview {
+
+struct ResolvedPort {
+    QString device;      // "/dev/ttyUSB0", "COM3"; empty when nothing resolves
+    QString description; // "FT232R USB UART"; may be empty
+};
+
+// COM n (1..9) to a device: MOTIVIEW_COM<n> when set; on Linux the n-th serial device present
+// (USB and ACM adapters first, then on-board ports, each in natural name order); on Windows COMn.
+[[nodiscard]] ResolvedPort resolve_com(int comNumber);
+
+// "/dev/ttyUSB0, FT232R USB UART", or "not present".
+[[nodiscard]] QString describe_com(int comNumber);
+
+class SerialPort final : public Transport {
+    Q_OBJECT
+  public:
+    explicit SerialPort(QObject* parent = nullptr);
+    ~SerialPort() override;
+
+    void configure(int comNumber, const LineSettings& settings) override;
+    [[nodiscard]] bool isOpen() const override;
+    OpenOutcome open() override;
+    void close() override;
+    bool send(std::span<const std::uint8_t> frame) override;
+    void discardInput(std::size_t max) override;
+
+    [[nodiscard]] QString device() const { return port_.portName(); }
+
+  private:
+    void MSComm1_OnComm();
+    void onError(QSerialPort::SerialPortError error);
+
+    QSerialPort port_;
+    int comNumber_ = 1;
+    LineSettings settings_{};
+};
+
+} // namespace motiview

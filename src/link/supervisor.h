@@ -1,0 +1,67 @@
+#pragma once
+// Connection supervision: the 100 ms poll tick as a pure state machine. Time enters only as
+// ticks, so tests drive it tick by tick without sleeping.
+
+#include "link/receiver.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace motiview {
+
+inline constexpr int kPollEvery = 10;    // ticks between status requests
+inline constexpr int kSilenceLimit = 20; // at or above this, the link is offline
+
+// What the poll timer has to do and show after one tick.
+struct TickOutput {
+    bool poll = false;           // open the port if closed, then send the status request
+    bool discardInput = false;   // before the request: read and drop up to 32 waiting bytes
+    LinkState state = LinkState::Offline;
+};
+
+class Supervisor {
+  public:
+    explicit Supervisor(LinkShared& link) : link_(link) {}
+
+    // One tick of Timer3: poll divider, poll, silence check.
+    [[nodiscard]] TickOutput tick();
+
+    [[nodiscard]] std::uint8_t divider() const { return divider_; }
+
+  private:
+    LinkShared& link_;
+    std::uint8_t divider_ = 0; // 0..9
+};
+
+enum class Lamp : std::uint8_t { Red, Green };
+
+// What the indicator, the connection label and the status bar show for a link state.
+struct LinkDisplay {
+    Lamp lamp = Lamp::Red;
+    std::string label;     // "offline", "Connecting...", "online"
+    std::string portNo;    // "COM - 3"
+    std::string portState; // the settings string, "?" while connecting
+    bool buttonsEnabled = false;
+};
+
+[[nodiscard]] LinkDisplay link_display(LinkState state, int portNumber,
+                                       std::string_view settings);
+
+// Serial line settings in the "9600,n,8,1" form.
+enum class Parity : std::uint8_t { None, Even, Odd };
+enum class StopBits : std::uint8_t { One, OneAndHalf, Two };
+
+struct LineSettings {
+    int baud = 9600;
+    Parity parity = Parity::None;
+    int dataBits = 8;
+    StopBits stopBits = StopBits::One;
+};
+
+inline constexpr std::string_view kDefaultSettings = "9600,n,8,1";
+
+// nullopt on anything that is not baud,parity(n/e/o),databits(7/8),stopbits(1/1.5/2).
+[[nodiscard]] std::optional<LineSettings> parse_line_settings(std::string_view text);
+
+} // namespace motiview

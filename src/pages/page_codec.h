@@ -1,0 +1,67 @@
+#pragma once
+// The one encoder and decoder of every parameter page. They work on PageState, the shown state
+// of a page's fields as plain values; the page window mirrors it into its widgets.
+
+#include "link/bytes.h"
+#include "link/result.h"
+#include "pages/number_text.h"
+#include "pages/page_schema.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace motiview {
+
+enum class CheckState : std::uint8_t { Unchecked = 0, Checked = 1, Grayed = 2 };
+
+// What the last reply put into a text field: the text it showed and the value it carried.
+// While the text is unchanged the encoder writes the value back as it came (no conversion,
+// no clamp), so a read-then-write never changes what the controller holds.
+struct ReplyOrigin {
+    std::string text;
+    std::uint16_t raw = 0; // the field's stored bits (U8, U16 or SM16)
+};
+
+struct FieldState {
+    std::string text;  // text box, or the text of a list (item text, or typed text if editable)
+    int index = -1;    // list selection, -1 for none
+    CheckState check = CheckState::Unchecked;
+    bool enabled = true; // widgets that another field enables (brake level lists)
+    std::optional<ReplyOrigin> origin;
+};
+
+struct PageState {
+    std::vector<FieldState> fields; // parallel to PageSchema::fields
+    bool filled = false;            // a reply has filled the page since it was created
+};
+
+// The page as it is when its window loads: design-time texts, lists on their initial item.
+[[nodiscard]] PageState design_state(const PageSchema& page);
+
+// Fills every bound field from a reply (or a hall "done" notice) and leaves the rest.
+// Sets `filled`.
+void decode_into(const PageSchema& page, const Unit& unit, PageState& state,
+                 const NumberFormat& format);
+
+// Builds the 32-byte write frame from the fields: 32 zero bytes, bytes 0, 1 and 31, then the
+// payload in the table's order. A field that cannot be converted, or whose value does not fit
+// a 32-bit signed integer after scaling, gives an Error naming it and no frame. On success the
+// write-time resets (the week box) are applied to `state`.
+[[nodiscard]] Result<Unit> encode(const PageSchema& page, PageState& state,
+                                  const NumberFormat& format);
+
+// Sets a field from the text a user would give it: the text of a text box, the item text of
+// a list (any text for an editable list), "0"/"1"/"2" for a check box. Used by the
+// command-line tool. Error when the item or check value does not exist.
+[[nodiscard]] Result<bool> set_field_text(const PageSchema& page, PageState& state,
+                                          std::string_view name, std::string_view text);
+
+// The field's shown state as text: text box text, list text ("" for no selection), "0"/"1"/"2".
+[[nodiscard]] std::string shown_text(const FieldSchema& field, const FieldState& state);
+
+// The message shown when a write is refused: names the field's caption and the refused text.
+[[nodiscard]] std::string refusal_message(const FieldSchema& field, std::string_view text);
+
+} // namespace motiview

@@ -1,0 +1,27 @@
+#include "fake_transport.h"
+
+namespace motiview::test {
+
+void FakeTransport::configure(int com, const LineSettings& s) {
+    comNumber = com;
+    settings = s;
+}
+
+OpenOutcome FakeTransport::open() {
+    ++opens;
+    if (failOpen) {
+        return {false, notFound, QStringLiteral("COM%1 cannot be opened").arg(comNumber)};
+    }
+    open_ = true;
+    return {true, false, {}};
+}
+
+bool FakeTransport::send(std::span<const std::uint8_t> frame) {
+    if (!open_ && !open().ok) {
+        return false;
+    }
+    sent.emplace_back(frame.begin(), frame.end());
+    return true;
+}
+
+} // namespace motiview::test

@@ -1,0 +1,38 @@
+#pragma once
+// In-process transport for widget tests: records every frame that would be written and lets a
+// test deliver units as if the controller had sent them.
+
+#include "link/transport.h"
+
+#include <vector>
+
+namespace motiview::test {
+
+class FakeTransport final : public Transport {
+    Q_OBJECT
+  public:
+    using Transport::Transport;
+
+    void configure(int comNumber, const LineSettings& settings) override;
+    [[nodiscard]] bool isOpen() const override { return open_; }
+    OpenOutcome open() override;
+    void close() override { open_ = false; }
+    bool send(std::span<const std::uint8_t> frame) override;
+    void discardInput(std::size_t max) override { discards.push_back(max); }
+
+    // Delivers a unit as the serial wrapper would.
+    void deliver(const Unit& unit) { emit unitReceived(unit); }
+
+    std::vector<Bytes> sent;
+    std::vector<std::size_t> discards;
+    int comNumber = 0;
+    LineSettings settings{};
+    int opens = 0;
+    bool failOpen = false;     // open() fails as for a missing device
+    bool notFound = true;      // ...reported as "does not exist"
+
+  private:
+    bool open_ = false;
+};
+
+} // namespace motiview::test
