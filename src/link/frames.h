@@ -28,9 +28,9 @@ enum class PageId : std::uint8_t {
 inline constexpr std::size_t kPageCount = 11;
 
 inline constexpr std::array<PageId, kPageCount> kAllPages = {
-    PageId::Basic,     PageId::Reference, PageId::Motor,      PageId::Control,
-    PageId::TorquePid, PageId::Protection, PageId::ModeSet,   PageId::Other,
-    PageId::FluxWeaken, PageId::Derate,   PageId::Hardware};
+    PageId::Basic,      PageId::Reference,  PageId::Motor,   PageId::Control,
+    PageId::TorquePid,  PageId::Protection, PageId::ModeSet, PageId::Other,
+    PageId::FluxWeaken, PageId::Derate,     PageId::Hardware};
 
 struct PageCodes {
     std::uint8_t group; // byte 0 of every frame of the page

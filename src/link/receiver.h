@@ -21,13 +21,13 @@ struct LinkShared {
 };
 
 enum class ActionType : std::uint8_t {
-    None,        // broken, unknown, assist reply, calibration reply
-    Status,      // decode the status frame into the panels
-    PageReply,   // decode `unit` into page `page` (hall "done" notices too, see hallText)
-    Message,     // "info" box with `text`
-    Warning,     // "warning" box with `text` (critical icon)
-    HallWindow,  // hall test window shows `text`
-    UserName,    // status bar "McuSN" shows `text` (UTF-8, plain text)
+    None,       // broken, unknown, assist reply, calibration reply
+    Status,     // decode the status frame into the panels
+    PageReply,  // decode `unit` into page `page` (hall "done" notices too, see hallText)
+    Message,    // "info" box with `text`
+    Warning,    // "warning" box with `text` (critical icon)
+    HallWindow, // hall test window shows `text`
+    UserName,   // status bar "McuSN" shows `text` (UTF-8, plain text)
 };
 
 struct Action {
@@ -53,6 +53,7 @@ struct Action {
 // One Windows-1252 byte as UTF-8 (undefined code points map to U+FFFD).
 [[nodiscard]] std::string cp1252_to_utf8(std::uint8_t byte);
 
-inline constexpr std::string_view kThrottleWarningText = "Make sure the throttle return and motor stops";
+inline constexpr std::string_view kThrottleWarningText =
+    "Make sure the throttle return and motor stops";
 
 } // namespace motiview

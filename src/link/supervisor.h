@@ -15,8 +15,8 @@ inline constexpr int kSilenceLimit = 20; // at or above this, the link is offlin
 
 // What the poll timer has to do and show after one tick.
 struct TickOutput {
-    bool poll = false;           // open the port if closed, then send the status request
-    bool discardInput = false;   // before the request: read and drop up to 32 waiting bytes
+    bool poll = false;         // open the port if closed, then send the status request
+    bool discardInput = false; // before the request: read and drop up to 32 waiting bytes
     LinkState state = LinkState::Offline;
 };
 
@@ -45,8 +45,7 @@ struct LinkDisplay {
     bool buttonsEnabled = false;
 };
 
-[[nodiscard]] LinkDisplay link_display(LinkState state, int portNumber,
-                                       std::string_view settings);
+[[nodiscard]] LinkDisplay link_display(LinkState state, int portNumber, std::string_view settings);
 
 // Serial line settings in the "9600,n,8,1" form.
 enum class Parity : std::uint8_t { None, Even, Odd };

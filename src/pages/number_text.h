@@ -21,10 +21,10 @@ struct NumberFormat {
 // the kept precision were dropped (they are never needed beyond telling a tie from a near-tie).
 struct ExactDecimal {
     bool negative = false;
-    Uint128 mantissa = 0;         // digits without the decimal point
-    int scale = 0;                  // number of digits after the point, 0..kMaxScale
-    bool sticky = false;            // nonzero digits dropped after the kept ones
-    bool overflow = false;          // integer part too large to represent
+    Uint128 mantissa = 0;  // digits without the decimal point
+    int scale = 0;         // number of digits after the point, 0..kMaxScale
+    bool sticky = false;   // nonzero digits dropped after the kept ones
+    bool overflow = false; // integer part too large to represent
 
     [[nodiscard]] bool is_zero() const { return mantissa == 0 && !sticky; }
 };

@@ -25,8 +25,8 @@ struct ReplyOrigin {
 };
 
 struct FieldState {
-    std::string text;  // text box, or the text of a list (item text, or typed text if editable)
-    int index = -1;    // list selection, -1 for none
+    std::string text; // text box, or the text of a list (item text, or typed text if editable)
+    int index = -1;   // list selection, -1 for none
     CheckState check = CheckState::Unchecked;
     bool enabled = true; // widgets that another field enables (brake level lists)
     std::optional<ReplyOrigin> origin;

@@ -42,9 +42,9 @@ enum class RoundMode : std::uint8_t { Floor, HalfEven };
 
 // What happens to a rounded value outside min..max.
 enum class Range : std::uint8_t {
-    Clamp,       // silently to the nearest limit
-    BelowMinZero,// below min (before rounding) gives 0, above max gives max
-    Reject,      // refuses the write, naming the field
+    Clamp,        // silently to the nearest limit
+    BelowMinZero, // below min (before rounding) gives 0, above max gives max
+    Reject,       // refuses the write, naming the field
 };
 
 // What the decoder does with a list code that names no item.
@@ -64,8 +64,8 @@ struct FieldSchema {
     Access access = Access::Editable;
     FieldKind kind = FieldKind::Number;
     Width width = Width::U8;
-    std::uint8_t offset = 0;  // frame offset of the (first) byte, 2..30
-    std::uint8_t bit = 0;     // FieldKind::Bit
+    std::uint8_t offset = 0; // frame offset of the (first) byte, 2..30
+    std::uint8_t bit = 0;    // FieldKind::Bit
     Conversion conversion = Conversion::Strict;
     RoundMode rounding = RoundMode::Floor;
     // stored = shown * 10^pow10, negated when `negate`, plus `offsetAdd`; shown is the inverse.
@@ -96,11 +96,11 @@ struct FieldSchema {
 
 struct PageSchema {
     PageId id;
-    std::string_view window;      // "frmBasic"
-    std::string_view cliName;     // "basic"
-    std::string_view opener;      // "cmdBasic"
-    std::string_view designTitle; // window title before the caption routine runs
-    std::string_view title;       // window title set by the caption routine
+    std::string_view window;             // "frmBasic"
+    std::string_view cliName;            // "basic"
+    std::string_view opener;             // "cmdBasic"
+    std::string_view designTitle;        // window title before the caption routine runs
+    std::string_view title;              // window title set by the caption routine
     std::span<const FieldSchema> fields; // in encoder order
     std::span<const PageId> closes;      // pages the opener unloads
     bool linkButtons = false;            // Timer3 enables read/write with the link

@@ -28,8 +28,8 @@ class FakeTransport final : public Transport {
     int comNumber = 0;
     LineSettings settings{};
     int opens = 0;
-    bool failOpen = false;     // open() fails as for a missing device
-    bool notFound = true;      // ...reported as "does not exist"
+    bool failOpen = false; // open() fails as for a missing device
+    bool notFound = true;  // ...reported as "does not exist"
 
   private:
     bool open_ = false;
