@@ -1,6 +1,17 @@
+// EV Motiview: service tool for the motor controller. One main window; nothing is sent until
+// the serial settings dialog opens the port.
+
+#include "link/serial_port.h"
+#include "monitor/main_window.h"
+
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("EV Motiview"));
+    QApplication::setApplicationVersion(QStringLiteral("2.0.0.7"));
+    motiview::SerialPort port;
+    motiview::MainWindow window(port);
+    window.show();
+    return QApplication::exec();
 }

@@ -1,0 +1,114 @@
+#pragma once
+// frmMain: the tool's only top-level window. It owns the serial port, the poll timer Timer3,
+// the hall test close timer Timer1, the status bar and the panels, and performs what the
+// receive path asks for.
+
+#include "link/com_settings_dialog.h"
+#include "link/frames.h"
+#include "link/receiver.h"
+#include "link/supervisor.h"
+#include "link/transport.h"
+#include "pages/number_text.h"
+
+#include <QMainWindow>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QAction;
+class QMenu;
+
+namespace motiview {
+
+class MonitorView;
+class PageWindow;
+class HallTestWindow;
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Runs the load sequence; nothing is sent until the settings dialog opens the port.
+    explicit MainWindow(Transport& port, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    [[nodiscard]] const LinkShared& link() const { return link_; }
+    [[nodiscard]] const LinkConfig& config() const { return config_; }
+    [[nodiscard]] MonitorView* monitor() const { return monitor_; }
+    // The page's window if it exists, else nullptr.
+    [[nodiscard]] PageWindow* page(PageId id) const;
+    [[nodiscard]] HallTestWindow* hallTestWindow() const { return hall_; }
+    [[nodiscard]] bool pollTimerActive() const { return timer3_.isActive(); }
+
+  public slots:
+    void Timer3_Timer();
+    void Timer1_Timer();
+    void MSComm1_OnComm(const motiview::Unit& unit);
+
+    void Menu_File_Exit_Click();
+    void Menu_Option_ComSet_Click();
+    void Menu_Lang_Eng_Click();
+    void Menu_Help_Cont_Click();
+
+    void openPage(motiview::PageId id); // the opener buttons
+    void cmd_halltest_Click();
+    void cmd_hallBtest_Click();
+    void cmd_hallteststop_Click();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void Form_Load();
+    void buildMenus();
+    void buildCentral();
+    void buildStatusBar();
+    void applyShellCaptions();
+    void applyMainCaptions();
+    void setButtonGroupEnabled(bool enabled);
+    void showLinkDisplay();
+    PageWindow* ensurePage(PageId id);
+    void showHallText(const QString& text);
+    void showMessage(const QString& title, const QString& text, QMessageBox::Icon icon);
+    void send(std::span<const std::uint8_t> frame);
+
+    Transport& port_;
+    LinkShared link_;
+    Supervisor supervisor_{link_};
+    LinkConfig config_;
+    NumberFormat format_;
+    QTimer timer3_;
+    QTimer timer1_;
+    int closeCounter_ = 0;
+
+    MonitorView* monitor_ = nullptr;
+    QLabel* lblWelCom1_ = nullptr;
+    QLabel* shapeWelCom1_ = nullptr;
+    QLabel* panelPortNo_ = nullptr;
+    QLabel* panelPortState_ = nullptr;
+    QLabel* panelMcuSN_ = nullptr;
+    QLabel* panelData_ = nullptr;
+    std::vector<QPushButton*> buttons_; // the fourteen, enabled together
+    std::array<QPushButton*, kPageCount> openers_{};
+    QPushButton* cmdHallA_ = nullptr;
+    QPushButton* cmdHallB_ = nullptr;
+    QPushButton* cmdHallStop_ = nullptr;
+
+    QMenu* menuFile_ = nullptr;
+    QMenu* menuOption_ = nullptr;
+    QMenu* menuLang_ = nullptr;
+    QMenu* menuHelp_ = nullptr;
+    QAction* actExit_ = nullptr;
+    QAction* actComSet_ = nullptr;
+    QAction* actLangEng_ = nullptr;
+    QAction* actContact_ = nullptr;
+
+    std::array<QPointer<PageWindow>, kPageCount> pages_{};
+    QPointer<HallTestWindow> hall_;
+    QList<QPointer<QMessageBox>> openMessages_;
+};
+
+} // namespace motiview
