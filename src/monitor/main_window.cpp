@@ -1,1 +1,487 @@
-// placeholder until the file is written
+#include "monitor/main_window.h"
+
+#include "link/hall_test_window.h"
+#include "link/locale_format.h"
+#include "monitor/status_frame.h"
+#include "monitor/status_panel.h"
+#include "pages/page_schema.h"
+#include "pages/page_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace motiview {
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kWidthTwips = 12800;
+constexpr int kHeightTwips = 10000;
+constexpr int kTimerIntervalMs = 100;
+constexpr int kHallCloseAfter = 4; // the window closes on the tick after the counter passes 4
+constexpr int kMaxOpenMessages = 8;
+
+// The opener buttons in the order of the window, by their page.
+constexpr std::array<PageId, kPageCount> kOpenerOrder = {
+    PageId::Basic,     PageId::Reference,  PageId::Motor,  PageId::Control,
+    PageId::TorquePid, PageId::Protection, PageId::Other,  PageId::FluxWeaken,
+    PageId::Hardware,  PageId::Derate,     PageId::ModeSet};
+
+constexpr std::array<PageId, 7> kLinkButtonPages = {
+    PageId::Basic,   PageId::Reference, PageId::Motor,  PageId::Protection,
+    PageId::Control, PageId::Other,     PageId::ModeSet};
+
+// The order in which Language > English re-applies the pages' captions.
+constexpr std::array<PageId, kPageCount> kCaptionOrder = {
+    PageId::Basic,     PageId::Reference,  PageId::Motor,  PageId::Control,
+    PageId::TorquePid, PageId::Protection, PageId::Other,  PageId::FluxWeaken,
+    PageId::Hardware,  PageId::Derate,     PageId::ModeSet};
+
+QString opener_caption(PageId id) {
+    switch (id) {
+    case PageId::Basic:
+        return QStringLiteral("Basic");
+    case PageId::Reference:
+        return QStringLiteral("Reference");
+    case PageId::Motor:
+        return QStringLiteral("Motor");
+    case PageId::Control:
+        return QStringLiteral("Control");
+    case PageId::TorquePid:
+        return QStringLiteral("Torque PID");
+    case PageId::Protection:
+        return QStringLiteral("Protection");
+    case PageId::ModeSet:
+        return QStringLiteral("ModeSet");
+    case PageId::Other:
+        return QStringLiteral("Other");
+    case PageId::FluxWeaken:
+        return QStringLiteral("Flux weaken");
+    case PageId::Derate:
+        return QStringLiteral("Derate");
+    case PageId::Hardware:
+        return QStringLiteral("DC current calbiration");
+    }
+    return {};
+}
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void set_lamp(QLabel* shape, Lamp lamp) {
+    const QColor color = lamp == Lamp::Green ? QColor(0, 255, 0) : QColor(255, 0, 0);
+    if (shape->property("fillColor").value<QColor>() == color) {
+        return;
+    }
+    shape->setProperty("fillColor", color);
+    shape->setStyleSheet(QStringLiteral("background-color: %1; border: 1px solid #333; "
+                                        "border-radius: 9px;")
+                             .arg(color.name()));
+}
+
+class ContactWindow final : public QDialog {
+  public:
+    explicit ContactWindow(QWidget* parent) : QDialog(parent) {
+        setObjectName(QStringLiteral("frmContact"));
+        setWindowTitle(QStringLiteral("Contact us"));
+        auto* layout = new QVBoxLayout(this);
+        auto* text = new QLabel(this);
+        text->setObjectName(QStringLiteral("lblContact"));
+        text->setTextFormat(Qt::PlainText);
+        text->setText(QStringLiteral("EV Motiview service\n\n"
+                                     "Supplier: (your controller supplier)\n"
+                                     "Web: (supplier web page)\n"
+                                     "Mail: (supplier service address)"));
+        layout->addWidget(text);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        layout->addWidget(buttons);
+    }
+};
+
+} // namespace
+
+MainWindow::MainWindow(Transport& port, QWidget* parent) : QMainWindow(parent), port_(port) {
+    setObjectName(QStringLiteral("frmMain"));
+    Form_Load();
+}
+
+MainWindow::~MainWindow() {
+    timer3_.stop();
+    timer1_.stop();
+}
+
+void MainWindow::Form_Load() {
+    // 1. Window size.
+    resize(kWidthTwips / kTwipsPerPixel, kHeightTwips / kTwipsPerPixel);
+    // 2. The serial control: port 1, "9600,n,8,1", closed.
+    port_.configure(1, *parse_line_settings(kDefaultSettings));
+    // 3. Fixed frames and the link's shared state.
+    (void)frame_set();
+    link_ = LinkShared{};
+    config_ = LinkConfig{};
+    format_ = system_number_format();
+    timer3_.setObjectName(QStringLiteral("Timer3"));
+    timer3_.setInterval(kTimerIntervalMs);
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(kTimerIntervalMs);
+    connect(&timer3_, &QTimer::timeout, this, &MainWindow::Timer3_Timer);
+    connect(&timer1_, &QTimer::timeout, this, &MainWindow::Timer1_Timer);
+    connect(&port_, &Transport::unitReceived, this, &MainWindow::MSComm1_OnComm);
+    connect(&port_, &Transport::portClosed, this,
+            [this](const QString& reason) { statusBar()->showMessage(reason, 10000); });
+
+    buildMenus();
+    buildCentral();
+    buildStatusBar();
+    // 4. Window-shell captions.
+    applyShellCaptions();
+    // 5. Start-up reset of the live values.
+    monitor_->resetLiveValues();
+    // 6. Status bar.
+    panelPortNo_->setText(QStringLiteral("COM - ?"));
+    panelPortState_->setText(QStringLiteral("?"));
+    // 7. Main caption routine.
+    applyMainCaptions();
+    // 8. Buttons stay disabled until the link is online.
+    setButtonGroupEnabled(false);
+}
+
+void MainWindow::buildMenus() {
+    auto menu = [this](const char* name, const char* design) {
+        QMenu* m = menuBar()->addMenu(QString::fromUtf8(design));
+        m->setObjectName(QString::fromUtf8(name));
+        m->menuAction()->setObjectName(QString::fromUtf8(name));
+        return m;
+    };
+    auto item = [](QMenu* m, const char* name, const char* design) {
+        QAction* a = m->addAction(QString::fromUtf8(design));
+        a->setObjectName(QString::fromUtf8(name));
+        return a;
+    };
+    menuFile_ = menu("Menu_File", "File(&F)");
+    actExit_ = item(menuFile_, "Menu_File_Exit", "Exit(&X)");
+    menuOption_ = menu("Menu_Option", "Option(&O)");
+    actComSet_ = item(menuOption_, "Menu_Option_ComSet", "ComSet(&C)");
+    menuLang_ = menu("Menu_Lang", "Language(&L)");
+    actLangEng_ = item(menuLang_, "Menu_Lang_Eng", "English");
+    menuHelp_ = menu("Menu_Help", "Help(&H)");
+    actContact_ = item(menuHelp_, "Menu_Help_Cont", "Contact us(&C)");
+    connect(actExit_, &QAction::triggered, this, &MainWindow::Menu_File_Exit_Click);
+    connect(actComSet_, &QAction::triggered, this, &MainWindow::Menu_Option_ComSet_Click);
+    connect(actLangEng_, &QAction::triggered, this, &MainWindow::Menu_Lang_Eng_Click);
+    connect(actContact_, &QAction::triggered, this, &MainWindow::Menu_Help_Cont_Click);
+}
+
+void MainWindow::buildCentral() {
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    auto* row = new QHBoxLayout(central);
+    row->setContentsMargins(6, 6, 6, 6);
+    monitor_ = new MonitorView(central);
+    row->addWidget(monitor_, 1);
+
+    auto* side = new QVBoxLayout;
+    side->setSpacing(4);
+    auto* connection = new QHBoxLayout;
+    shapeWelCom1_ = new QLabel(central);
+    shapeWelCom1_->setObjectName(QStringLiteral("ShapeWelCom1"));
+    shapeWelCom1_->setFixedSize(18, 18);
+    set_lamp(shapeWelCom1_, Lamp::Red);
+    lblWelCom1_ = new QLabel(QStringLiteral("OFFLINE"), central);
+    lblWelCom1_->setObjectName(QStringLiteral("lblWelCom1"));
+    lblWelCom1_->setTextFormat(Qt::PlainText);
+    connection->addWidget(shapeWelCom1_);
+    connection->addWidget(lblWelCom1_, 1);
+    side->addLayout(connection);
+
+    auto* commands = new QGroupBox(central);
+    commands->setObjectName(QStringLiteral("frmCommands"));
+    auto* list = new QVBoxLayout(commands);
+    list->setSpacing(3);
+    auto button = [&](const QString& name, const QString& design) {
+        auto* b = new QPushButton(design, commands);
+        b->setObjectName(name);
+        b->setMinimumHeight(26);
+        list->addWidget(b);
+        buttons_.push_back(b);
+        return b;
+    };
+    for (PageId id : kOpenerOrder) {
+        const PageSchema& page = page_schema(id);
+        QPushButton* b = button(qs(page.opener), opener_caption(id));
+        openers_[static_cast<std::size_t>(id)] = b;
+        connect(b, &QPushButton::clicked, this, [this, id] { openPage(id); });
+    }
+    list->addSpacing(8);
+    cmdHallA_ = button(QStringLiteral("cmd_halltest"), QStringLiteral("Hall A Test"));
+    cmdHallB_ = button(QStringLiteral("cmd_hallBtest"), QStringLiteral("Hall B Test"));
+    cmdHallStop_ = button(QStringLiteral("cmd_hallteststop"), QStringLiteral("Stop Hall Test"));
+    connect(cmdHallA_, &QPushButton::clicked, this, &MainWindow::cmd_halltest_Click);
+    connect(cmdHallB_, &QPushButton::clicked, this, &MainWindow::cmd_hallBtest_Click);
+    connect(cmdHallStop_, &QPushButton::clicked, this, &MainWindow::cmd_hallteststop_Click);
+    list->addStretch(1);
+    side->addWidget(commands, 1);
+    row->addLayout(side);
+    setCentralWidget(central);
+}
+
+void MainWindow::buildStatusBar() {
+    auto panel = [this](const char* key, int stretch) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromUtf8(key));
+        l->setTextFormat(Qt::PlainText);
+        l->setMinimumWidth(90);
+        statusBar()->addPermanentWidget(l, stretch);
+        return l;
+    };
+    statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+    panelPortNo_ = panel("PortNo", 1);
+    panelPortState_ = panel("PortState", 1);
+    panelMcuSN_ = panel("McuSN", 2);
+    panelData_ = panel("Data", 1);
+}
+
+void MainWindow::applyShellCaptions() {
+    setWindowTitle(QStringLiteral("EV Motiview V2.0.0.7B_EN"));
+    menuFile_->setTitle(QStringLiteral("&File"));
+    actExit_->setText(QStringLiteral("E&xit"));
+    menuOption_->setTitle(QStringLiteral("&Options"));
+    actComSet_->setText(QStringLiteral("&Com Setting..."));
+    menuHelp_->setTitle(QStringLiteral("&Help"));
+    actContact_->setText(QStringLiteral("&Contact us"));
+    lblWelCom1_->setText(link_.state == LinkState::Online ? QStringLiteral("online")
+                                                          : QStringLiteral("offline"));
+    lblWelCom1_->setFont(QFont(QStringLiteral("Verdana"), 10));
+    // The hall-group title belongs to the panel; its caption and font come with it.
+}
+
+void MainWindow::applyMainCaptions() {
+    monitor_->applyCaptions();
+    for (PageId id : kOpenerOrder) {
+        openers_[static_cast<std::size_t>(id)]->setText(opener_caption(id));
+    }
+    cmdHallA_->setText(QStringLiteral("Hall A test"));
+    cmdHallB_->setText(QStringLiteral("Hall B test"));
+    cmdHallStop_->setText(QStringLiteral("Stop hall test"));
+    for (QPushButton* b : {cmdHallA_, cmdHallB_, cmdHallStop_}) {
+        QFont f = b->font();
+        f.setFamily(QStringLiteral("Verdana"));
+        b->setFont(f);
+    }
+}
+
+void MainWindow::setButtonGroupEnabled(bool enabled) {
+    for (QPushButton* b : buttons_) {
+        if (b->isEnabled() != enabled) {
+            b->setEnabled(enabled);
+        }
+    }
+}
+
+PageWindow* MainWindow::page(PageId id) const {
+    return pages_[static_cast<std::size_t>(id)];
+}
+
+PageWindow* MainWindow::ensurePage(PageId id) {
+    auto& slot = pages_[static_cast<std::size_t>(id)];
+    if (slot.isNull()) {
+        // Created hidden; a parent keeps it a separate top-level window that ends with frmMain.
+        slot = new PageWindow(page_schema(id), port_, this);
+    }
+    return slot;
+}
+
+void MainWindow::send(std::span<const std::uint8_t> frame) {
+    // Fire and forget; a port that cannot be reopened sends nothing and the link goes
+    // offline by silence.
+    (void)port_.send(frame);
+}
+
+void MainWindow::Timer3_Timer() {
+    const TickOutput out = supervisor_.tick();
+    if (out.poll) {
+        if (!port_.isOpen()) {
+            (void)port_.open();
+        }
+        if (out.discardInput && port_.isOpen()) {
+            port_.discardInput(kUnitSize);
+        }
+        send(frame_set().statusRequest);
+    }
+    showLinkDisplay();
+}
+
+void MainWindow::showLinkDisplay() {
+    const LinkDisplay d =
+        link_display(link_.state, config_.portNumber, config_.settings.toStdString());
+    set_lamp(shapeWelCom1_, d.lamp);
+    lblWelCom1_->setText(qs(d.label));
+    panelPortNo_->setText(qs(d.portNo));
+    panelPortState_->setText(qs(d.portState));
+    setButtonGroupEnabled(d.buttonsEnabled);
+    for (PageId id : kLinkButtonPages) {
+        ensurePage(id)->setLinkButtonsEnabled(d.buttonsEnabled);
+    }
+}
+
+void MainWindow::MSComm1_OnComm(const Unit& unit) {
+    const Action action = receive_unit(unit, link_);
+    switch (action.type) {
+    case ActionType::None:
+        break;
+    case ActionType::Status:
+        monitor_->apply(decode_status(action.unit, format_));
+        break;
+    case ActionType::PageReply:
+        if (action.page) {
+            ensurePage(*action.page)->decodeReply(action.unit);
+        }
+        if (action.hallDone) {
+            showHallText(QString::fromStdString(action.hallText));
+            closeCounter_ = 0;
+            timer1_.start();
+        }
+        break;
+    case ActionType::Message:
+        showMessage(QStringLiteral("info"), QString::fromStdString(action.text),
+                    QMessageBox::Information);
+        break;
+    case ActionType::Warning:
+        showMessage(QStringLiteral("warning"), QString::fromStdString(action.text),
+                    QMessageBox::Critical);
+        break;
+    case ActionType::HallWindow:
+        showHallText(QString::fromStdString(action.text));
+        break;
+    case ActionType::UserName:
+        panelMcuSN_->setText(QString::fromStdString(action.text));
+        break;
+    }
+}
+
+void MainWindow::showHallText(const QString& text) {
+    if (hall_.isNull()) {
+        hall_ = new HallTestWindow(this);
+    }
+    hall_->setText(text);
+    hall_->show();
+}
+
+void MainWindow::showMessage(const QString& title, const QString& text, QMessageBox::Icon icon) {
+    openMessages_.removeAll(nullptr);
+    // A controller repeating itself must not pile up boxes: one open box per text.
+    for (const auto& box : openMessages_) {
+        if (box->text() == text) {
+            return;
+        }
+    }
+    if (openMessages_.size() >= kMaxOpenMessages) {
+        return;
+    }
+    auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("msgMain"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    openMessages_.append(box);
+    box->open();
+}
+
+void MainWindow::Timer1_Timer() {
+    if (closeCounter_ > kHallCloseAfter) {
+        timer1_.stop();
+        if (!hall_.isNull()) {
+            hall_->close();
+            delete hall_;
+        }
+        return;
+    }
+    ++closeCounter_;
+}
+
+void MainWindow::openPage(PageId id) {
+    send(frame_set().read(id));
+    PageWindow* w = ensurePage(id);
+    w->show();
+    w->raise();
+    for (PageId other : page_schema(id).closes) {
+        auto& slot = pages_[static_cast<std::size_t>(other)];
+        if (!slot.isNull()) {
+            // Unloaded: its contents are gone even before the deferred delete runs.
+            slot->close();
+            slot = nullptr;
+        }
+    }
+}
+
+void MainWindow::cmd_halltest_Click() {
+    send(frame_set().hallTestA);
+}
+void MainWindow::cmd_hallBtest_Click() {
+    send(frame_set().hallTestB);
+}
+
+void MainWindow::cmd_hallteststop_Click() {
+    if (!hall_.isNull()) {
+        hall_->close();
+        delete hall_;
+    }
+    send(frame_set().hallTestStop);
+}
+
+void MainWindow::Menu_Option_ComSet_Click() {
+    auto* dialog = new ComSettingsDialog(config_, port_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &ComSettingsDialog::portOpened, this, [this] { timer3_.start(); });
+    dialog->open();
+}
+
+void MainWindow::Menu_Lang_Eng_Click() {
+    applyShellCaptions();
+    applyMainCaptions();
+    for (PageId id : kCaptionOrder) {
+        ensurePage(id)->applyCaptions();
+    }
+}
+
+void MainWindow::Menu_Help_Cont_Click() {
+    auto* contact = new ContactWindow(this);
+    contact->setAttribute(Qt::WA_DeleteOnClose);
+    contact->open();
+}
+
+void MainWindow::Menu_File_Exit_Click() {
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The port is closed before the windows go.
+    timer3_.stop();
+    timer1_.stop();
+    if (port_.isOpen()) {
+        port_.close();
+    }
+    for (auto& p : pages_) {
+        if (!p.isNull()) {
+            p->close();
+        }
+    }
+    if (!hall_.isNull()) {
+        hall_->close();
+    }
+    // Closing frmMain, the last primary window, ends the program.
+    event->accept();
+}
+
+} // namespace motiview

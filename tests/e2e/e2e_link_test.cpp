@@ -1,0 +1,65 @@
+// The link end to end: settings dialog, polling, silence, noise, hang-up, user name.
+#include "sim_process.h"
+
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace motiview;
+using namespace motiview::test;
+
+namespace {
+
+TEST(EndToEndLink, GoesOnlineAfterOkAndShowsTheUserName) {
+    Rig rig({"--user-name", "Tech-42"});
+    ASSERT_TRUE(rig.sim->started()) << rig.sim->errorOutput().toStdString();
+    EXPECT_EQ(rig.labelText("lblWelCom1"), "offline");
+    ASSERT_TRUE(rig.connect()) << rig.labelText("lblWelCom1").toStdString();
+    EXPECT_EQ(rig.labelText("lblWelCom1"), "online");
+    EXPECT_EQ(rig.labelText("PortNo"), "COM - 1");
+    EXPECT_EQ(rig.labelText("PortState"), "57600,n,8,1");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rig.labelText("McuSN") == "Tech-42"; }, 4000))
+        << rig.labelText("McuSN").toStdString();
+}
+
+TEST(EndToEndLink, SilenceTakesTheLinkOfflineAndAnswersBringItBack) {
+    Rig rig({"--silent-after", "3", "--resume-after", "4"});
+    ASSERT_TRUE(rig.sim->started());
+    ASSERT_TRUE(rig.connect());
+    // Offline 2.1 s after the last answer, then online again at the second answered poll.
+    ASSERT_TRUE(rig.waitForState(LinkState::Offline, 8000));
+    EXPECT_EQ(rig.labelText("lblWelCom1"), "offline");
+    ASSERT_TRUE(rig.waitForState(LinkState::Online, 10000));
+    EXPECT_EQ(rig.labelText("lblWelCom1"), "online");
+}
+
+TEST(EndToEndLink, RecoversFromNoiseBytes) {
+    Rig rig({"--noise-bytes", "7", "--noise-every", "5"});
+    ASSERT_TRUE(rig.sim->started());
+    ASSERT_TRUE(rig.connect(12000));
+    // Misaligned data is discarded by the next poll; the link comes back and stays up.
+    QTest::qWait(7000);
+    EXPECT_TRUE(rig.waitForState(LinkState::Online, 4000));
+}
+
+TEST(EndToEndLink, HangUpClosesThePortWithoutSpinning) {
+    Rig rig({"--hangup-after", "3"});
+    ASSERT_TRUE(rig.sim->started());
+    ASSERT_TRUE(rig.connect());
+    // Closed at the first error rather than left open under an endless error stream; the
+    // CPU figure is measured by bench/hangup_cpu.sh.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !rig.port->isOpen(); }, 6000));
+    ASSERT_TRUE(rig.waitForState(LinkState::Offline, 8000));
+    EXPECT_EQ(rig.labelText("lblWelCom1"), "offline");
+    EXPECT_TRUE(rig.window->isVisible());
+}
+
+TEST(EndToEndLink, ReopensWhenTheDeviceComesBack) {
+    Rig rig({"--hangup-after", "2", "--reappear-after", "2"});
+    ASSERT_TRUE(rig.sim->started());
+    ASSERT_TRUE(rig.connect());
+    ASSERT_TRUE(rig.waitForState(LinkState::Offline, 8000));
+    EXPECT_TRUE(rig.waitForState(LinkState::Online, 12000));
+}
+
+} // namespace

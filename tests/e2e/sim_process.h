@@ -1,0 +1,59 @@
+#pragma once
+// End-to-end harness: the simulator as a child process on a pseudo-terminal, the program's
+// main window with the real serial wrapper pointed at it through MOTIVIEW_COM1.
+
+#include "link/serial_port.h"
+#include "monitor/main_window.h"
+
+#include <QProcess>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace motiview::test {
+
+class SimProcess {
+  public:
+    // Starts the simulator with a symlink and a block dump in a fresh temporary folder.
+    explicit SimProcess(const QStringList& extraArgs = {});
+    ~SimProcess();
+    SimProcess(const SimProcess&) = delete;
+    SimProcess& operator=(const SimProcess&) = delete;
+
+    [[nodiscard]] bool started() const { return started_; }
+    [[nodiscard]] QString linkPath() const { return dir_.filePath(QStringLiteral("com1")); }
+    [[nodiscard]] QString dumpPath() const { return dir_.filePath(QStringLiteral("blocks.txt")); }
+    // The stored blocks as the simulator last dumped them: CLI page name -> 32 hex bytes.
+    [[nodiscard]] std::map<std::string, std::string> blocks() const;
+    [[nodiscard]] QString errorOutput();
+    void stop();
+    [[nodiscard]] QProcess& process() { return process_; }
+
+  private:
+    QTemporaryDir dir_;
+    QProcess process_;
+    bool started_ = false;
+};
+
+// The program against a simulator: main window, real serial port, COM 1 -> the simulator.
+struct Rig {
+    explicit Rig(const QStringList& simArgs = {});
+    ~Rig();
+
+    // Options > Com Setting..., port 1, Ok; true once the link is online.
+    bool connect(int timeoutMs = 8000);
+    bool waitForState(LinkState state, int timeoutMs);
+    QString labelText(const char* name) const;
+
+    std::unique_ptr<SimProcess> sim;
+    std::unique_ptr<SerialPort> port;
+    std::unique_ptr<MainWindow> window;
+};
+
+// Waits for a message box with this text to open; closes it. Empty when none came.
+QString waitForMessage(const QString& containing, int timeoutMs);
+
+} // namespace motiview::test
