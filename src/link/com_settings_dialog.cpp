@@ -1,1 +1,175 @@
-// placeholder until the file is written
+#include "link/com_settings_dialog.h"
+
+#include "link/serial_port.h"
+#include "link/supervisor.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace motiview {
+namespace {
+
+QFont dialog_font() {
+    return QFont(QStringLiteral("verdana"), 10);
+}
+
+QComboBox* list(QWidget* parent, const char* name, const QStringList& items, int selected) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->addItems(items);
+    box->setCurrentIndex(selected);
+    return box;
+}
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setFont(dialog_font());
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setBuddy(buddy);
+    return label;
+}
+
+QString parity_letter(const QString& text) {
+    if (text == QLatin1String("EVEN")) {
+        return QStringLiteral("e");
+    }
+    if (text == QLatin1String("ODD")) {
+        return QStringLiteral("o");
+    }
+    return QStringLiteral("n");
+}
+
+} // namespace
+
+ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidget* parent)
+    : QDialog(parent), config_(config), port_(port) {
+    setObjectName(QStringLiteral("frmComSet"));
+    setWindowTitle(QStringLiteral("Serial Port Setting"));
+    setFont(dialog_font());
+    setModal(true);
+
+    auto* frame = new QGroupBox(QStringLiteral("Serial Port Parameters"), this);
+    frame->setObjectName(QStringLiteral("fmManuPara"));
+    frame->setFont(dialog_font());
+
+    QStringList ports;
+    for (int n = 1; n <= 9; ++n) {
+        ports.append(QString::number(n));
+    }
+    // Only the port number remembers the last applied value; the rest always start the same.
+    const int lastPort =
+        config_.portNumber >= 1 && config_.portNumber <= 9 ? config_.portNumber - 1 : -1;
+    cboPortNumber_ = list(frame, "cboPortNumber", ports, lastPort);
+    cboBaudRate_ = list(frame, "cboBaudRate",
+                        {QStringLiteral("1200"), QStringLiteral("2400"), QStringLiteral("4800"),
+                         QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("38400"),
+                         QStringLiteral("57600"), QStringLiteral("115200")},
+                        6);
+    cboDataBit_ = list(frame, "cboDataBit", {QStringLiteral("7"), QStringLiteral("8")}, 1);
+    cboStopBit_ = list(frame, "cboStopBit",
+                       {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}, 0);
+    cboParity_ = list(frame, "cboParity",
+                      {QStringLiteral("NONE"), QStringLiteral("ODD"), QStringLiteral("EVEN")}, 0);
+
+    lblComDevice_ = new QLabel(frame);
+    lblComDevice_->setObjectName(QStringLiteral("lblComDevice"));
+    lblComDevice_->setTextFormat(Qt::PlainText);
+
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(caption(frame, "lblComPort", QStringLiteral("Port Number:"), cboPortNumber_), 0,
+                    0);
+    grid->addWidget(cboPortNumber_, 0, 1);
+    grid->addWidget(lblComDevice_, 0, 2);
+    grid->addWidget(caption(frame, "lblBaudRate", QStringLiteral("Baud Rate:"), cboBaudRate_), 1,
+                    0);
+    grid->addWidget(cboBaudRate_, 1, 1);
+    grid->addWidget(caption(frame, "lblDataBit", QStringLiteral("Data Bit:"), cboDataBit_), 2, 0);
+    grid->addWidget(cboDataBit_, 2, 1);
+    grid->addWidget(caption(frame, "lblStopBit", QStringLiteral("Stop Bit:"), cboStopBit_), 3, 0);
+    grid->addWidget(cboStopBit_, 3, 1);
+    grid->addWidget(caption(frame, "lblParity", QStringLiteral("Parity:"), cboParity_), 4, 0);
+    grid->addWidget(cboParity_, 4, 1);
+
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("cmdComOK"));
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdComCancel"));
+    connect(ok, &QPushButton::clicked, this, &ComSettingsDialog::cmdComOK_Click);
+    connect(cancel, &QPushButton::clicked, this, &ComSettingsDialog::cmdComCancel_Click);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttons);
+
+    connect(cboPortNumber_, &QComboBox::currentIndexChanged, this, &ComSettingsDialog::showDevice);
+    showDevice();
+}
+
+void ComSettingsDialog::showDevice() {
+    bool ok = false;
+    const int n = cboPortNumber_->currentText().toInt(&ok);
+    lblComDevice_->setText(ok ? describe_com(n) : QString());
+}
+
+void ComSettingsDialog::cmdComCancel_Click() {
+    reject();
+}
+
+void ComSettingsDialog::cmdComOK_Click() {
+    bool numeric = false;
+    const int portNumber = cboPortNumber_->currentText().toInt(&numeric);
+    if (!numeric) {
+        return; // no port chosen: nothing to apply, nothing to say
+    }
+    const QString settings =
+        cboBaudRate_->currentText().trimmed() + u',' + parity_letter(cboParity_->currentText()) +
+        u',' + cboDataBit_->currentText().trimmed() + u',' + cboStopBit_->currentText().trimmed();
+
+    if (port_.isOpen()) {
+        // The line keeps its settings, so the status bar keeps showing them too.
+        accept();
+        return;
+    }
+
+    const auto line = parse_line_settings(settings.toStdString());
+    if (!line) {
+        return;
+    }
+    // Replaced before the open: a failed open still leaves the new string in place.
+    config_.settings = settings;
+    port_.configure(portNumber, *line);
+    const OpenOutcome outcome = port_.open();
+    if (!outcome.ok) {
+        showMessage(outcome.notFound ? QStringLiteral("COM port does not exist.")
+                                     : outcome.message);
+        return;
+    }
+    config_.portNumber = portNumber;
+    emit portOpened();
+    accept();
+}
+
+void ComSettingsDialog::showMessage(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("EV Motiview"), text,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("msgComSet"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->open();
+}
+
+} // namespace motiview

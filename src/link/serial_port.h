@@ -2,9 +2,11 @@
 // The program's serial port: QSerialPort behind the Transport interface.
 
 #include "link/transport.h"
+#include "link/unit_assembler.h"
 
 #include <QSerialPort>
 #include <QString>
+#include <QStringList>
 
 namespace motiview {
 
@@ -20,6 +22,10 @@ struct ResolvedPort {
 // "/dev/ttyUSB0, FT232R USB UART", or "not present".
 [[nodiscard]] QString describe_com(int comNumber);
 
+// Device names ("ttyUSB1", "ttyS10") in the order COM numbers are given to them: USB and ACM
+// adapters first, then the others, each group in natural name order (ttyS2 before ttyS10).
+[[nodiscard]] QStringList order_serial_devices(QStringList names);
+
 class SerialPort final : public Transport {
     Q_OBJECT
   public:
@@ -33,15 +39,21 @@ class SerialPort final : public Transport {
     bool send(std::span<const std::uint8_t> frame) override;
     void discardInput(std::size_t max) override;
 
-    [[nodiscard]] QString device() const { return port_.portName(); }
+    // The device path of the last open attempt.
+    [[nodiscard]] QString device() const { return device_; }
 
   private:
     void MSComm1_OnComm();
     void onError(QSerialPort::SerialPortError error);
+    void dispatchUnits();
+    void takeWaitingBytes();
 
     QSerialPort port_;
+    UnitAssembler assembler_;
+    QString device_;
     int comNumber_ = 1;
     LineSettings settings_{};
+    bool failing_ = false; // inside the close after a device failure
 };
 
 } // namespace motiview

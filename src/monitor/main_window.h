@@ -5,10 +5,12 @@
 
 #include "link/com_settings_dialog.h"
 #include "link/frames.h"
+#include "link/hall_test_window.h"
 #include "link/receiver.h"
 #include "link/supervisor.h"
 #include "link/transport.h"
 #include "pages/number_text.h"
+#include "pages/page_window.h"
 
 #include <QMainWindow>
 #include <QMessageBox>
@@ -25,8 +27,6 @@ class QMenu;
 namespace motiview {
 
 class MonitorView;
-class PageWindow;
-class HallTestWindow;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT

@@ -1,1 +1,456 @@
-// placeholder until the file is written
+#include "pages/page_window.h"
+
+#include "link/frames.h"
+#include "link/locale_format.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+
+namespace motiview {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A button of one page only, beside cmdread and cmdwrite: it sends a fixed frame and puts a
+// text into one field of the page.
+struct ExtraButton {
+    PageId page;
+    std::string_view name;
+    std::string_view caption;
+    ShortFrame FrameSet::*frame;
+    std::string_view field;
+    std::string_view text;
+};
+
+// The hardware page asks the controller to reset its DC current calibration count; the
+// averaging factor starts again from 1.
+constexpr std::array<ExtraButton, 1> kExtraButtons = {{
+    {PageId::Hardware, "cmdCntReset", "Reset count", &FrameSet::counterReset, "txtIdcCalibF_All",
+     "1"},
+}};
+
+// Rows of label + field pairs per column before the page spreads over another column.
+constexpr int kRowsPerColumn = 18;
+constexpr int kTwipsPerPixel = 15;
+constexpr int kGroupBoxWidth = 56; // one box of a row of boxes (the serial number)
+
+Qt::CheckState to_qt(CheckState c) {
+    switch (c) {
+    case CheckState::Checked:
+        return Qt::Checked;
+    case CheckState::Grayed:
+        return Qt::PartiallyChecked;
+    case CheckState::Unchecked:
+        break;
+    }
+    return Qt::Unchecked;
+}
+
+CheckState from_qt(Qt::CheckState c) {
+    switch (c) {
+    case Qt::Checked:
+        return CheckState::Checked;
+    case Qt::PartiallyChecked:
+        return CheckState::Grayed;
+    case Qt::Unchecked:
+        break;
+    }
+    return CheckState::Unchecked;
+}
+
+} // namespace
+
+PageWindow::PageWindow(const PageSchema& schema, Transport& transport, QWidget* parent)
+    : QWidget(parent, Qt::Window), schema_(schema), transport_(transport),
+      state_(design_state(schema)) {
+    setObjectName(qs(schema_.window));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(qs(schema_.designTitle));
+
+    buildFields();
+    buildButtons();
+    buildLayout();
+    mirrorAll();
+    applyCaptions();
+
+    if (schema_.widthTwips > 0 && schema_.heightTwips > 0) {
+        resize(schema_.widthTwips / kTwipsPerPixel, schema_.heightTwips / kTwipsPerPixel);
+    } else {
+        resize(sizeHint());
+    }
+}
+
+PageWindow::~PageWindow() = default;
+
+void PageWindow::buildFields() {
+    widgets_.resize(schema_.fields.size());
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        const FieldSchema& f = schema_.fields[i];
+        FieldWidgets& w = widgets_[i];
+        switch (f.widget) {
+        case Widget::Text: {
+            auto* edit = new QLineEdit(this);
+            if (f.selectAllOnFocus) {
+                edit->installEventFilter(this);
+            }
+            w.widget = edit;
+            break;
+        }
+        case Widget::List:
+        case Widget::EditableList: {
+            auto* combo = new QComboBox(this);
+            combo->setEditable(f.widget == Widget::EditableList);
+            combo->setInsertPolicy(QComboBox::NoInsert);
+            for (std::string_view item : f.items) {
+                combo->addItem(qs(item));
+            }
+            w.widget = combo;
+            break;
+        }
+        case Widget::Check: {
+            auto* check = new QCheckBox(qs(f.designLabel), this);
+            connect(check, &QCheckBox::clicked, this, [this, i] { onCheckClicked(i); });
+            w.widget = check;
+            break;
+        }
+        }
+        w.widget->setObjectName(qs(f.name));
+        if (!f.label.empty()) {
+            w.label = new QLabel(qs(f.designLabel), this);
+            w.label->setObjectName(qs(f.label));
+            w.label->setTextFormat(Qt::PlainText);
+            w.label->setBuddy(w.widget);
+        }
+        if (f.access == Access::ReadOnly) {
+            w.widget->setEnabled(false);
+        }
+        if (f.access == Access::Hidden) {
+            w.widget->hide();
+            if (w.label != nullptr) {
+                w.label->hide();
+            }
+        }
+    }
+}
+
+void PageWindow::buildButtons() {
+    cmdread_ = new QPushButton(QStringLiteral("read"), this);
+    cmdread_->setObjectName(QStringLiteral("cmdread"));
+    connect(cmdread_, &QPushButton::clicked, this, &PageWindow::cmdread_Click);
+    cmdwrite_ = new QPushButton(QStringLiteral("write"), this);
+    cmdwrite_->setObjectName(QStringLiteral("cmdwrite"));
+    connect(cmdwrite_, &QPushButton::clicked, this, &PageWindow::cmdwrite_Click);
+
+    for (const ExtraButton& extra : kExtraButtons) {
+        if (extra.page != schema_.id) {
+            continue;
+        }
+        auto* b = new QPushButton(qs(extra.caption), this);
+        b->setObjectName(qs(extra.name));
+        connect(b, &QPushButton::clicked, this, [this, &extra] {
+            (void)transport_.send(frame_set().*extra.frame);
+            const int target = fieldIndex(extra.field);
+            if (target >= 0) {
+                if (auto* edit = qobject_cast<QLineEdit*>(
+                        widgets_[static_cast<std::size_t>(target)].widget)) {
+                    edit->setText(qs(extra.text));
+                }
+            }
+        });
+    }
+}
+
+void PageWindow::buildLayout() {
+    // A row is a label with one field, or with a run of sameRow boxes (shown below the label).
+    struct Row {
+        QLabel* label = nullptr;
+        std::vector<QWidget*> fields;
+    };
+    std::vector<Row> rows;
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        const FieldSchema& f = schema_.fields[i];
+        if (f.access == Access::Hidden) {
+            continue;
+        }
+        if (f.sameRow && !rows.empty()) {
+            rows.back().fields.push_back(widgets_[i].widget);
+            continue;
+        }
+        rows.push_back({widgets_[i].label, {widgets_[i].widget}});
+    }
+
+    int rowSlots = 0;
+    for (const Row& r : rows) {
+        rowSlots += r.fields.size() > 1 ? 2 : 1;
+    }
+    const int columns = rowSlots > 2 * kRowsPerColumn ? 3 : 2;
+    const int perColumn = (rowSlots + columns - 1) / columns;
+
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+    int column = 0;
+    int gridRow = 0;
+    for (const Row& r : rows) {
+        const int height = r.fields.size() > 1 ? 2 : 1;
+        if (gridRow > 0 && gridRow + height > perColumn && column + 1 < columns) {
+            ++column;
+            gridRow = 0;
+        }
+        // Each column is label, field and a gap to the next column.
+        const int c = column * 3;
+        if (r.fields.size() > 1) {
+            if (r.label != nullptr) {
+                grid->addWidget(r.label, gridRow, c, 1, 2);
+            }
+            auto* boxes = new QHBoxLayout;
+            boxes->setSpacing(4);
+            for (QWidget* w : r.fields) {
+                w->setMaximumWidth(kGroupBoxWidth);
+                boxes->addWidget(w);
+            }
+            boxes->addStretch(1);
+            grid->addLayout(boxes, gridRow + 1, c, 1, 2);
+        } else if (r.label != nullptr) {
+            grid->addWidget(r.label, gridRow, c);
+            grid->addWidget(r.fields.front(), gridRow, c + 1);
+        } else {
+            // A check box carries its own caption across both cells.
+            grid->addWidget(r.fields.front(), gridRow, c, 1, 2);
+        }
+        gridRow += height;
+    }
+    for (int col = 0; col + 1 < columns; ++col) {
+        grid->setColumnMinimumWidth(col * 3 + 2, 16);
+    }
+    for (int col = 0; col < columns; ++col) {
+        grid->setColumnStretch(col * 3 + 1, 1);
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (const ExtraButton& extra : kExtraButtons) {
+        if (extra.page == schema_.id) {
+            buttons->addWidget(findChild<QPushButton*>(qs(extra.name)));
+        }
+    }
+    buttons->addWidget(cmdread_);
+    buttons->addWidget(cmdwrite_);
+
+    auto* outer = new QVBoxLayout(this);
+    outer->addLayout(grid);
+    outer->addStretch(1);
+    outer->addLayout(buttons);
+}
+
+void PageWindow::applyCaptions() {
+    setWindowTitle(qs(schema_.title));
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        const FieldSchema& f = schema_.fields[i];
+        FieldWidgets& w = widgets_[i];
+        if (w.label != nullptr) {
+            w.label->setText(qs(f.caption));
+        }
+        if (f.widget == Widget::Check) {
+            static_cast<QCheckBox*>(w.widget)->setText(qs(f.caption));
+        }
+        w.widget->setAccessibleName(accessibleCaption(i));
+    }
+    cmdread_->setText(QStringLiteral("read"));
+    cmdwrite_->setText(QStringLiteral("write"));
+}
+
+QString PageWindow::accessibleCaption(std::size_t i) const {
+    if (!schema_.fields[i].caption.empty()) {
+        return qs(schema_.fields[i].caption);
+    }
+    // A box of a row of boxes without a caption of its own takes the row's caption.
+    for (std::size_t j = i; j-- > 0;) {
+        if (!schema_.fields[j].caption.empty()) {
+            return qs(schema_.fields[j].caption);
+        }
+        if (!schema_.fields[j].sameRow) {
+            break;
+        }
+    }
+    return qs(schema_.fields[i].name);
+}
+
+void PageWindow::decodeReply(const Unit& unit) {
+    // Start from what the widgets show, so fields no byte carries keep what the user typed.
+    state_ = collectState();
+    decode_into(schema_, unit, state_, system_number_format());
+    mirrorAll();
+}
+
+void PageWindow::setLinkButtonsEnabled(bool enabled) {
+    if (cmdread_->isEnabled() != enabled) {
+        cmdread_->setEnabled(enabled);
+    }
+    if (cmdwrite_->isEnabled() != enabled) {
+        cmdwrite_->setEnabled(enabled);
+    }
+}
+
+PageState PageWindow::collectState() const {
+    PageState s = state_;
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        const FieldSchema& f = schema_.fields[i];
+        FieldState& fs = s.fields[i];
+        QWidget* w = widgets_[i].widget;
+        switch (f.widget) {
+        case Widget::Text:
+            fs.text = static_cast<QLineEdit*>(w)->text().toStdString();
+            break;
+        case Widget::List:
+        case Widget::EditableList: {
+            const auto* combo = static_cast<QComboBox*>(w);
+            fs.index = combo->currentIndex();
+            fs.text = combo->currentText().toStdString();
+            break;
+        }
+        case Widget::Check:
+            fs.check = from_qt(static_cast<QCheckBox*>(w)->checkState());
+            break;
+        }
+        if (f.access == Access::Editable) {
+            fs.enabled = w->isEnabled();
+        }
+    }
+    return s;
+}
+
+void PageWindow::mirrorAll() {
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        mirrorField(i);
+    }
+}
+
+void PageWindow::mirrorField(std::size_t i) {
+    const FieldSchema& f = schema_.fields[i];
+    const FieldState& fs = state_.fields[i];
+    QWidget* w = widgets_[i].widget;
+    switch (f.widget) {
+    case Widget::Text: {
+        auto* edit = static_cast<QLineEdit*>(w);
+        const QString text = QString::fromStdString(fs.text);
+        if (edit->text() != text) {
+            edit->setText(text);
+        }
+        break;
+    }
+    case Widget::List:
+    case Widget::EditableList: {
+        auto* combo = static_cast<QComboBox*>(w);
+        combo->setCurrentIndex(fs.index >= 0 && fs.index < combo->count() ? fs.index : -1);
+        if (f.widget == Widget::EditableList) {
+            const QString text = QString::fromStdString(fs.text);
+            if (combo->currentText() != text) {
+                combo->setEditText(text);
+            }
+        }
+        break;
+    }
+    case Widget::Check: {
+        auto* check = static_cast<QCheckBox*>(w);
+        check->setTristate(fs.check == CheckState::Grayed);
+        check->setCheckState(to_qt(fs.check));
+        break;
+    }
+    }
+    if (f.access == Access::Editable) {
+        w->setEnabled(fs.enabled);
+    }
+}
+
+void PageWindow::onCheckClicked(std::size_t i) {
+    const FieldSchema& f = schema_.fields[i];
+    auto* check = static_cast<QCheckBox*>(widgets_[i].widget);
+    // A click never leaves a box grayed; only a reply can.
+    check->setTristate(false);
+    if (f.enables.empty()) {
+        return;
+    }
+    const int target = fieldIndex(f.enables);
+    if (target >= 0 &&
+        schema_.fields[static_cast<std::size_t>(target)].access == Access::Editable) {
+        widgets_[static_cast<std::size_t>(target)].widget->setEnabled(check->checkState() ==
+                                                                      Qt::Checked);
+    }
+}
+
+void PageWindow::cmdread_Click() {
+    (void)transport_.send(frame_set().read(schema_.id));
+}
+
+void PageWindow::cmdwrite_Click() {
+    PageState s = collectState();
+    if (!s.filled) {
+        // Design-time texts are placeholders, not the controller's values.
+        showMessage(QStringLiteral("info"),
+                    QStringLiteral("Read the parameters from the controller before writing them."),
+                    false);
+        return;
+    }
+    Result<Unit> frame = encode(schema_, s, system_number_format());
+    if (!frame.ok()) {
+        showMessage(QStringLiteral("warning"), QString::fromStdString(frame.error().message), true);
+        return;
+    }
+    state_ = std::move(s);
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        if (!schema_.fields[i].resetOnWrite.empty()) {
+            mirrorField(i);
+        }
+    }
+    (void)transport_.send(frame.value());
+}
+
+void PageWindow::showMessage(const QString& title, const QString& text, bool warning) {
+    auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information, title,
+                                text, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("msgPage"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Application-modal without a nested event loop: reception and polling go on meanwhile.
+    box->setWindowModality(Qt::ApplicationModal);
+    box->show();
+}
+
+int PageWindow::fieldIndex(std::string_view name) const {
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        if (schema_.fields[i].name == name) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+bool PageWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        if (auto* edit = qobject_cast<QLineEdit*>(watched)) {
+            edit->selectAll();
+            // A mouse press that gave the focus places the cursor after this; select again
+            // once it has been handled.
+            QTimer::singleShot(0, edit, &QLineEdit::selectAll);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace motiview

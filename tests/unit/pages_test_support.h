@@ -1,0 +1,55 @@
+#pragma once
+// Small helpers shared by the page codec suites: find a field, fill a page, build a reply.
+
+#include "link/bytes.h"
+#include "pages/page_codec.h"
+#include "pages/page_schema.h"
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace motiview::test {
+
+inline const NumberFormat kDot{".", ","};
+inline const NumberFormat kComma{",", "."};
+
+using PageFn = const PageSchema& (*)();
+
+inline std::size_t field_index(const PageSchema& page, std::string_view name) {
+    for (std::size_t i = 0; i < page.fields.size(); ++i) {
+        if (page.fields[i].name == name) {
+            return i;
+        }
+    }
+    ADD_FAILURE() << "no field " << name << " on " << page.window;
+    return 0;
+}
+
+// A reply of the page: group, read code, the given payload bytes, end byte.
+inline Unit
+reply_of(const PageSchema& page,
+         std::initializer_list<std::pair<std::size_t, std::vector<std::uint8_t>>> bytes = {}) {
+    Unit u{};
+    const PageCodes codes = page_codes(page.id);
+    u[0] = codes.group;
+    u[1] = codes.read;
+    u[kUnitSize - 1] = kEndByte;
+    for (const auto& [offset, values] : bytes) {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            u[offset + i] = values[i];
+        }
+    }
+    return u;
+}
+
+inline std::vector<std::uint8_t> slice(const Unit& u, std::size_t offset, std::size_t count) {
+    return {u.begin() + static_cast<std::ptrdiff_t>(offset),
+            u.begin() + static_cast<std::ptrdiff_t>(offset + count)};
+}
+
+} // namespace motiview::test

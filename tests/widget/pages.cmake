@@ -1,0 +1,10 @@
+# The generic parameter page window, over every page table.
+motiview_widget_test(pages_window_test ${CMAKE_CURRENT_SOURCE_DIR}/pages_window_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/pages_hardware_test.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/pages_test_support.h)
+
+# Saves a picture of every page window into docs/; run by hand, not a test.
+add_executable(page_shots ${CMAKE_CURRENT_SOURCE_DIR}/page_shots.cpp)
+target_link_libraries(page_shots PRIVATE motiview_test_support motiview_warnings)
+target_compile_definitions(page_shots PRIVATE
+  MOTIVIEW_DOCS_DIR="${PROJECT_SOURCE_DIR}/docs")

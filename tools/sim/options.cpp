@@ -1,0 +1,288 @@
+#include "options.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace motiview::sim {
+namespace {
+
+// In the current word bit 13 is the thermistor short and bit 14 the thermistor open.
+constexpr std::array<FaultName, 10> kFaults = {{
+    {"hall", 1},
+    {"over-voltage", 2},
+    {"under-voltage", 3},
+    {"over-heat", 4},
+    {"over-current", 5},
+    {"over-load", 6},
+    {"motor-lock", 7},
+    {"motor-over-heat", 12},
+    {"thermistor-short", 13},
+    {"thermistor-open", 14},
+}};
+
+Error usage_error(std::string_view option, std::string_view what) {
+    return Error{std::string(option), std::string(option) + ": " + std::string(what)};
+}
+
+// Whole numbers: decimal, or hex with 0x.
+std::optional<std::uint64_t> parse_unsigned(std::string_view text) {
+    int base = 10;
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.remove_prefix(2);
+        base = 16;
+    }
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    std::uint64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    if (ec != std::errc{} || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<double> parse_seconds(std::string_view text) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value) ||
+        value < 0 || value > 1e7) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+class Parser {
+  public:
+    explicit Parser(std::span<const std::string_view> args) : args_(args) {}
+
+    Result<Options> run() {
+        while (at_ < args_.size()) {
+            std::string_view arg = args_[at_++];
+            inline_.reset();
+            if (const auto eq = arg.find('='); arg.starts_with("--") && eq != arg.npos) {
+                inline_ = arg.substr(eq + 1);
+                arg = arg.substr(0, eq);
+            }
+            if (auto err = option(arg)) {
+                return *err;
+            }
+        }
+        if (o_.resumeAfter && !o_.silentAfter) {
+            return usage_error("--resume-after", "needs --silent-after");
+        }
+        if (o_.reappearAfter && !o_.hangupAfter) {
+            return usage_error("--reappear-after", "needs --hangup-after");
+        }
+        if (o_.noiseEvery != 0 && o_.noiseBytes == 0) {
+            return usage_error("--noise-every", "needs --noise-bytes");
+        }
+        if (o_.currentFaults != 0 && !stateGiven_) {
+            o_.state = kStateFault;
+        }
+        return o_;
+    }
+
+  private:
+    std::optional<Error> option(std::string_view name) {
+        if (name == "--help" || name == "-h") {
+            o_.help = true;
+            return flag_only(name);
+        }
+        if (name == "--verbose") {
+            o_.verbose = true;
+            return flag_only(name);
+        }
+        if (name == "--bad-end-once") {
+            o_.badEndOnce = true;
+            return flag_only(name);
+        }
+        const std::optional<std::string_view> v = value();
+        if (!v) {
+            return usage_error(name, "needs a value");
+        }
+        if (name == "--link") {
+            return text(name, *v, o_.linkPath);
+        }
+        if (name == "--dump-blocks") {
+            return text(name, *v, o_.dumpPath);
+        }
+        if (name == "--user-name") {
+            if (v->size() > kMaxUserName) {
+                return usage_error(name, "at most 20 characters");
+            }
+            o_.userName = std::string(*v);
+            return std::nullopt;
+        }
+        if (name == "--fault") {
+            const auto bit = fault_bit(*v);
+            if (!bit) {
+                return usage_error(name, "unknown fault \"" + std::string(*v) + "\"");
+            }
+            o_.currentFaults = static_cast<std::uint16_t>(o_.currentFaults | (1u << *bit));
+            return std::nullopt;
+        }
+        if (name == "--history-faults") {
+            return number(name, *v, 0xFFFF, o_.historyFaults);
+        }
+        if (name == "--state") {
+            stateGiven_ = true;
+            return number(name, *v, 255, o_.state);
+        }
+        if (name == "--gear") {
+            return number(name, *v, 255, o_.gear);
+        }
+        if (name == "--silent-after") {
+            unsigned n = 0;
+            auto err = number(name, *v, 1'000'000, n);
+            o_.silentAfter = n;
+            return err;
+        }
+        if (name == "--noise-bytes") {
+            return number(name, *v, 4096, o_.noiseBytes);
+        }
+        if (name == "--noise-every") {
+            return number(name, *v, 1'000'000, o_.noiseEvery);
+        }
+        if (name == "--drop-every") {
+            return number(name, *v, 1'000'000, o_.dropEvery);
+        }
+        if (name == "--resume-after") {
+            return seconds(name, *v, o_.resumeAfter);
+        }
+        if (name == "--hangup-after") {
+            return seconds(name, *v, o_.hangupAfter);
+        }
+        if (name == "--reappear-after") {
+            return seconds(name, *v, o_.reappearAfter);
+        }
+        if (name == "--flood") {
+            std::optional<double> rate;
+            auto err = seconds(name, *v, rate);
+            if (!err && *rate > 1000) {
+                return usage_error(name, "at most 1000 frames per second");
+            }
+            o_.floodRate = rate.value_or(0);
+            return err;
+        }
+        if (name == "--max-seconds") {
+            std::optional<double> s;
+            auto err = seconds(name, *v, s);
+            o_.maxSeconds = s.value_or(0);
+            return err;
+        }
+        return usage_error(name, "unknown option (see --help)");
+    }
+
+    std::optional<Error> flag_only(std::string_view name) const {
+        if (inline_) {
+            return usage_error(name, "takes no value");
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string_view> value() {
+        if (inline_) {
+            return inline_;
+        }
+        if (at_ < args_.size()) {
+            return args_[at_++];
+        }
+        return std::nullopt;
+    }
+
+    static std::optional<Error> text(std::string_view name, std::string_view v, std::string& out) {
+        if (v.empty()) {
+            return usage_error(name, "needs a path");
+        }
+        out = std::string(v);
+        return std::nullopt;
+    }
+
+    template <class T>
+    static std::optional<Error> number(std::string_view name, std::string_view v,
+                                       std::uint64_t max, T& out) {
+        const auto n = parse_unsigned(v);
+        if (!n || *n > max) {
+            return usage_error(name, "expects a whole number from 0 to " + std::to_string(max));
+        }
+        out = static_cast<T>(*n);
+        return std::nullopt;
+    }
+
+    static std::optional<Error> seconds(std::string_view name, std::string_view v,
+                                        std::optional<double>& out) {
+        const auto s = parse_seconds(v);
+        if (!s) {
+            return usage_error(name, "expects a number of seconds");
+        }
+        out = *s;
+        return std::nullopt;
+    }
+
+    std::span<const std::string_view> args_;
+    std::size_t at_ = 0;
+    std::optional<std::string_view> inline_;
+    Options o_;
+    bool stateGiven_ = false;
+};
+
+} // namespace
+
+std::span<const FaultName> fault_names() {
+    return kFaults;
+}
+
+std::optional<std::uint8_t> fault_bit(std::string_view name) {
+    for (const FaultName& f : kFaults) {
+        if (f.name == name) {
+            return f.bit;
+        }
+    }
+    return std::nullopt;
+}
+
+Result<Options> parse_options(std::span<const std::string_view> args) {
+    return Parser(args).run();
+}
+
+std::string usage_text() {
+    std::string faults;
+    for (const FaultName& f : kFaults) {
+        faults += faults.empty() ? "" : ", ";
+        faults += f.name;
+    }
+    return "usage: motiview-sim [options]\n"
+           "Plays the motor controller on a pseudo-terminal; prints its path on the first line.\n"
+           "\n"
+           "  --link PATH             place a symlink to the pseudo-terminal at PATH\n"
+           "  --user-name NAME        name sent in the user-info frame (default SIM-0001)\n"
+           "  --fault NAME            raise a current fault (repeatable): " +
+           faults +
+           "\n"
+           "  --history-faults MASK   history fault word (0x.. or decimal)\n"
+           "  --state CODE            controller state (default 3 RUN, 6 FAULT with --fault)\n"
+           "  --gear CODE             gear code (default 2 FORWARD)\n"
+           "  --dump-blocks PATH      write the stored blocks to PATH at start, after every\n"
+           "                          stored write and at exit\n"
+           "  --silent-after N        stop answering after N status requests\n"
+           "  --resume-after S        with --silent-after: answer again S seconds later\n"
+           "  --noise-bytes K         K garbage bytes before the next answer\n"
+           "  --noise-every N         with --noise-bytes: before every Nth answer\n"
+           "  --drop-every N          drop every Nth answer\n"
+           "  --hangup-after S        hang up S seconds after the first status request\n"
+           "  --reappear-after S2     with --hangup-after: a new pseudo-terminal S2 seconds\n"
+           "                          later, the --link symlink moved to it\n"
+           "  --flood RATE            also send status frames unasked, RATE per second\n"
+           "  --bad-end-once          the next parameter reply ends in 0x00\n"
+           "  --max-seconds S         exit after S seconds (0: never, the default)\n"
+           "  --verbose               one line per event on stderr\n"
+           "  --help                  this text\n";
+}
+
+} // namespace motiview::sim

@@ -1,0 +1,56 @@
+#pragma once
+// Command line of the simulator: what the controller reports and which failures it plays.
+
+#include "link/result.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace motiview::sim {
+
+// The ten rows of the fault panel that a --fault name raises in the current fault word.
+struct FaultName {
+    std::string_view name;
+    std::uint8_t bit;
+};
+[[nodiscard]] std::span<const FaultName> fault_names();
+[[nodiscard]] std::optional<std::uint8_t> fault_bit(std::string_view name);
+
+inline constexpr std::uint8_t kStateRun = 3;
+inline constexpr std::uint8_t kStateFault = 6;
+inline constexpr std::uint8_t kGearForward = 2;
+// The user name travels in bytes 3..22 of the user-info frame.
+inline constexpr std::size_t kMaxUserName = 20;
+
+struct Options {
+    std::string linkPath;  // empty: no symlink
+    std::string dumpPath;  // empty: no block dump
+    std::string userName = "SIM-0001";
+    std::uint16_t currentFaults = 0;
+    std::uint16_t historyFaults = 0;
+    std::uint8_t state = kStateRun;
+    std::uint8_t gear = kGearForward;
+
+    std::optional<unsigned> silentAfter; // status requests answered before going silent
+    std::optional<double> resumeAfter;   // seconds of silence before answering again
+    unsigned noiseBytes = 0;
+    unsigned noiseEvery = 0; // 0: the noise comes once
+    unsigned dropEvery = 0;
+    std::optional<double> hangupAfter;   // seconds after the first status request
+    std::optional<double> reappearAfter; // seconds after the hang-up
+    double floodRate = 0;                // unasked status frames per second
+    bool badEndOnce = false;
+    double maxSeconds = 0; // 0: unlimited
+    bool verbose = false;
+    bool help = false;
+};
+
+// Parses argv[1..]. Values may follow as the next argument or after "=".
+[[nodiscard]] Result<Options> parse_options(std::span<const std::string_view> args);
+
+[[nodiscard]] std::string usage_text();
+
+} // namespace motiview::sim
