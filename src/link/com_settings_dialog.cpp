@@ -168,8 +168,10 @@ void ComSettingsDialog::showMessage(const QString& text) {
     box->setObjectName(QStringLiteral("msgComSet"));
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Application-modal without a nested event loop: QDialog::open() would make it only
+    // window-modal, exec() would re-enter the receive path.
     box->setWindowModality(Qt::ApplicationModal);
-    box->open();
+    box->show();
 }
 
 } // namespace motiview

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPalette>
 #include <QVBoxLayout>
 
 #include <array>
@@ -12,42 +13,48 @@
 namespace motiview {
 namespace {
 
+const QColor kGreen(0, 255, 0);
+const QColor kRed(255, 0, 0);
+const QColor kLiveBackground(0, 0, 0);
+const QColor kCellBackground(24, 24, 24);
+// Live boxes stay this tall; spare height spreads out as space between the rows.
+constexpr int kBoxHeight = 22;
+
 struct StatusRow {
-    const char* caption;
-    const char* value;
-    const char* text;
+    const char* caption; // caption label
+    const char* text;    // its caption
+    const char* value;   // value label
 };
 
-// Top to bottom as the panel shows them.
-constexpr std::array<StatusRow, 19> kStatusRows = {{
-    {"lblfrmSysStatusVdc", "lblfrmSysStatusVdc_a", "Vdc[V]"},
-    {"lblfrmSysStatusIdc", "lblfrmSysStatusIdc_a", "Idc[A]"},
-    {"lblfrmSysStatusRPM", "lblfrmSysStatusRPM_a", "Revolution[rpm]"},
-    {"lblfrmSysStatusVthrot", "lblfrmSysStatusVthrot_a", "Motor T[Deg]"},
-    {"lblfrmSysStatustemp", "lblfrmSysStatustemp_a", "Power T[Deg]"},
-    {"lblfrmSysStatusTref", "lblfrmSysStatusTref_a", "Iq ref[A]"},
-    {"lblfrmSysStatusTact", "lblfrmSysStatusTact_a", "Iq actual[A]"},
-    {"lblIdref", "lblIdref_a", "Id ref[A]"},
-    {"lblIdactual", "lblIdactual_a", "Id actual[A]"},
-    {"lblfrmSysStatusHallC", "lblfrmSysStatusHallC_a", "Hall calib"},
-    {"lblfrmSysStatusAlarm", "lblfrmSysStatusAlarm_a", "Alarm"},
-    {"lblfrmSysStatusEco", "lblfrmSysStatusEco_a", "Forward"},
-    {"lblfrmSysStatusHallP", "lblfrmSysStatusHallP_a", "Throttle vdc[V]"},
-    {"lblfrmSysStatusBrake", "lblfrmSysStatusBrake_a", "Brake"},
-    {"lblfrmSysStatusDir", "lblfrmSysStatusDir_a", "Backward"},
-    {"lblfrmSysStatusBoost", "lblfrmSysStatusBoost_a", "Boost"},
-    {"lblHallSt", "lblHallSt_a", "Hall"},
-    {"lblMode", "lblMode_a", "Mode"},
-    {"lblECO", "lblECO_a", "ECO status"},
+constexpr std::array<StatusRow, 19> kStatusRows{{
+    {"lblfrmSysStatusVdc", "Vdc[V]", "lblfrmSysStatusVdc_a"},
+    {"lblfrmSysStatusIdc", "Idc[A]", "lblfrmSysStatusIdc_a"},
+    {"lblfrmSysStatusRPM", "Revolution[rpm]", "lblfrmSysStatusRPM_a"},
+    {"lblfrmSysStatusVthrot", "Motor T[Deg]", "lblfrmSysStatusVthrot_a"},
+    {"lblfrmSysStatustemp", "Power T[Deg]", "lblfrmSysStatustemp_a"},
+    {"lblfrmSysStatusTref", "Iq ref[A]", "lblfrmSysStatusTref_a"},
+    {"lblfrmSysStatusTact", "Iq actual[A]", "lblfrmSysStatusTact_a"},
+    {"lblIdref", "Id ref[A]", "lblIdref_a"},
+    {"lblIdactual", "Id actual[A]", "lblIdactual_a"},
+    {"lblfrmSysStatusHallC", "Hall calib", "lblfrmSysStatusHallC_a"},
+    {"lblfrmSysStatusAlarm", "Alarm", "lblfrmSysStatusAlarm_a"},
+    {"lblfrmSysStatusEco", "Forward", "lblfrmSysStatusEco_a"},
+    {"lblfrmSysStatusHallP", "Throttle vdc[V]", "lblfrmSysStatusHallP_a"},
+    {"lblfrmSysStatusBrake", "Brake", "lblfrmSysStatusBrake_a"},
+    {"lblfrmSysStatusDir", "Backward", "lblfrmSysStatusDir_a"},
+    {"lblfrmSysStatusBoost", "Boost", "lblfrmSysStatusBoost_a"},
+    {"lblHallSt", "Hall", "lblHallSt_a"},
+    {"lblMode", "Mode", "lblMode_a"},
+    {"lblECO", "ECO status", "lblECO_a"},
 }};
 
-struct FaultRowView {
-    const char* prefix; // lblfrmErrHall -> ...C, ...H, ...D
-    const char* name;
-    const char* description;
+struct FaultRowLabels {
+    const char* name;        // name label; the cells add "C" and "H", the description "D"
+    const char* text;        // the row's name
+    const char* description; // description after the caption routine
 };
 
-constexpr std::array<FaultRowView, 10> kFaultRows = {{
+constexpr std::array<FaultRowLabels, 10> kFaultRows{{
     {"lblfrmErrHall", "Hall", "Hall sensor is error"},
     {"lblfrmErrUV", "Under vdc", "Battery voltage is too low"},
     {"lblfrmErrOV", "Over vdc", "Battery voltage is too high"},
@@ -60,202 +67,242 @@ constexpr std::array<FaultRowView, 10> kFaultRows = {{
     {"lblfrmErrMSShort", "MS short", "The motor thermistor is short"},
 }};
 
-const QColor kGreen(0, 255, 0);
-const QColor kRed(255, 0, 0);
+QString q(const char* text) {
+    return QString::fromUtf8(text);
+}
 
-void set_colors(QLabel* l, const QColor& text, const QColor& background) {
+void set_text_color(QLabel* l, const QColor& color) {
     QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::WindowText, color);
+    l->setPalette(p);
+}
+
+void set_dark(QLabel* l, const QColor& background, const QColor& text) {
+    QPalette p = l->palette();
     p.setColor(QPalette::Window, background);
+    p.setColor(QPalette::WindowText, text);
     l->setPalette(p);
     l->setAutoFillBackground(true);
 }
 
-void set_text_color(QLabel* l, const QColor& text) {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, text);
-    l->setPalette(p);
+void set_bold(QLabel* l) {
+    QFont f; // only the weight is set here; the family follows the frame's font
+    f.setBold(true);
+    l->setFont(f);
 }
 
-void keep_space_when_hidden(QLabel* l) {
-    QSizePolicy sp = l->sizePolicy();
-    sp.setRetainSizeWhenHidden(true);
-    l->setSizePolicy(sp);
-}
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+// A hidden description keeps its place so the fault rows do not move.
+void retain_space(QLabel* l) {
+    QSizePolicy p = l->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    l->setSizePolicy(p);
 }
 
 } // namespace
 
-QLabel* MonitorView::make(const char* name, const QString& text, QWidget* parent) {
+MonitorView::MonitorView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("MonitorView"));
+    auto* root = new QHBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(8);
+    root->addWidget(buildStatusPanel(), 0);
+
+    auto* right = new QVBoxLayout;
+    right->setSpacing(8);
+    right->addWidget(buildStateBlock(), 0);
+    right->addWidget(buildFaultPanel(), 1);
+    root->addLayout(right, 1);
+
+    for (QLabel* l : findChildren<QLabel*>()) {
+        if (!l->objectName().isEmpty()) {
+            l->setTextFormat(Qt::PlainText);
+            labels_.emplace(l->objectName().toStdString(), l);
+        }
+    }
+}
+
+QLabel* MonitorView::makeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* l = new QLabel(parent);
-    l->setObjectName(QString::fromUtf8(name));
+    l->setObjectName(q(name));
     l->setTextFormat(Qt::PlainText);
     l->setText(text);
-    labels_.insert(l->objectName(), l);
     return l;
 }
 
-QLabel* MonitorView::label(std::string_view name) const {
-    return labels_.value(qs(name));
+QLabel* MonitorView::makeValue(QWidget* parent, const char* name) {
+    QLabel* l = makeLabel(parent, name, QStringLiteral("0"));
+    set_dark(l, kLiveBackground, kGreen);
+    set_bold(l);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(72);
+    l->setMaximumHeight(kBoxHeight);
+    l->setContentsMargins(4, 1, 4, 1);
+    return l;
 }
 
-MonitorView::MonitorView(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("MonitorView"));
-    auto* grid = new QHBoxLayout(this);
-    grid->setContentsMargins(0, 0, 0, 0);
+QLabel* MonitorView::makeCell(QWidget* parent, const char* name) {
+    QLabel* l = makeLabel(parent, name, QStringLiteral("NG"));
+    set_dark(l, kCellBackground, kRed);
+    set_bold(l);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(48);
+    l->setMaximumHeight(kBoxHeight);
+    return l;
+}
 
-    // Status panel: caption and value, values bold green on black.
-    frmSysStatus_ = new QGroupBox(QStringLiteral("System RealTime info"), this);
+QWidget* MonitorView::buildStatusPanel() {
+    frmSysStatus_ = new QGroupBox(q("System RealTime info"), this);
     frmSysStatus_->setObjectName(QStringLiteral("frmSysStatus"));
-    auto* rows = new QGridLayout(frmSysStatus_);
-    rows->setVerticalSpacing(2);
-    QFont bold = font();
-    bold.setBold(true);
-    for (std::size_t i = 0; i < kStatusRows.size(); ++i) {
-        const StatusRow& r = kStatusRows[i];
-        QLabel* caption = make(r.caption, QString::fromUtf8(r.text), frmSysStatus_);
-        QLabel* value = make(r.value, QStringLiteral("0"), frmSysStatus_);
-        value->setFont(bold);
-        value->setMinimumWidth(78);
-        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        value->setContentsMargins(4, 1, 4, 1);
-        set_colors(value, kGreen, Qt::black);
-        rows->addWidget(caption, static_cast<int>(i), 0);
-        rows->addWidget(value, static_cast<int>(i), 1);
+    auto* grid = new QGridLayout(frmSysStatus_);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+    int row = 0;
+    for (const StatusRow& r : kStatusRows) {
+        QLabel* caption = makeLabel(frmSysStatus_, r.caption, q(r.text));
+        QLabel* value = makeValue(frmSysStatus_, r.value);
+        values_.push_back(value);
+        grid->addWidget(caption, row, 0);
+        grid->addWidget(value, row, 1);
+        ++row;
     }
-    rows->setRowStretch(static_cast<int>(kStatusRows.size()), 1);
-    grid->addWidget(frmSysStatus_);
+    return frmSysStatus_;
+}
 
-    auto* right = new QVBoxLayout;
-    grid->addLayout(right, 1);
+QWidget* MonitorView::buildStateBlock() {
+    auto* block = new QWidget(this);
+    auto* row = new QHBoxLayout(block);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(12);
 
-    // State, gear, hall group, pedal error beside the input block.
-    auto* top = new QHBoxLayout;
-    auto* info = new QGridLayout;
-    QFont big = bold;
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    info->addWidget(make("lblState", QStringLiteral("STATE"), this), 0, 0);
-    QLabel* state = make("lblfrmSysMach_a", QStringLiteral("FAULT"), this);
-    state->setFont(big);
-    state->setMinimumWidth(110);
-    state->setContentsMargins(6, 2, 6, 2);
-    set_colors(state, kRed, Qt::black);
-    info->addWidget(state, 0, 1);
-    QLabel* gear = make("lblgearStatus", QStringLiteral("NONE"), this);
-    gear->setFont(bold);
-    gear->setContentsMargins(6, 2, 6, 2);
-    set_colors(gear, kGreen, Qt::black);
-    info->addWidget(gear, 1, 1);
-    info->addWidget(make("lblHallG", QStringLiteral("Hall G"), this), 2, 0);
-    QLabel* group = make("lblHallGroup", QStringLiteral("1"), this);
-    group->setFont(bold);
-    group->setContentsMargins(6, 2, 6, 2);
-    set_colors(group, kGreen, Qt::black);
-    info->addWidget(group, 2, 1);
-    QLabel* pedal = make("lblPedalErr", QStringLiteral("18"), this);
-    pedal->setFont(bold);
-    pedal->setContentsMargins(6, 2, 6, 2);
-    pedal->setToolTip(QStringLiteral("Pedal error"));
-    set_colors(pedal, kGreen, Qt::black);
-    info->addWidget(pedal, 3, 1);
-    info->setRowStretch(4, 1);
-    top->addLayout(info);
-    QLabel* inputs = make("lblPortStatus", QString::fromStdString(input_status_all_high()), this);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(6);
+
+    grid->addWidget(makeLabel(block, "lblState", QStringLiteral("STATE")), 0, 0);
+    QLabel* state = makeValue(block, "lblfrmSysMach_a");
+    state->setText(QStringLiteral("FAULT"));
+    set_text_color(state, kRed);
+    state->setMinimumWidth(96);
+    grid->addWidget(state, 0, 1);
+
+    QLabel* gear = makeValue(block, "lblgearStatus");
+    gear->setText(QStringLiteral("NONE"));
+    gear->setToolTip(QStringLiteral("Gear"));
+    grid->addWidget(gear, 1, 1);
+
+    grid->addWidget(makeLabel(block, "lblHallG", QStringLiteral("Hall G")), 2, 0);
+    QLabel* group = makeValue(block, "lblHallGroup");
+    group->setText(QStringLiteral("1"));
+    grid->addWidget(group, 2, 1);
+
+    QLabel* pedal = makeValue(block, "lblPedalErr");
+    pedal->setText(QStringLiteral("18"));
+    pedal->setToolTip(QStringLiteral("Pedal error code"));
+    grid->addWidget(pedal, 3, 1);
+    grid->setRowStretch(4, 1);
+    row->addLayout(grid, 0);
+
+    QLabel* inputs =
+        makeLabel(block, "lblPortStatus", QString::fromStdString(input_status_all_high()));
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     inputs->setFont(mono);
     inputs->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    top->addWidget(inputs, 1);
-    right->addLayout(top);
+    row->addWidget(inputs, 1);
+    return block;
+}
 
-    // Fault panel: name, current, history, description.
-    frmErrCode_ = new QGroupBox(QStringLiteral("Error infomation"), this);
+QWidget* MonitorView::buildFaultPanel() {
+    frmErrCode_ = new QGroupBox(q("Error infomation"), this);
     frmErrCode_->setObjectName(QStringLiteral("frmErrCode"));
-    auto* faults = new QGridLayout(frmErrCode_);
-    faults->setVerticalSpacing(2);
-    faults->addWidget(make("lblCurrent", QStringLiteral("Current"), frmErrCode_), 0, 1);
-    faults->addWidget(make("lblhistory", QStringLiteral("History"), frmErrCode_), 0, 2);
-    QLabel* title = make("lblErrTitle", QStringLiteral("Error description:"), frmErrCode_);
-    keep_space_when_hidden(title);
-    faults->addWidget(title, 0, 3);
-    for (std::size_t i = 0; i < kFaultRows.size(); ++i) {
-        const FaultRowView& r = kFaultRows[i];
-        const int row = static_cast<int>(i) + 1;
-        const QByteArray prefix(r.prefix);
-        faults->addWidget(make(prefix.constData(), QString::fromUtf8(r.name), frmErrCode_), row, 0);
-        for (const char* suffix : {"C", "H"}) {
-            QLabel* cell = make((prefix + suffix).constData(), QStringLiteral("NG"), frmErrCode_);
-            cell->setFont(bold);
-            cell->setAlignment(Qt::AlignCenter);
-            cell->setMinimumWidth(40);
-            set_colors(cell, kRed, QColor(32, 32, 32));
-            faults->addWidget(cell, row, suffix[0] == 'C' ? 1 : 2);
-        }
-        QLabel* description =
-            make((prefix + "D").constData(), QString::fromUtf8(r.description) + QLatin1Char('.'),
-                 frmErrCode_);
-        keep_space_when_hidden(description);
-        faults->addWidget(description, row, 3);
+    auto* grid = new QGridLayout(frmErrCode_);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(4);
+
+    QLabel* current = makeLabel(frmErrCode_, "lblCurrent", QStringLiteral("Current"));
+    QLabel* history = makeLabel(frmErrCode_, "lblhistory", QStringLiteral("History"));
+    QLabel* title = makeLabel(frmErrCode_, "lblErrTitle", QStringLiteral("Error description:"));
+    current->setAlignment(Qt::AlignCenter);
+    history->setAlignment(Qt::AlignCenter);
+    retain_space(title);
+    grid->addWidget(current, 0, 1);
+    grid->addWidget(history, 0, 2);
+    grid->addWidget(title, 0, 3);
+
+    int row = 1;
+    for (const FaultRowLabels& r : kFaultRows) {
+        grid->addWidget(makeLabel(frmErrCode_, r.name, q(r.text)), row, 0);
+        grid->addWidget(makeCell(frmErrCode_, (std::string(r.name) + "C").c_str()), row, 1);
+        grid->addWidget(makeCell(frmErrCode_, (std::string(r.name) + "H").c_str()), row, 2);
+        QLabel* d = makeLabel(frmErrCode_, (std::string(r.name) + "D").c_str(),
+                              q(r.description) + QStringLiteral("."));
+        retain_space(d);
+        grid->addWidget(d, row, 3);
+        ++row;
     }
-    faults->setColumnStretch(3, 1);
-    faults->setRowStretch(static_cast<int>(kFaultRows.size()) + 1, 1);
-    right->addWidget(frmErrCode_, 1);
+    grid->setColumnStretch(3, 1);
+    return frmErrCode_;
+}
+
+QLabel* MonitorView::label(std::string_view name) const {
+    const auto it = labels_.find(name);
+    return it != labels_.end() ? it->second : nullptr;
 }
 
 void MonitorView::apply(const StatusView& view) {
     for (const LabelUpdate& u : view.labels) {
         QLabel* l = label(u.label);
         if (l == nullptr) {
-            continue;
+            continue; // a label this panel does not hold
         }
-        const QString text = QString::fromStdString(u.text);
-        if (l->text() != text) {
-            l->setText(text);
-        }
-        if (u.color != TextColor::Unchanged) {
-            const QColor c = u.color == TextColor::Red ? kRed : kGreen;
-            if (l->palette().color(QPalette::WindowText) != c) {
-                set_text_color(l, c);
-            }
+        l->setText(QString::fromStdString(u.text));
+        switch (u.color) {
+        case TextColor::Green:
+            set_text_color(l, kGreen);
+            break;
+        case TextColor::Red:
+            set_text_color(l, kRed);
+            break;
+        case TextColor::Unchanged:
+            break;
         }
     }
-    for (const VisibilityUpdate& v : view.visibility) {
-        if (QLabel* l = label(v.label)) {
-            l->setHidden(!v.visible);
+    for (const VisibilityUpdate& u : view.visibility) {
+        if (QLabel* l = label(u.label)) {
+            l->setVisible(u.visible);
         }
     }
 }
 
 void MonitorView::resetLiveValues() {
-    for (const StatusRow& r : kStatusRows) {
-        labels_.value(QString::fromUtf8(r.value))->setText(QStringLiteral("***"));
+    for (QLabel* v : values_) {
+        v->setText(QStringLiteral("***"));
     }
 }
 
 void MonitorView::applyCaptions() {
-    frmSysStatus_->setTitle(QStringLiteral("System RealTime info"));
-    QFont f = frmSysStatus_->font();
-    f.setFamily(QStringLiteral("Verdana"));
-    frmSysStatus_->setFont(f);
     for (const StatusRow& r : kStatusRows) {
-        labels_.value(QString::fromUtf8(r.caption))->setText(QString::fromUtf8(r.text));
+        label(r.caption)->setText(q(r.text));
     }
+    frmSysStatus_->setTitle(q("System RealTime info"));
+    QFont frameFont = frmSysStatus_->font();
+    frameFont.setFamily(QStringLiteral("Verdana"));
+    frmSysStatus_->setFont(frameFont);
+
     label("lblState")->setText(QStringLiteral("STATE"));
-    label("lblHallG")->setText(QStringLiteral("Hall G"));
-    QFont hallFont = label("lblHallG")->font();
+    QLabel* hallG = label("lblHallG");
+    hallG->setText(QStringLiteral("Hall G"));
+    QFont hallFont = hallG->font();
     hallFont.setFamily(QStringLiteral("Verdana"));
-    label("lblHallG")->setFont(hallFont);
+    hallG->setFont(hallFont);
     label("lblPortStatus")->setText(QString::fromStdString(input_status_all_high()));
-    frmErrCode_->setTitle(QStringLiteral("Error infomation"));
+
+    frmErrCode_->setTitle(q("Error infomation"));
     label("lblCurrent")->setText(QStringLiteral("Current"));
     label("lblhistory")->setText(QStringLiteral("History"));
     label("lblErrTitle")->setText(QStringLiteral("Error description"));
-    for (const FaultRowView& r : kFaultRows) {
-        const QString prefix = QString::fromUtf8(r.prefix);
-        labels_.value(prefix)->setText(QString::fromUtf8(r.name));
-        labels_.value(prefix + QLatin1Char('D'))->setText(QString::fromUtf8(r.description));
+    for (const FaultRowLabels& r : kFaultRows) {
+        label(r.name)->setText(q(r.text));
+        label(std::string(r.name) + "D")->setText(q(r.description));
     }
 }
 

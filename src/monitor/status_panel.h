@@ -1,15 +1,19 @@
 #pragma once
 // The live part of frmMain: the status panel frmSysStatus, the fault panel frmErrCode and the
-// state, input, gear, hall-group and pedal-error labels around them.
+// state, input-status, gear, hall-group and pedal-error labels beside them. It shows what the
+// status decoder says and parses nothing itself.
 
 #include "monitor/status_frame.h"
 
-#include <QHash>
-#include <QString>
 #include <QWidget>
 
-class QLabel;
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
 class QGroupBox;
+class QLabel;
 
 namespace motiview {
 
@@ -18,21 +22,32 @@ class MonitorView final : public QWidget {
   public:
     explicit MonitorView(QWidget* parent = nullptr);
 
-    // Writes a decoded status frame: texts (plain), colours, description visibility.
+    // One decoded status frame: texts, colours and description visibility, by label name.
     void apply(const StatusView& view);
-    // Start-up reset: "***" in the nineteen value labels.
+
+    // Start-up reset: "***" in the 19 value labels of the status panel, nothing else.
     void resetLiveValues();
-    // The panels' part of the main caption routine; cell texts, colours and visibility stay.
+
+    // The panels' share of the main caption routine: captions, frame titles and font, column
+    // titles, description texts and the all-"H" input block. Cells, colours and visibility
+    // stay as they are.
     void applyCaptions();
 
+    // The label with this control name, or nullptr.
     [[nodiscard]] QLabel* label(std::string_view name) const;
 
   private:
-    QLabel* make(const char* name, const QString& text, QWidget* parent);
+    QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
+    QLabel* makeValue(QWidget* parent, const char* name);
+    QLabel* makeCell(QWidget* parent, const char* name);
+    QWidget* buildStatusPanel();
+    QWidget* buildStateBlock();
+    QWidget* buildFaultPanel();
 
-    QHash<QString, QLabel*> labels_;
     QGroupBox* frmSysStatus_ = nullptr;
     QGroupBox* frmErrCode_ = nullptr;
+    std::map<std::string, QLabel*, std::less<>> labels_;
+    std::vector<QLabel*> values_; // the 19 value labels, top to bottom
 };
 
 } // namespace motiview

@@ -231,7 +231,7 @@ void PageWindow::buildLayout() {
             grid->addWidget(r.fields.front(), gridRow, c + 1);
         } else {
             // A check box carries its own caption across both cells.
-            grid->addWidget(r.fields.front(), gridRow, c, 1, 2);
+            grid->addWidget(r.fields.front(), gridRow, c, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
         }
         gridRow += height;
     }
@@ -329,7 +329,7 @@ PageState PageWindow::collectState() const {
             break;
         }
         if (f.access == Access::Editable) {
-            fs.enabled = w->isEnabled();
+            fs.enabled = w->isEnabledTo(this);
         }
     }
     return s;

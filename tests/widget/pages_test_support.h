@@ -26,7 +26,9 @@ inline QString qs(std::string_view s) {
 }
 
 inline std::string page_param_name(const ::testing::TestParamInfo<PageId>& param) {
-    return std::string(page_schema(param.param).cliName);
+    std::string name(page_schema(param.param).cliName);
+    std::replace(name.begin(), name.end(), '-', '_');
+    return name;
 }
 
 // A reply as the controller would send it: pseudo-random payload, with list codes that name

@@ -163,7 +163,13 @@ TEST_P(PageWindowTest, FieldsAreFoundByAccessibleName) {
         const QAccessible::Role role = node->role();
         if (role == QAccessible::EditableText || role == QAccessible::ComboBox ||
             role == QAccessible::CheckBox) {
-            names.insert(node->text(QAccessible::Name));
+            // Linux names a combo box by its value and points to its label by a relation.
+            if (role != QAccessible::ComboBox) {
+                names.insert(node->text(QAccessible::Name));
+            }
+            for (const auto& [other, relation] : node->relations(QAccessible::Label)) {
+                names.insert(other->text(QAccessible::Name));
+            }
         }
         for (int k = 0; k < node->childCount(); ++k) {
             todo.push_back(node->child(k));
@@ -171,7 +177,7 @@ TEST_P(PageWindowTest, FieldsAreFoundByAccessibleName) {
     }
     for (const FieldSchema& f : page_.fields) {
         if (f.access != Access::Hidden && !f.caption.empty()) {
-            EXPECT_EQ(names.count(qs(f.caption)), 1u) << f.name;
+            EXPECT_GE(names.count(qs(f.caption)), 1u) << f.name;
         }
     }
 }
@@ -295,21 +301,28 @@ TEST_P(PageWindowTest, RefusedFieldSendsNothingAndChangesNoField) {
     }
 }
 
-TEST_P(PageWindowTest, ReplyLeavesFieldsWithoutBytesAlone) {
+TEST(PageWindowReply, LeavesFieldsWithoutBytesAlone) {
+    // txtBwSpeedstep (Derate) and txtIcADC128A (hardware) are in no byte of the block.
     int kept = 0;
-    for (const FieldSchema& f : page_.fields) {
-        if (f.kind != FieldKind::Unbound || f.widget != Widget::Text ||
-            f.access != Access::Editable) {
-            continue;
+    for (PageId id : kAllPages) {
+        const PageSchema& page = page_schema(id);
+        PageFixture fx(id);
+        for (const FieldSchema& f : page.fields) {
+            if (f.kind != FieldKind::Unbound || f.widget != Widget::Text ||
+                f.access != Access::Editable) {
+                continue;
+            }
+            auto* edit = fx.child<QLineEdit>(f.name);
+            ASSERT_NE(edit, nullptr) << f.name;
+            edit->selectAll();
+            QTest::keyClicks(edit, QStringLiteral("4321"));
+            fx.window().decodeReply(make_reply(page, 5u));
+            EXPECT_EQ(edit->text(), QStringLiteral("4321")) << f.name;
+            EXPECT_TRUE(fx.window().collectState().filled) << f.name;
+            ++kept;
         }
-        typeInto(f.name, QStringLiteral("4321"));
-        fx_.window().decodeReply(make_reply(page_, 5u));
-        EXPECT_EQ(fx_.child<QLineEdit>(f.name)->text(), QStringLiteral("4321")) << f.name;
-        ++kept;
     }
-    if (kept == 0) {
-        GTEST_SKIP() << "every field of this page is carried by a byte";
-    }
+    EXPECT_GE(kept, 2);
 }
 
 TEST_P(PageWindowTest, LinkButtonsFollowTheLink) {
@@ -341,8 +354,10 @@ TEST_P(PageGoldenTest, TypedValueLandsInItsBytes) {
     fx.window().decodeReply(make_reply(page_schema(c.page), 3u));
     auto* edit = fx.child<QLineEdit>(c.field);
     ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(edit->isEnabled());
     edit->selectAll();
     QTest::keyClicks(edit, QString::fromLatin1(c.text));
+    ASSERT_EQ(edit->text(), QString::fromLatin1(c.text));
     QTest::mouseClick(fx.child<QPushButton>("cmdwrite"), Qt::LeftButton);
     ASSERT_EQ(fx.port().sent.size(), 1u);
     const Bytes& frame = fx.port().sent[0];
@@ -361,14 +376,14 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{PageId::Basic, "txtMaxspeed", "12.9", 2, {0x0C, 0x00}},
                       GoldenCase{PageId::Basic, "txtMaxspeed", "40000", 2, {0xFF, 0x7F}},
                       GoldenCase{PageId::Reference, "txtVoltageH", "72.5", 2, {0x52, 0x1C}},
-                      GoldenCase{PageId::Control, "txtbackSteps", "300", 26, {0xFF}},
+                      GoldenCase{PageId::Control, "txtMotLockTimeout", "300", 29, {0xFF}},
                       GoldenCase{PageId::Protection, "txtConstPT1", "300", 12, {0x2C, 0x01}},
                       GoldenCase{PageId::ModeSet, "txtSpeedMode1", "200", 2, {0x14}},
                       GoldenCase{PageId::Hardware, "txtFluxPeriod", "300", 15, {0xFF}},
                       GoldenCase{PageId::Derate, "txtConstECOPT2", "1018", 8, {0xFA, 0x03}}),
     [](const ::testing::TestParamInfo<GoldenCase>& param) {
-        return std::string(page_schema(param.param.page).cliName) + "_" +
-               std::to_string(param.index);
+        return page_param_name(::testing::TestParamInfo<PageId>(param.param.page, param.index)) +
+               "_" + std::to_string(param.index);
     });
 
 } // namespace

@@ -205,8 +205,8 @@ class Parser {
     }
 
     template <class T>
-    static std::optional<Error> number(std::string_view name, std::string_view v,
-                                       std::uint64_t max, T& out) {
+    static std::optional<Error> number(std::string_view name, std::string_view v, std::uint64_t max,
+                                       T& out) {
         const auto n = parse_unsigned(v);
         if (!n || *n > max) {
             return usage_error(name, "expects a whole number from 0 to " + std::to_string(max));

@@ -26,8 +26,8 @@ inline constexpr std::uint8_t kGearForward = 2;
 inline constexpr std::size_t kMaxUserName = 20;
 
 struct Options {
-    std::string linkPath;  // empty: no symlink
-    std::string dumpPath;  // empty: no block dump
+    std::string linkPath; // empty: no symlink
+    std::string dumpPath; // empty: no block dump
     std::string userName = "SIM-0001";
     std::uint16_t currentFaults = 0;
     std::uint16_t historyFaults = 0;

@@ -14,12 +14,12 @@ constexpr std::uint8_t kGearForward = 2;
 constexpr std::uint8_t kGearPreBackward = 3;
 constexpr std::uint8_t kGearBackward = 4;
 
-constexpr double kMaxSpeed = 3200.0;   // rpm at full throttle
-constexpr double kNominalVdc = 72.0;   // volts at rest
-constexpr double kSagVdc = 5.5;        // volts lost at full current
-constexpr double kMaxIdc = 48.0;       // amperes at full throttle
-constexpr double kRegenIdc = -2.5;     // amperes fed back with the throttle released
-constexpr double kMaxIq = 120.0;       // amperes of torque current reference
+constexpr double kMaxSpeed = 3200.0; // rpm at full throttle
+constexpr double kNominalVdc = 72.0; // volts at rest
+constexpr double kSagVdc = 5.5;      // volts lost at full current
+constexpr double kMaxIdc = 48.0;     // amperes at full throttle
+constexpr double kRegenIdc = -2.5;   // amperes fed back with the throttle released
+constexpr double kMaxIq = 120.0;     // amperes of torque current reference
 
 int rounded(double v) {
     return static_cast<int>(std::lround(v));
@@ -88,19 +88,19 @@ Unit status_frame(const StatusConfig& config, double seconds) {
     store_sm16le(u, off::kIdActual, rounded(idActual));
 
     const bool braking = thr < 0.02;
-    std::uint8_t flags = 0x40; // hall group 1
-    flags |= forward(config.gear) ? 0x01 : 0x00;
-    flags |= backward(config.gear) ? 0x02 : 0x00;
-    flags |= config.currentFaults != 0 ? 0x08 : 0x00; // alarm
-    flags |= braking ? 0x10 : 0x00;
-    flags |= thr > 0.98 ? 0x80 : 0x00; // boost at full throttle
-    u[off::kFlags] = flags;
+    unsigned flags = 0x40; // hall group 1
+    flags |= forward(config.gear) ? 0x01u : 0x00u;
+    flags |= backward(config.gear) ? 0x02u : 0x00u;
+    flags |= config.currentFaults != 0 ? 0x08u : 0x00u; // alarm
+    flags |= braking ? 0x10u : 0x00u;
+    flags |= thr > 0.98 ? 0x80u : 0x00u; // boost at full throttle
+    u[off::kFlags] = static_cast<std::uint8_t>(flags);
 
-    std::uint8_t inputs = 0;
-    inputs |= forward(config.gear) ? 0x01 : 0x00;
-    inputs |= backward(config.gear) ? 0x02 : 0x00;
-    inputs |= braking ? 0x10 : 0x00;
-    u[off::kInputs] = inputs;
+    unsigned inputs = 0;
+    inputs |= forward(config.gear) ? 0x01u : 0x00u;
+    inputs |= backward(config.gear) ? 0x02u : 0x00u;
+    inputs |= braking ? 0x10u : 0x00u;
+    u[off::kInputs] = static_cast<std::uint8_t>(inputs);
 
     store_u16le(u, off::kHistory, config.historyFaults);
     store_u16le(u, off::kCurrent, config.currentFaults);
