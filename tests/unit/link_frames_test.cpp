@@ -112,10 +112,6 @@ struct ClassCase {
     const char* ack; // "" when not an acknowledgement
 };
 
-std::string PrintTo(const ClassCase& c) {
-    return c.name;
-}
-
 class Classify : public ::testing::TestWithParam<ClassCase> {};
 
 TEST_P(Classify, ByControllerTable) {
