@@ -17,7 +17,7 @@ const QColor kGreen(0, 255, 0);
 const QColor kRed(255, 0, 0);
 const QColor kLiveBackground(0, 0, 0);
 const QColor kCellBackground(24, 24, 24);
-// Live boxes stay this tall; spare height spreads out as space between the rows.
+// Live boxes keep this height; spare height spreads out as space between the rows.
 constexpr int kBoxHeight = 22;
 
 struct StatusRow {
@@ -135,7 +135,7 @@ QLabel* MonitorView::makeValue(QWidget* parent, const char* name) {
     set_bold(l);
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(72);
-    l->setMaximumHeight(kBoxHeight);
+    l->setFixedHeight(kBoxHeight);
     l->setContentsMargins(4, 1, 4, 1);
     return l;
 }
@@ -146,7 +146,7 @@ QLabel* MonitorView::makeCell(QWidget* parent, const char* name) {
     set_bold(l);
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(48);
-    l->setMaximumHeight(kBoxHeight);
+    l->setFixedHeight(kBoxHeight);
     return l;
 }
 
@@ -162,7 +162,7 @@ QWidget* MonitorView::buildStatusPanel() {
         QLabel* value = makeValue(frmSysStatus_, r.value);
         values_.push_back(value);
         grid->addWidget(caption, row, 0);
-        grid->addWidget(value, row, 1);
+        grid->addWidget(value, row, 1, Qt::AlignVCenter);
         ++row;
     }
     return frmSysStatus_;
@@ -231,13 +231,18 @@ QWidget* MonitorView::buildFaultPanel() {
     int row = 1;
     for (const FaultRowLabels& r : kFaultRows) {
         grid->addWidget(makeLabel(frmErrCode_, r.name, q(r.text)), row, 0);
-        grid->addWidget(makeCell(frmErrCode_, (std::string(r.name) + "C").c_str()), row, 1);
-        grid->addWidget(makeCell(frmErrCode_, (std::string(r.name) + "H").c_str()), row, 2);
+        grid->addWidget(makeCell(frmErrCode_, (std::string(r.name) + "C").c_str()), row, 1,
+                        Qt::AlignVCenter);
+        grid->addWidget(makeCell(frmErrCode_, (std::string(r.name) + "H").c_str()), row, 2,
+                        Qt::AlignVCenter);
         QLabel* d = makeLabel(frmErrCode_, (std::string(r.name) + "D").c_str(),
                               q(r.description) + QStringLiteral("."));
         retain_space(d);
         grid->addWidget(d, row, 3);
         ++row;
+    }
+    for (int r = 0; r < row; ++r) {
+        grid->setRowStretch(r, 1); // spare height shared by the header and every fault row
     }
     grid->setColumnStretch(3, 1);
     return frmErrCode_;

@@ -344,7 +344,7 @@ TEST(SimBlocks, DumpHasOneLinePerPageInPageOrder) {
         at = nl + 1;
     }
     EXPECT_EQ(at, text.size());
-    EXPECT_NE(text.find("torque-pid F"), std::string::npos);
+    EXPECT_NE(text.find("\ntorque-pid D2 C2 "), std::string::npos);
 }
 
 } // namespace

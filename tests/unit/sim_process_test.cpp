@@ -230,10 +230,13 @@ TEST(SimProcess, AnswersStatusReadWriteAndDumpsTheBlocks) {
         << sim.blocks()["basic"];
     EXPECT_EQ(sim.blocks()["motor"], start.at("motor"));
 
-    // The second status request of the same connection: no user name again.
-    send(fd, {0xFD, 0x48, 0x55});
+    // The second status request of the same connection: no user name again, the next
+    // frame is the read reply.
+    send(fd, {0xFD, 0x48, 0x55, 0xF6, 0xE6, 0xDA});
     const Bytes second = read_bytes(fd, 2 * kUnitSize);
-    EXPECT_EQ(second.size(), kUnitSize);
+    ASSERT_EQ(second.size(), 2 * kUnitSize);
+    EXPECT_EQ(classify(unit_of(second)).kind, UnitKind::Status);
+    EXPECT_EQ(to_hex(unit_of(second, kUnitSize)), start.at("motor"));
 
     close_port(fd, saved);
     EXPECT_EQ(sim.terminate(), 0);

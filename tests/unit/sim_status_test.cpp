@@ -112,23 +112,31 @@ TEST(SimStatus, ValuesFollowTheThrottleCycle) {
 
 TEST(SimStatus, ValuesMoveFromPollToPoll) {
     const StatusConfig cfg{};
-    std::set<int> speeds;
-    std::set<int> currents;
-    std::set<int> voltages;
-    for (int s = 0; s < 20; ++s) {
+    // Polls once a second over one throttle cycle: the ramps change every poll.
+    int speedChanges = 0;
+    int currentChanges = 0;
+    int voltageChanges = 0;
+    Unit previous = status_frame(cfg, 0.0);
+    for (int s = 1; s <= 20; ++s) {
         const Unit u = status_frame(cfg, s);
-        speeds.insert(load_sm16le(u, off::kSpeed));
-        currents.insert(load_sm16le(u, off::kIdc));
-        voltages.insert(load_u16le(u, off::kVdc));
+        speedChanges += load_sm16le(u, off::kSpeed) != load_sm16le(previous, off::kSpeed);
+        currentChanges += load_sm16le(u, off::kIdc) != load_sm16le(previous, off::kIdc);
+        voltageChanges += load_u16le(u, off::kVdc) != load_u16le(previous, off::kVdc);
+        previous = u;
     }
-    EXPECT_GE(speeds.size(), 10u);
-    EXPECT_GE(currents.size(), 10u);
-    EXPECT_GE(voltages.size(), 10u);
+    EXPECT_GE(speedChanges, 10);
+    EXPECT_GE(currentChanges, 10);
+    EXPECT_GE(voltageChanges, 10);
     // Temperatures drift over minutes.
-    const Unit early = status_frame(cfg, 0.0);
-    const Unit later = status_frame(cfg, 200.0);
-    EXPECT_NE(early[off::kPowerTemp], later[off::kPowerTemp]);
-    EXPECT_NE(early[off::kMotorTemp], later[off::kMotorTemp]);
+    std::set<int> powerTemps;
+    std::set<int> motorTemps;
+    for (int s = 0; s < 600; s += 20) {
+        const Unit u = status_frame(cfg, s);
+        powerTemps.insert(u[off::kPowerTemp]);
+        motorTemps.insert(u[off::kMotorTemp]);
+    }
+    EXPECT_GE(powerTemps.size(), 5u);
+    EXPECT_GE(motorTemps.size(), 3u);
 }
 
 TEST(SimStatus, PlausibleRangesOverManyCycles) {

@@ -9,6 +9,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <utility>
 
@@ -176,6 +177,10 @@ struct Shown {
     const char* text;
 };
 
+void PrintTo(const Shown& c, std::ostream* os) {
+    *os << c.label;
+}
+
 class MonitorPanelSample : public MonitorPanel, public ::testing::WithParamInterface<Shown> {};
 
 TEST_P(MonitorPanelSample, TextAfterTheSampleFrame) {
@@ -283,6 +288,10 @@ struct Caption {
     const char* label;
     const char* text;
 };
+
+void PrintTo(const Caption& c, std::ostream* os) {
+    *os << c.label;
+}
 
 class MonitorPanelCaptions : public MonitorPanel, public ::testing::WithParamInterface<Caption> {};
 

@@ -1,4 +1,7 @@
 // Saves a picture of the live panels with one active fault; run by hand, not a test.
+// monitor_shot [file.png] [main]
+#include "fake_transport.h"
+#include "monitor/main_window.h"
 #include "monitor/status_panel.h"
 
 #include <QApplication>
@@ -34,6 +37,16 @@ int main(int argc, char** argv) {
     frame[28] = 0;
     frame[29] = 5;
     frame[30] = 2;
+
+    // "main" as second argument: the whole main window at its own size.
+    if (argc > 2 && QString::fromLocal8Bit(argv[2]) == QStringLiteral("main")) {
+        test::FakeTransport port;
+        MainWindow window(port);
+        window.show();
+        port.deliver(frame);
+        QApplication::processEvents();
+        return window.grab().save(out) ? 0 : 1;
+    }
 
     MonitorView view;
     view.resetLiveValues();

@@ -152,15 +152,28 @@ constexpr BlockValue kFluxWeaken[] = {
 };
 
 constexpr BlockValue kDerate[] = {
-    {2, W::U8, 20},                                                            // delays 1..255
-    {3, W::U8, 25},    {4, W::U8, 15},    {5, W::U8, 12},    {6, W::U16, 160}, // eco iqref
-                                                                               // points 1..7
-    {8, W::U16, 150},  {10, W::U16, 140}, {12, W::U16, 130}, {14, W::U16, 120}, {16, W::U16, 110},
-    {18, W::U16, 100}, {20, W::U8, 90}, // points 8..11, 1..255
-    {21, W::U8, 80},   {22, W::U8, 70},   {23, W::U8, 60},   {24, W::U16, 400}, // speed step
-    {26, W::U8, 45},                                                            // Iqref limits
-    {27, W::U8, 15},   {28, W::U8, 50},                                         // Idref limits
-    {29, W::U8, 20},   {30, W::U8, 35}, // flux switch speed, 3500 rpm
+    {2, W::U8, 20}, // delays 1..255
+    {3, W::U8, 25},
+    {4, W::U8, 15},
+    {5, W::U8, 12},
+    {6, W::U16, 160}, // eco iqref
+                      // points 1..7
+    {8, W::U16, 150},
+    {10, W::U16, 140},
+    {12, W::U16, 130},
+    {14, W::U16, 120},
+    {16, W::U16, 110},
+    {18, W::U16, 100},
+    {20, W::U8, 90}, // points 8..11, 1..255
+    {21, W::U8, 80},
+    {22, W::U8, 70},
+    {23, W::U8, 60},
+    {24, W::U16, 400}, // speed step
+    {26, W::U8, 45},   // Iqref limits
+    {27, W::U8, 15},
+    {28, W::U8, 50}, // Idref limits
+    {29, W::U8, 20},
+    {30, W::U8, 35}, // flux switch speed, 3500 rpm
 };
 
 constexpr BlockValue kHardware[] = {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/inotify.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -48,9 +49,6 @@ Result<bool> Pty::open() {
     termios tio{};
     if (::tcgetattr(s, &tio) == 0) {
         ::cfmakeraw(&tio);
-        // A speed unlike the controller's 57600, so that a PC opening the port shows.
-        ::cfsetispeed(&tio, B9600);
-        ::cfsetospeed(&tio, B9600);
         ::tcsetattr(s, TCSANOW, &tio);
     }
     const int flags = ::fcntl(m, F_GETFL);
@@ -60,10 +58,20 @@ Result<bool> Pty::open() {
     master_ = m;
     holder_ = s;
     path_ = path;
+    // Watched after our own open, so that only the PC's openings are seen.
+    watch_ = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (watch_ >= 0 && ::inotify_add_watch(watch_, path.c_str(), IN_OPEN | IN_CLOSE) < 0) {
+        ::close(watch_);
+        watch_ = -1;
+    }
     return true;
 }
 
 void Pty::close() {
+    if (watch_ >= 0) {
+        ::close(watch_);
+        watch_ = -1;
+    }
     if (holder_ >= 0) {
         ::close(holder_);
         holder_ = -1;
@@ -87,14 +95,25 @@ void Pty::reopen_holder() {
     }
 }
 
-unsigned long Pty::line_settings() const {
-    termios tio{};
-    if (master_ < 0 || ::tcgetattr(master_, &tio) != 0) {
-        return 0;
+Pty::Openings Pty::take_openings() {
+    Openings o;
+    if (watch_ < 0) {
+        return o;
     }
-    return static_cast<unsigned long>(::cfgetospeed(&tio)) ^
-           (static_cast<unsigned long>(tio.c_cflag) << 8) ^
-           (static_cast<unsigned long>(tio.c_lflag) << 20);
+    alignas(inotify_event) char buf[4096];
+    for (;;) {
+        const ssize_t n = ::read(watch_, buf, sizeof buf);
+        if (n <= 0) {
+            return o;
+        }
+        for (ssize_t at = 0; at < n;) {
+            inotify_event ev{};
+            std::memcpy(&ev, buf + at, sizeof ev);
+            o.opened += (ev.mask & IN_OPEN) != 0 ? 1u : 0u;
+            o.closed += (ev.mask & IN_CLOSE) != 0 ? 1u : 0u;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + ev.len);
+        }
+    }
 }
 
 Result<bool> place_symlink(const std::string& link, const std::string& target) {

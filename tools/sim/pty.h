@@ -28,13 +28,19 @@ class Pty {
     // open): reopens our slave so that polling does not report it again and again.
     void reopen_holder();
 
-    // Line settings of the slave, as the PC last set them (speed, modes), as one value; a
-    // change means someone opened and configured the port.
-    [[nodiscard]] unsigned long line_settings() const;
+    // Watches the slave for opens by others (inotify); -1 when the system offers no watch.
+    [[nodiscard]] int watch_fd() const { return watch_; }
+    // Reads the pending watch events: how many opens and closes of the slave there were.
+    struct Openings {
+        unsigned opened = 0;
+        unsigned closed = 0;
+    };
+    [[nodiscard]] Openings take_openings();
 
   private:
     int master_ = -1;
     int holder_ = -1;
+    int watch_ = -1;
     std::string path_;
 };
 

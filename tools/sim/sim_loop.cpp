@@ -42,8 +42,7 @@ bool SimLoop::open_device() {
         log(true, opened.error().message);
         return false;
     }
-    std::fprintf(out_, "%s\n", pty_.slave_path().c_str());
-    std::fflush(out_);
+    // The symlink first: once the path line is out, the link works too.
     if (!o_.linkPath.empty()) {
         const Result<bool> linked = place_symlink(o_.linkPath, pty_.slave_path());
         if (!linked) {
@@ -51,7 +50,8 @@ bool SimLoop::open_device() {
             return false;
         }
     }
-    lineSettings_ = pty_.line_settings();
+    std::fprintf(out_, "%s\n", pty_.slave_path().c_str());
+    std::fflush(out_);
     recognizer_ = Recognizer{};
     pending_.clear();
     lastRequestAt_.reset();
@@ -133,18 +133,23 @@ void SimLoop::serve(double t) {
     }
     flood(t);
 
-    pollfd p{pty_.master(), 0, 0};
+    std::array<pollfd, 2> fds{{{pty_.master(), 0, 0}, {pty_.watch_fd(), POLLIN, 0}}};
+    pollfd& p = fds[0];
     if (t >= hupBackoffUntil_) {
         p.events = POLLIN;
     }
     if (!pending_.empty()) {
         p.events = static_cast<short>(p.events | POLLOUT);
     }
-    const int ready = ::poll(&p, 1, poll_timeout_ms(t));
+    const nfds_t count = pty_.watch_fd() >= 0 ? 2 : 1;
+    const int ready = ::poll(fds.data(), count, poll_timeout_ms(t));
     if (ready < 0) {
         return; // EINTR: a signal; the loop looks at the stop flag
     }
     const double after = now();
+    if ((fds[1].revents & POLLIN) != 0) {
+        watch_openings();
+    }
     if ((p.revents & POLLIN) != 0) {
         read_input(after);
     } else if ((p.revents & (POLLHUP | POLLERR)) != 0) {
@@ -163,6 +168,18 @@ void SimLoop::serve(double t) {
         if (const std::size_t skipped = recognizer_.take_skipped(); skipped > 0) {
             log(false, "skipped " + std::to_string(skipped) + " unknown bytes");
         }
+    }
+}
+
+void SimLoop::watch_openings() {
+    const Pty::Openings o = pty_.take_openings();
+    if (o.opened > 0) {
+        // The PC opened the port (again): its next status request gets the user info.
+        controller_.new_connection();
+        log(false, "port opened");
+    }
+    if (o.closed > 0) {
+        log(false, "port closed");
     }
 }
 
@@ -189,11 +206,10 @@ void SimLoop::read_input(double t) {
 
 void SimLoop::handle(const Request& request, double t) {
     if (request.kind == RequestKind::Status) {
-        const unsigned long settings = pty_.line_settings();
-        const bool gap = !lastRequestAt_ || t - *lastRequestAt_ >= kNewConnectionGap;
-        if (gap || settings != lineSettings_) {
+        // Openings are caught by the watch; a long pause is the fallback without one.
+        watch_openings();
+        if (!lastRequestAt_ || t - *lastRequestAt_ >= kNewConnectionGap) {
             controller_.new_connection();
-            lineSettings_ = settings;
         }
     }
     lastRequestAt_ = t;

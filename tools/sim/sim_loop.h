@@ -39,6 +39,7 @@ class SimLoop {
     void reappear(double t);
     void serve(double t);
     void read_input(double t);
+    void watch_openings();
     void handle(const Request& request, double t);
     void send(OutFrame frame, double t);
     void enqueue(const std::uint8_t* data, std::size_t n);
@@ -58,7 +59,6 @@ class SimLoop {
     Bytes pending_;
     std::optional<double> lastInputAt_;
     std::optional<double> lastRequestAt_;
-    unsigned long lineSettings_ = 0;
     double floodNext_ = 0;
     double hupBackoffUntil_ = 0;
     unsigned noiseSeed_ = 0;
