@@ -9,6 +9,7 @@ using W = FieldWidth;
 
 // Values a controller might hold, each unlike the page's design-time text and inside the
 // page's write limits, so that a read-then-write stores them unchanged.
+// clang-format off
 constexpr BlockValue kBasic[] = {
     {2, W::U16, 4200},  // max speed rpm
     {4, W::U16, 1500},  // back speed, shown -1500
@@ -56,68 +57,120 @@ constexpr BlockValue kMotor[] = {
     {5, W::U8, 2},      // thermistor NTC_230k, 1..5
     {6, W::SM16, -115}, // backward angle
     {8, W::U8, 24},     // square angle offset 0..60
-    {9, W::U8, 57},     // hall A sectors 20..100
-    {10, W::U8, 63},    {11, W::U8, 58}, {12, W::U8, 62},
-    {13, W::U8, 59},    {14, W::U8, 61}, {15, W::U8, 130}, // motor over heat
-    {16, W::U8, 110},                                      // motor high-T mode
-    {17, W::U8, 100},                                      // motor over heat quit
-    {18, W::U8, 8},                                        // hysteresis
-    {19, W::U8, 95},                                       // motor switch T
-    {20, W::U8, 6},                                        // hall noise pulses 1..255
-    {21, W::U8, 45},                                       // hall calibration Iq 1..255
-    {22, W::U8, 12},                                       // acc at hall calibration, 120
-    {23, W::U8, 15},                                       // dec at hall calibration, 150
-    {24, W::U8, 56},                                       // hall B sectors 20..100
-    {25, W::U8, 64},    {26, W::U8, 57}, {27, W::U8, 63},
-    {28, W::U8, 58},    {29, W::U8, 62}, {30, W::U8, 1}, // hall group B, 0..1
+    {9, W::U8, 57},     // hall A sectors 1..6, 20..100
+    {10, W::U8, 63},
+    {11, W::U8, 58},
+    {12, W::U8, 62},
+    {13, W::U8, 59},
+    {14, W::U8, 61},
+    {15, W::U8, 130},   // motor over heat
+    {16, W::U8, 110},   // motor high-T mode
+    {17, W::U8, 100},   // motor over heat quit
+    {18, W::U8, 8},     // hysteresis
+    {19, W::U8, 95},    // motor switch T
+    {20, W::U8, 6},     // hall noise pulses 1..255
+    {21, W::U8, 45},    // hall calibration Iq 1..255
+    {22, W::U8, 12},    // acc at hall calibration, 120
+    {23, W::U8, 15},    // dec at hall calibration, 150
+    {24, W::U8, 56},    // hall B sectors 1..6, 20..100
+    {25, W::U8, 64},
+    {26, W::U8, 57},
+    {27, W::U8, 63},
+    {28, W::U8, 58},
+    {29, W::U8, 62},
+    {30, W::U8, 1},     // hall group B, 0..1
 };
 
 constexpr BlockValue kControl[] = {
-    {2, W::U16, 14},    {4, W::U16, 6},     {6, W::U16, 10}, {8, W::U16, 24}, {10, W::U16, 2},
-    {12, W::U16, 7},    {14, W::U16, 150},  {16, W::U16, 2}, {18, W::U16, 9}, {20, W::U16, 300},
-    {22, W::U16, 1200}, {24, W::U16, 2600}, {26, W::U8, 32}, {27, W::U8, 45}, {28, W::U8, 16},
-    {29, W::U8, 25},    {30, W::U8, 8},
+    {2, W::U16, 14},    // speed limit kp gain, divisor, ki gain
+    {4, W::U16, 6},
+    {6, W::U16, 10},
+    {8, W::U16, 24},    // idc limit kp gain, divisor, ki gain
+    {10, W::U16, 2},
+    {12, W::U16, 7},
+    {14, W::U16, 150},  // eco speed kp gain, divisor, ki gain
+    {16, W::U16, 2},
+    {18, W::U16, 9},
+    {20, W::U16, 300},  // speed PID steps 0..2
+    {22, W::U16, 1200},
+    {24, W::U16, 2600},
+    {26, W::U8, 32},    // back steps threshold
+    {27, W::U8, 45},    // motor switch timeout
+    {28, W::U8, 16},    // hall number reference
+    {29, W::U8, 25},    // motor lock timeout
+    {30, W::U8, 8},     // commutation timeout
 };
 
 constexpr BlockValue kTorquePid[] = {
-    {2, W::U8, 3},     {3, W::U8, 7},     {4, W::U8, 4},   {5, W::U8, 12},    {6, W::U8, 3},
-    {7, W::U8, 14},    {8, W::U8, 4},     {9, W::U8, 24},  {10, W::U8, 8},    {11, W::U16, 150},
-    {13, W::U8, 9},    {14, W::U16, 160}, {16, W::U8, 11}, {17, W::U16, 260}, {19, W::U8, 12},
-    {20, W::U16, 280}, {22, W::U8, 2},    {23, W::U8, 3},  {24, W::U16, 4},   {26, W::U8, 5},
-    {27, W::U8, 2},    {28, W::U16, 6},   {30, W::U8, 25}, // lock acc 2500
+    {2, W::U8, 3},      // Iq kp, Iq ki, Id kp, Id ki of stage 0 pre
+    {3, W::U8, 7},
+    {4, W::U8, 4},
+    {5, W::U8, 12},
+    {6, W::U8, 3},      // the same of stage 0
+    {7, W::U8, 14},
+    {8, W::U8, 4},
+    {9, W::U8, 24},
+    {10, W::U8, 8},     // stage 2
+    {11, W::U16, 150},
+    {13, W::U8, 9},
+    {14, W::U16, 160},
+    {16, W::U8, 11},    // stage 3
+    {17, W::U16, 260},
+    {19, W::U8, 12},
+    {20, W::U16, 280},
+    {22, W::U8, 2},     // torque kp gain, divisor, ki gain
+    {23, W::U8, 3},
+    {24, W::U16, 4},
+    {26, W::U8, 5},     // flux kp gain, divisor, ki gain
+    {27, W::U8, 2},
+    {28, W::U16, 6},
+    {30, W::U8, 25},    // lock acc, 2500
 };
 
 constexpr BlockValue kProtection[] = {
-    {2, W::U8, 120},   // heavy load timeout
-    {3, W::U8, 30},    // motor lock timeout
-    {4, W::U8, 90},    // heavy load Iac %
-    {5, W::U8, 75},    // motor lock Iac %
-    {6, W::U8, 98},    // Iac limit level
-    {7, W::U8, 92},    // reference Iac level
-    {8, W::U8, 75},    // power turn point
-    {9, W::U8, 95},    // power over heat
-    {10, W::U8, 80},   // power over heat recover
-    {11, W::U8, 85},   // power high-T mode
-    {12, W::U16, 180}, // Iqref points 1..6
-    {14, W::U16, 175}, {16, W::U16, 165}, {18, W::U16, 150}, {20, W::U16, 135},
-    {22, W::U16, 120}, {24, W::U8, 105}, // point 7
-    {25, W::U8, 40},                     // point 13
-    {26, W::U8, 95},                     // points 8..12
-    {27, W::U8, 85},   {28, W::U8, 72},   {29, W::U8, 58},   {30, W::U8, 50},
+    {2, W::U8, 120},    // heavy load timeout
+    {3, W::U8, 30},     // motor lock timeout
+    {4, W::U8, 90},     // heavy load Iac %
+    {5, W::U8, 75},     // motor lock Iac %
+    {6, W::U8, 98},     // Iac limit level
+    {7, W::U8, 92},     // reference Iac level
+    {8, W::U8, 75},     // power turn point
+    {9, W::U8, 95},     // power over heat
+    {10, W::U8, 80},    // power over heat recover
+    {11, W::U8, 85},    // power high-T mode
+    {12, W::U16, 180},  // Iqref points 1..6
+    {14, W::U16, 175},
+    {16, W::U16, 165},
+    {18, W::U16, 150},
+    {20, W::U16, 135},
+    {22, W::U16, 120},
+    {24, W::U8, 105},   // point 7
+    {25, W::U8, 40},    // point 13
+    {26, W::U8, 95},    // points 8..12
+    {27, W::U8, 85},
+    {28, W::U8, 72},
+    {29, W::U8, 58},
+    {30, W::U8, 50},
 };
 
 // Every byte 1..255; bytes 18..30 carry nothing.
 constexpr BlockValue kModeSet[] = {
-    {2, W::U8, 100},                                                    // mode speeds in 10 rpm
-    {3, W::U8, 160},  {4, W::U8, 210}, {5, W::U8, 250}, {6, W::U8, 40}, // mode Idc
-    {7, W::U8, 80},   {8, W::U8, 100}, {9, W::U8, 130}, {10, W::U8, 160},
-    {11, W::U8, 110}, // boost ratio
-    {12, W::U8, 5},   // boost seconds
-    {13, W::U8, 4},   // speed fall delay
-    {14, W::U8, 8},   // max regeneration, -800
-    {15, W::U8, 3},   // min regeneration speed, 300 rpm
-    {16, W::U8, 12},  // regeneration acc, 1200
-    {17, W::U8, 18},  // regeneration dec, 1800
+    {2, W::U8, 100},    // mode speeds 1..4 in 10 rpm
+    {3, W::U8, 160},
+    {4, W::U8, 210},
+    {5, W::U8, 250},
+    {6, W::U8, 40},     // mode Idc 1..5
+    {7, W::U8, 80},
+    {8, W::U8, 100},
+    {9, W::U8, 130},
+    {10, W::U8, 160},
+    {11, W::U8, 110},   // boost ratio
+    {12, W::U8, 5},     // boost seconds
+    {13, W::U8, 4},     // speed fall delay
+    {14, W::U8, 8},     // max regeneration, -800
+    {15, W::U8, 3},     // min regeneration speed, 300 rpm
+    {16, W::U8, 12},    // regeneration acc, 1200
+    {17, W::U8, 18},    // regeneration dec, 1800
 };
 
 constexpr BlockValue kOther[] = {
@@ -132,55 +185,78 @@ constexpr BlockValue kOther[] = {
     {11, W::U16, 42000}, // throttle high 4.200 V
     {13, W::U16, 25000}, // throttle mid 2.500 V
     {15, W::U16, 240},   // bw iqref steps 1..7
-    {17, W::U16, 220},   {19, W::U16, 200}, {21, W::U16, 180}, {23, W::U16, 160},
-    {25, W::U16, 140},   {27, W::U16, 120}, {29, W::U8, 100}, // steps 8, 9
+    {17, W::U16, 220},
+    {19, W::U16, 200},
+    {21, W::U16, 180},
+    {23, W::U16, 160},
+    {25, W::U16, 140},
+    {27, W::U16, 120},
+    {29, W::U8, 100},    // bw iqref steps 8, 9
     {30, W::U8, 80},
 };
 
 // Byte 2 carries nothing; the flux sign is stored + 1.
 constexpr BlockValue kFluxWeaken[] = {
-    {3, W::U8, 2},                                      // flux sign 1
-    {4, W::U16, 25},                                    // startup speeds
-    {6, W::U16, 200}, {8, W::U16, 450}, {10, W::U8, 3}, // Idref points 0..13
-    {11, W::U8, 6},   {12, W::U8, 9},   {13, W::U8, 12}, {14, W::U8, 15},
-    {15, W::U8, 18},  {16, W::U8, 24},  {17, W::U8, 30}, {18, W::U8, 36},
-    {19, W::U8, 42},  {20, W::U8, 50},  {21, W::U8, 58}, {22, W::U8, 66},
-    {23, W::U8, 74},  {24, W::U8, 40}, // Idref H points 9..13
-    {25, W::U8, 48},  {26, W::U8, 56},  {27, W::U8, 64}, {28, W::U8, 72},
-    {29, W::U8, 40}, // print period
-    {30, W::U8, 0},  // print switch off, 0..1
+    {3, W::U8, 2},      // flux sign 1
+    {4, W::U16, 25},    // startup speeds min, low, high
+    {6, W::U16, 200},
+    {8, W::U16, 450},
+    {10, W::U8, 3},     // Idref points 0..13
+    {11, W::U8, 6},
+    {12, W::U8, 9},
+    {13, W::U8, 12},
+    {14, W::U8, 15},
+    {15, W::U8, 18},
+    {16, W::U8, 24},
+    {17, W::U8, 30},
+    {18, W::U8, 36},
+    {19, W::U8, 42},
+    {20, W::U8, 50},
+    {21, W::U8, 58},
+    {22, W::U8, 66},
+    {23, W::U8, 74},
+    {24, W::U8, 40},    // Idref H points 9..13
+    {25, W::U8, 48},
+    {26, W::U8, 56},
+    {27, W::U8, 64},
+    {28, W::U8, 72},
+    {29, W::U8, 40},    // print period
+    {30, W::U8, 0},     // print switch off, 0..1
 };
 
 constexpr BlockValue kDerate[] = {
-    {2, W::U8, 20}, // delays 1..255
+    {2, W::U8, 20},     // power derate and recover delays, 1..255
     {3, W::U8, 25},
-    {4, W::U8, 15},
+    {4, W::U8, 15},     // motor power derate and recover delays, 1..255
     {5, W::U8, 12},
-    {6, W::U16, 160}, // eco iqref
-                      // points 1..7
+    {6, W::U16, 160},   // eco iqref points 1..7
     {8, W::U16, 150},
     {10, W::U16, 140},
     {12, W::U16, 130},
     {14, W::U16, 120},
     {16, W::U16, 110},
     {18, W::U16, 100},
-    {20, W::U8, 90}, // points 8..11, 1..255
+    {20, W::U8, 90},    // eco iqref points 8..11, 1..255
     {21, W::U8, 80},
     {22, W::U8, 70},
     {23, W::U8, 60},
-    {24, W::U16, 400}, // speed step
-    {26, W::U8, 45},   // Iqref limits
+    {24, W::U16, 400},  // speed step
+    {26, W::U8, 45},    // Iqref limits 1, 0
     {27, W::U8, 15},
-    {28, W::U8, 50}, // Idref limits
+    {28, W::U8, 50},    // Idref limits 1, 0
     {29, W::U8, 20},
-    {30, W::U8, 35}, // flux switch speed, 3500 rpm
+    {30, W::U8, 35},    // flux switch speed, 3500 rpm
 };
 
 constexpr BlockValue kHardware[] = {
-    {2, W::U8, 0x7C},                     // calibration ADC readings
-    {3, W::U8, 0x08},   {4, W::U8, 0x4B}, // forward H, backward H, both brake checks; bit 7 clear
-    {5, W::U8, 0x81},   {6, W::U8, 0x07}, {7, W::U8, 0x3A}, {8, W::U16, 2207}, // project 1..32767
-    {10, W::U8, 24},                                                           // year 0..99
+    {2, W::U8, 0x7C},   // calibration ADC readings (byte 4 is also the flag byte)
+    {3, W::U8, 0x08},
+    {4, W::U8, 0x4B},   // forward H, backward H, both brake checks; bit 7 clear
+    {5, W::U8, 0x81},
+    {6, W::U8, 0x07},
+    {7, W::U8, 0x3A},
+    {8, W::U16, 2207},  // project 1..32767
+    {10, W::U8, 24},    // year 0..99
     {11, W::U8, 0},     // week: every write resets it
     {12, W::U16, 4711}, // sequence 1..32767
     {14, W::U8, 42},    // customer 1..255
@@ -196,8 +272,10 @@ constexpr BlockValue kHardware[] = {
     {26, W::U8, 3},     // hall wiring H3, 1..6
     {27, W::U8, 5},     // phase wiring D5, 1..6
     {28, W::U8, 20},    // motor temperature points
-    {29, W::U8, 80},    {30, W::U8, 110},
+    {29, W::U8, 80},
+    {30, W::U8, 110},
 };
+// clang-format on
 
 struct PageRow {
     PageId page;

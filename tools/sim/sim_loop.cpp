@@ -79,7 +79,7 @@ int SimLoop::run(const volatile std::sig_atomic_t& stop) {
             }
         }
         if (faults_.reappear_due(t)) {
-            reappear(t);
+            reappear();
             if (!pty_.is_open()) {
                 status = 1;
                 break;
@@ -106,13 +106,12 @@ void SimLoop::hang_up(double t) {
     faults_.hung_up(t);
 }
 
-void SimLoop::reappear(double t) {
+void SimLoop::reappear() {
     faults_.reappeared();
     const std::string old = pty_.slave_path();
     if (open_device()) {
         log(true, "reappeared as " + pty_.slave_path() + " (was " + old + ")");
     }
-    (void)t;
 }
 
 void SimLoop::serve(double t) {

@@ -36,7 +36,7 @@ class SimLoop {
     [[nodiscard]] double now() const;
     bool open_device();
     void hang_up(double t);
-    void reappear(double t);
+    void reappear();
     void serve(double t);
     void read_input(double t);
     void watch_openings();
