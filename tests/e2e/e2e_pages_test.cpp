@@ -47,7 +47,7 @@ PageWindow* open_and_read(Rig& rig, PageId id) {
     }
     QTest::mouseClick(opener, Qt::LeftButton);
     PageWindow* page = nullptr;
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             page = rig.window->page(id);
             return page != nullptr && page->collectState().filled;

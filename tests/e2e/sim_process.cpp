@@ -88,7 +88,7 @@ Rig::~Rig() {
 bool Rig::connect(int timeoutMs) {
     window->Menu_Option_ComSet_Click();
     QWidget* dialog = nullptr;
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             dialog = window->findChild<QWidget*>(QStringLiteral("frmComSet"));
             return dialog != nullptr && dialog->isVisible();
@@ -118,7 +118,7 @@ QString Rig::labelText(const char* name) const {
 
 QString waitForMessage(const QString& containing, int timeoutMs) {
     QString found;
-    QTest::qWaitFor(
+    (void)QTest::qWaitFor(
         [&] {
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 auto* box = qobject_cast<QMessageBox*>(w);
