@@ -108,7 +108,13 @@ bool Rig::connect(int timeoutMs) {
 }
 
 bool Rig::waitForState(LinkState state, int timeoutMs) {
-    return QTest::qWaitFor([&] { return window->link().state == state; }, timeoutMs);
+    // The display follows the state at the next poll tick, so wait for the label too.
+    const QString shown = state == LinkState::Online       ? QStringLiteral("online")
+                          : state == LinkState::Connecting ? QStringLiteral("Connecting...")
+                                                           : QStringLiteral("offline");
+    return QTest::qWaitFor(
+        [&] { return window->link().state == state && labelText("lblWelCom1") == shown; },
+        timeoutMs);
 }
 
 QString Rig::labelText(const char* name) const {
