@@ -393,9 +393,11 @@ void MainWindow::showMessage(const QString& title, const QString& text, QMessage
     box->setObjectName(QStringLiteral("msgMain"));
     box->setTextFormat(Qt::PlainText);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // Application-modal without a nested event loop (open() would make it window-modal):
+    // polling and reception go on while the box is up.
     box->setWindowModality(Qt::ApplicationModal);
     openMessages_.append(box);
-    box->open();
+    box->show();
 }
 
 void MainWindow::Timer1_Timer() {

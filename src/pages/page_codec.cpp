@@ -212,7 +212,7 @@ void decode_list(const FieldSchema& field, const Unit& unit, FieldState& s) {
 }
 
 void decode_bit(const FieldSchema& field, const Unit& unit, FieldState& s) {
-    const bool set = (unit[field.offset] >> field.bit & 1U) != 0;
+    const bool set = ((static_cast<unsigned>(unit[field.offset]) >> field.bit) & 1U) != 0;
     if (field.widget == Widget::Check) {
         s.check = set ? CheckState::Checked : CheckState::Unchecked;
         return;

@@ -55,7 +55,7 @@ TEST(EndToEndLink, HangUpClosesThePortWithoutSpinning) {
 }
 
 TEST(EndToEndLink, ReopensWhenTheDeviceComesBack) {
-    Rig rig({"--hangup-after", "2", "--reappear-after", "2"});
+    Rig rig({"--hangup-after", "2", "--reappear-after", "4"});
     ASSERT_TRUE(rig.sim->started());
     ASSERT_TRUE(rig.connect());
     ASSERT_TRUE(rig.waitForState(LinkState::Offline, 8000));

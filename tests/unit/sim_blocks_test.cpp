@@ -167,7 +167,7 @@ class SimBlockDefaults : public ::testing::TestWithParam<PageId> {};
 
 TEST_P(SimBlockDefaults, EnvelopeIsTheParameterReply) {
     const PageId page = GetParam();
-    const Unit& u = BlockStore().block(page);
+    const Unit u = BlockStore().block(page);
     const Classification c = classify(u);
     EXPECT_EQ(c.kind, UnitKind::ParameterReply);
     ASSERT_TRUE(c.page.has_value());
@@ -177,7 +177,7 @@ TEST_P(SimBlockDefaults, EnvelopeIsTheParameterReply) {
 
 TEST_P(SimBlockDefaults, EveryByteInsideItsLimitsAndNotZero) {
     const PageId page = GetParam();
-    const Unit& u = BlockStore().block(page);
+    const Unit u = BlockStore().block(page);
     std::set<int> covered;
     for (const Limit& l : limits().at(page)) {
         SCOPED_TRACE("offset " + std::to_string(l.offset));
@@ -209,7 +209,7 @@ TEST_P(SimBlockDefaults, EveryByteInsideItsLimitsAndNotZero) {
 
 TEST_P(SimBlockDefaults, StartTableMatchesTheStoredBlock) {
     const PageId page = GetParam();
-    const Unit& u = BlockStore().block(page);
+    const Unit u = BlockStore().block(page);
     for (const BlockValue& v : default_values(page)) {
         SCOPED_TRACE("offset " + std::to_string(v.offset));
         const int stored = v.width == FieldWidth::U8    ? u[v.offset]
@@ -240,7 +240,7 @@ TEST(SimBlocks, PagesHoldDistinctPayloads) {
 }
 
 TEST(SimBlocks, MotorAnglesAreSignMagnitude) {
-    const Unit& u = BlockStore().block(PageId::Motor);
+    const Unit u = BlockStore().block(PageId::Motor);
     // A negative backward offset carries bit 15 and the magnitude.
     EXPECT_EQ(u[7] & 0x80, 0x80);
     EXPECT_EQ(load_sm16le(u, 6), -(load_u16le(u, 6) & 0x7FFF));
