@@ -5,6 +5,6 @@ motiview_widget_test(pages_window_test ${CMAKE_CURRENT_SOURCE_DIR}/pages_window_
 
 # Saves a picture of every page window into docs/; run by hand, not a test.
 add_executable(page_shots ${CMAKE_CURRENT_SOURCE_DIR}/page_shots.cpp)
-target_link_libraries(page_shots PRIVATE motiview_test_support motiview_warnings)
+target_link_libraries(page_shots PRIVATE motiview_test_support motiview_test_warnings)
 target_compile_definitions(page_shots PRIVATE
   MOTIVIEW_DOCS_DIR="${PROJECT_SOURCE_DIR}/docs")
