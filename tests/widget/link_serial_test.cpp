@@ -13,6 +13,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -305,6 +307,66 @@ TEST_F(SerialOnPty, MissingDeviceIsNotFoundAndSendsNothing) {
     EXPECT_FALSE(p.isOpen());
     EXPECT_EQ(describe_com(2), "not present");
     qunsetenv("MOTIVIEW_COM2");
+}
+
+// The open is tried without the right to the device: as this user with the device's mode
+// cleared, or, when the suite runs as root (which reads every device), in a child that has
+// become an unprivileged user.
+TEST_F(SerialOnPty, DeviceWithoutPermissionNamesItAndTheDialoutFix) {
+    const QByteArray slave = QFile::encodeName(pty_->slave());
+    ASSERT_EQ(::chmod(slave.constData(), 0), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir_.path()).constData(), 0755), 0);
+    const auto attempt = [] {
+        SerialPort p;
+        p.configure(1, LineSettings{});
+        const OpenOutcome o = p.open();
+        const bool sent = p.send(Bytes{0xFD, 0x48, 0x55});
+        return std::make_pair(o, sent);
+    };
+    QString message;
+    bool opened = true;
+    bool sent = true;
+    if (::geteuid() != 0) {
+        const auto [o, s] = attempt();
+        message = o.message;
+        opened = o.ok;
+        sent = s;
+    } else {
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            ::close(fds[0]);
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+                ::_exit(2);
+            }
+            const auto [o, s] = attempt();
+            const QByteArray out =
+                (o.ok ? "1" : "0") + QByteArray(s ? "1" : "0") + o.message.toUtf8();
+            (void)!::write(fds[1], out.constData(), static_cast<std::size_t>(out.size()));
+            ::_exit(0);
+        }
+        ::close(fds[1]);
+        QByteArray got;
+        char buf[512];
+        for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) {
+            got.append(buf, static_cast<qsizetype>(n));
+        }
+        ::close(fds[0]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        ASSERT_GE(got.size(), 2);
+        opened = got[0] == '1';
+        sent = got[1] == '1';
+        message = QString::fromUtf8(got.mid(2));
+    }
+    EXPECT_FALSE(opened);
+    EXPECT_FALSE(sent);
+    EXPECT_TRUE(message.contains(link_)) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("dialout group"))) << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("log out and in"))) << message.toStdString();
 }
 
 TEST(SerialDeviceOrder, AdaptersFirstThenOthersInNaturalOrder) {
