@@ -282,6 +282,16 @@ TEST_F(SerialOnPty, NextSendReopensANewDeviceAtTheSamePath) {
     port_.reset(); // before the pty goes
 }
 
+TEST_F(SerialOnPty, PendingOutputIsDroppedWhenThePortCloses) {
+    ASSERT_TRUE(port_->open().ok);
+    // Written from the event loop; closing first must not let half a frame out later.
+    ASSERT_TRUE(port_->send(Bytes(kUnitSize, 0x11)));
+    port_->close();
+    QTest::qWait(200);
+    EXPECT_TRUE(pty_->drain().empty());
+    EXPECT_FALSE(port_->isOpen());
+}
+
 TEST_F(SerialOnPty, SecondOpenOfABusyDeviceSaysSo) {
     ASSERT_TRUE(port_->open().ok);
     SerialPort other;
