@@ -3,6 +3,7 @@
 #include "monitor/main_window.h"
 
 #include "fake_transport.h"
+#include "pages/page_schema.h"
 
 #include <QAction>
 #include <QApplication>
@@ -326,6 +327,25 @@ TEST(MainWindowPages, OpenerSendsTheReadRequestAndShowsThePage) {
     EXPECT_EQ(f.port.sent.front(), bytes(frame_set().read(PageId::Derate)));
     ASSERT_NE(f.window->page(PageId::Derate), nullptr);
     EXPECT_TRUE(f.window->page(PageId::Derate)->isVisible());
+}
+
+TEST(MainWindowPages, OpeningBasicClosesItsRowAndKeepsModeSetAndDerate) {
+    Fixture f;
+    f.bringOnline();
+    for (const char* name : {"cmdModeSet", "cmdDerate", "cmdReference"}) {
+        QTest::mouseClick(f.button(name), Qt::LeftButton);
+    }
+    ASSERT_NE(f.window->page(PageId::Reference), nullptr);
+    QTest::mouseClick(f.button("cmdBasic"), Qt::LeftButton);
+    QApplication::processEvents();
+    for (PageId other : page_schema(PageId::Basic).closes) {
+        EXPECT_EQ(f.window->page(other), nullptr) << static_cast<int>(other);
+    }
+    EXPECT_EQ(f.window->page(PageId::Reference), nullptr);
+    for (PageId kept : {PageId::Basic, PageId::ModeSet, PageId::Derate}) {
+        ASSERT_NE(f.window->page(kept), nullptr) << static_cast<int>(kept);
+        EXPECT_TRUE(f.window->page(kept)->isVisible()) << static_cast<int>(kept);
+    }
 }
 
 TEST(MainWindowMenus, EnglishLoadsEveryPageHiddenAndSendsNothing) {
