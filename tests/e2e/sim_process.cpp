@@ -1,5 +1,7 @@
 #include "sim_process.h"
 
+#include "link/supervisor.h"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -109,9 +111,7 @@ bool Rig::connect(int timeoutMs) {
 
 bool Rig::waitForState(LinkState state, int timeoutMs) {
     // The display follows the state at the next poll tick, so wait for the label too.
-    const QString shown = state == LinkState::Online       ? QStringLiteral("online")
-                          : state == LinkState::Connecting ? QStringLiteral("Connecting...")
-                                                           : QStringLiteral("offline");
+    const QString shown = QString::fromStdString(link_display(state, 1, {}).label);
     return QTest::qWaitFor(
         [&] { return window->link().state == state && labelText("lblWelCom1") == shown; },
         timeoutMs);
