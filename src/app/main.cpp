@@ -1,8 +1,8 @@
 // EV Motiview: service tool for the motor controller. One main window; nothing is sent until
 // the serial settings dialog opens the port.
 
-#include "link/serial_port.h"
-#include "monitor/main_window.h"
+#include "app/main_window.h"
+#include "link/qt/serial_port.h"
 
 #include <QApplication>
 

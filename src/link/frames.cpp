@@ -3,51 +3,13 @@
 namespace motiview {
 namespace {
 
-struct PageRow {
-    PageId page;
-    PageCodes codes;
-    std::string_view ackText;
-};
-
-// Indexed by PageId.
-constexpr std::array<PageRow, kPageCount> kPages = {{
-    {PageId::Basic, {0xF0, 0xE0, 0xE1}, "Basic set successfull!"},
-    {PageId::Reference, {0xF2, 0xE2, 0xE3}, "Reference set successfull!"},
-    {PageId::Motor, {0xF6, 0xE6, 0xE7}, "Motor set successfull!"},
-    {PageId::Control, {0xF4, 0xE4, 0xE5}, "Control set successfull!"},
-    {PageId::TorquePid, {0xD2, 0xC2, 0xC3}, "Torque PID set successfull!"},
-    {PageId::Protection, {0xF8, 0xE8, 0xE9}, "Protection set successfull!"},
-    {PageId::ModeSet, {0xD7, 0xC7, 0xC8}, "Mode set successfull!"},
-    {PageId::Other, {0xFE, 0xEE, 0xEF}, "Other set successfull!"},
-    {PageId::FluxWeaken, {0xD6, 0xC6, 0xC7}, "Flux weaken set successfull!"},
-    {PageId::Derate, {0xD5, 0xC5, 0xC6}, "Derate set successfull!"},
-    // The hardware group breaks the rule: EC resets the calibration counter, ED reads, EE writes.
-    {PageId::Hardware, {0xFB, 0xED, 0xEE}, "Idc calibration successfull!"},
-}};
-
-consteval bool pages_follow_rule() {
-    for (std::size_t i = 0; i < kPages.size(); ++i) {
-        const PageRow& r = kPages[i];
-        if (static_cast<std::size_t>(r.page) != i) {
-            return false;
-        }
-        if (r.page == PageId::Hardware) {
-            continue;
-        }
-        if (r.codes.read != r.codes.group - 0x10 || r.codes.write != r.codes.read + 1) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(pages_follow_rule(), "page table out of order or off the code rule");
-
 constexpr std::uint8_t kStatusGroup = 0xDF;
 constexpr std::uint8_t kStatusCode = 0xEF;
 constexpr std::uint8_t kUserGroup = 0xF1;
 constexpr std::uint8_t kUserMark = 0xA2;
+constexpr std::uint8_t kUserInfoCode = 0xE1;
+constexpr std::uint8_t kUserInfoAckCode = 0xE2;
 constexpr std::uint8_t kNoticeGroup = 0xFF;
-constexpr std::uint8_t kCounterResetCode = 0xEC;
 
 struct CodeRow {
     std::uint8_t group;
@@ -57,9 +19,8 @@ struct CodeRow {
 };
 
 // Controller frames that are not a page's reply or acknowledgement.
-constexpr std::array<CodeRow, 12> kOtherCodes = {{
+constexpr std::array<CodeRow, 11> kOtherCodes = {{
     {kStatusGroup, kStatusCode, UnitKind::Status, std::nullopt},
-    {0xFB, kCounterResetCode, UnitKind::ParameterReply, PageId::Hardware},
     {0xD0, 0xC0, UnitKind::AssistReply, std::nullopt},
     {0xD0, 0xC1, UnitKind::AssistAck, std::nullopt},
     {0xFA, 0xEA, UnitKind::FactorySetAck, std::nullopt},
@@ -78,10 +39,12 @@ ShortFrame with_end(std::uint8_t group, std::uint8_t code) {
 
 FrameSet build_frame_set() {
     FrameSet f{};
-    for (const PageRow& r : kPages) {
-        f.readRequest[static_cast<std::size_t>(r.page)] = with_end(r.codes.group, r.codes.read);
+    for (PageId id : kAllPages) {
+        const PageSchema& page = page_schema(id);
+        f.readRequest[static_cast<std::size_t>(id)] = page_request(page, page.codes.read);
     }
-    f.counterReset = with_end(0xFB, kCounterResetCode);
+    const PageSchema& hardware = page_schema(PageId::Hardware);
+    f.counterReset = page_request(hardware, hardware.codes.reset);
     f.hallTestA = with_end(0xFC, 0xEC);
     f.hallTestB = with_end(0xFC, 0xED);
     f.hallTestStop = with_end(0xFC, 0xEE);
@@ -90,10 +53,6 @@ FrameSet build_frame_set() {
 }
 
 } // namespace
-
-PageCodes page_codes(PageId page) {
-    return kPages[static_cast<std::size_t>(page)].codes;
-}
 
 const FrameSet& frame_set() {
     static const FrameSet frames = build_frame_set();
@@ -107,22 +66,23 @@ Classification classify(const Unit& unit) {
     const std::uint8_t group = unit[0];
     const std::uint8_t code = unit[1];
     // The group byte decides first: D5 C6 is Derate's acknowledgement, D6 C6 Flux weaken's reply.
-    for (const PageRow& r : kPages) {
-        if (r.codes.group != group) {
+    for (PageId id : kAllPages) {
+        const PageCodes codes = page_codes(id);
+        if (codes.group != group) {
             continue;
         }
-        if (code == r.codes.read) {
-            return {UnitKind::ParameterReply, r.page};
+        if (code == codes.read || (codes.reset != 0 && code == codes.reset)) {
+            return {UnitKind::ParameterReply, id};
         }
-        if (code == r.codes.write) {
-            return {UnitKind::WriteAck, r.page};
+        if (code == codes.write) {
+            return {UnitKind::WriteAck, id};
         }
     }
     if (group == kUserGroup && unit[2] == kUserMark) {
-        if (code == 0xE1) {
+        if (code == kUserInfoCode) {
             return {UnitKind::UserInfo, std::nullopt};
         }
-        if (code == 0xE2) {
+        if (code == kUserInfoAckCode) {
             return {UnitKind::UserInfoAck, std::nullopt};
         }
     }
@@ -134,10 +94,29 @@ Classification classify(const Unit& unit) {
     return {UnitKind::Unknown, std::nullopt};
 }
 
+std::optional<Unit> controller_frame(UnitKind kind) {
+    Unit u{};
+    u[kUnitSize - 1] = kEndByte;
+    if (kind == UnitKind::UserInfo || kind == UnitKind::UserInfoAck) {
+        u[0] = kUserGroup;
+        u[1] = kind == UnitKind::UserInfo ? kUserInfoCode : kUserInfoAckCode;
+        u[2] = kUserMark;
+        return u;
+    }
+    for (const CodeRow& r : kOtherCodes) {
+        if (r.kind == kind) {
+            u[0] = r.group;
+            u[1] = r.code;
+            return u;
+        }
+    }
+    return std::nullopt;
+}
+
 std::string_view ack_text(const Classification& c) {
     switch (c.kind) {
     case UnitKind::WriteAck:
-        return c.page ? kPages[static_cast<std::size_t>(*c.page)].ackText : std::string_view{};
+        return c.page ? page_schema(*c.page).ackText : std::string_view{};
     case UnitKind::UserInfoAck:
         return "User info set successfull!";
     case UnitKind::AssistAck:

@@ -1,8 +1,9 @@
 #pragma once
-// The frame set of the controller link: page codes, the fixed request frames and the
-// classification of a received 32-byte unit.
+// The frame set of the controller link: the fixed request frames and the classification of a
+// received 32-byte unit. Page codes and acknowledgement texts come from the page registry.
 
-#include "link/bytes.h"
+#include "base/bytes.h"
+#include "pages/page_schema.h"
 
 #include <array>
 #include <cstdint>
@@ -10,38 +11,6 @@
 #include <string_view>
 
 namespace motiview {
-
-// The eleven parameter blocks, in the order the main window lists their openers.
-enum class PageId : std::uint8_t {
-    Basic,
-    Reference,
-    Motor,
-    Control,
-    TorquePid,
-    Protection,
-    ModeSet,
-    Other,
-    FluxWeaken,
-    Derate,
-    Hardware,
-};
-inline constexpr std::size_t kPageCount = 11;
-
-inline constexpr std::array<PageId, kPageCount> kAllPages = {
-    PageId::Basic,      PageId::Reference,  PageId::Motor,   PageId::Control,
-    PageId::TorquePid,  PageId::Protection, PageId::ModeSet, PageId::Other,
-    PageId::FluxWeaken, PageId::Derate,     PageId::Hardware};
-
-struct PageCodes {
-    std::uint8_t group; // byte 0 of every frame of the page
-    std::uint8_t read;  // byte 1 of the read request and of the reply
-    std::uint8_t write; // byte 1 of the write frame and of its acknowledgement
-};
-
-// Read code = group - 0x10, write code = read code + 1, except the hardware group 0xFB.
-[[nodiscard]] PageCodes page_codes(PageId page);
-
-using ShortFrame = std::array<std::uint8_t, 3>;
 
 // Built once, never changed; senders hand them to the port as they are.
 struct FrameSet {
@@ -86,6 +55,11 @@ struct Classification {
 };
 
 [[nodiscard]] Classification classify(const Unit& unit);
+
+// A frame of a kind the controller sends under fixed codes (status, user info, notices, the
+// acknowledgements that belong to no page): its codes and the end byte, payload 0. nullopt for
+// page frames, broken and unknown units.
+[[nodiscard]] std::optional<Unit> controller_frame(UnitKind kind);
 
 // The text of the "info" message for an acknowledgement kind ("Basic set successfull!"), or
 // empty when the classification is not an acknowledgement.

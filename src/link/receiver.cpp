@@ -89,6 +89,13 @@ std::string decode_user_name(const Unit& unit) {
     return name;
 }
 
+void store_user_name(Unit& unit, std::string_view bytes) {
+    for (std::size_t i = kNameFirst; i <= kNameLast; ++i) {
+        const std::size_t k = i - kNameFirst;
+        unit[i] = k < bytes.size() ? static_cast<std::uint8_t>(bytes[k]) : 0;
+    }
+}
+
 Action receive_unit(const Unit& unit, LinkShared& link) {
     if (unit[kUnitSize - 1] != kEndByte) {
         // Dropped whole; the silence counter keeps counting and the next poll discards input.

@@ -2,7 +2,7 @@
 // Receive path: one 32-byte unit in, one action out. The shared link state (link state,
 // silence counter, broken-frame flag) is updated here and read by the supervisor.
 
-#include "link/bytes.h"
+#include "base/bytes.h"
 #include "link/frames.h"
 
 #include <cstdint>
@@ -49,6 +49,10 @@ struct Action {
 // User name of a user-info reply: byte 3 (when not 0), then bytes 4.. up to the first 0,
 // at most up to byte 22, each byte a Windows-1252 character. Returned as UTF-8.
 [[nodiscard]] std::string decode_user_name(const Unit& unit);
+
+// Puts a name into a user-info frame as the controller sends it: its bytes from byte 3 on, at
+// most up to byte 22, the rest 0.
+void store_user_name(Unit& unit, std::string_view bytes);
 
 // One Windows-1252 byte as UTF-8 (undefined code points map to U+FFFD).
 [[nodiscard]] std::string cp1252_to_utf8(std::uint8_t byte);

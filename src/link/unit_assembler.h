@@ -2,7 +2,7 @@
 // Cuts a received byte stream into 32-byte units, whatever the chunks it arrived in. Partial
 // data waits for the rest; the waiting input is bounded like the port's input buffer.
 
-#include "link/bytes.h"
+#include "base/bytes.h"
 
 #include <algorithm>
 #include <cstddef>

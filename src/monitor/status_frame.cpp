@@ -1,5 +1,7 @@
 #include "monitor/status_frame.h"
 
+#include "monitor/status_layout.h"
+
 #include <array>
 #include <cstddef>
 #include <utility>
@@ -7,28 +9,9 @@
 namespace motiview {
 namespace {
 
-// Payload positions in the status frame.
-constexpr std::size_t kVdc = 2;
-constexpr std::size_t kIdc = 4;
-constexpr std::size_t kSpeed = 6;
-constexpr std::size_t kPowerTemp = 8;
-constexpr std::size_t kFlags = 9;
-constexpr std::size_t kHistoryWord = 10;
-constexpr std::size_t kMotorTemp = 12;
-constexpr std::size_t kIqRef = 13;
-constexpr std::size_t kThrottle = 15;
-constexpr std::size_t kInputs = 17;
-constexpr std::size_t kState = 18;
-constexpr std::size_t kCurrentWord = 19;
-constexpr std::size_t kIqActual = 21;
-constexpr std::size_t kIdRef = 23;
-constexpr std::size_t kIdActual = 25;
-constexpr std::size_t kGear = 27;
-constexpr std::size_t kPedalError = 28;
-constexpr std::size_t kHallState = 29;
-constexpr std::size_t kMode = 30;
-
-constexpr std::uint8_t kFaultState = 6;
+namespace flag = status_flag;
+namespace input = status_input;
+using enum StatusField;
 
 struct FlagRow {
     std::uint8_t mask;
@@ -39,21 +22,15 @@ struct FlagRow {
 
 // Byte 9, bit 0 upwards.
 constexpr std::array<FlagRow, 8> kFlagRows{{
-    {0x01, "lblfrmSysStatusEco_a", "F", "Null"},
-    {0x02, "lblfrmSysStatusDir_a", "B", "Null"},
-    {0x04, "lblfrmSysStatusHallC_a", "Y", "N"},
-    {0x08, "lblfrmSysStatusAlarm_a", "Y", "N"},
-    {0x10, "lblfrmSysStatusBrake_a", "Y", "N"},
-    {0x20, "lblECO_a", "Y", "N"},
-    {0x40, "lblHallGroup", "1", "2"},
-    {0x80, "lblfrmSysStatusBoost_a", "Y", "N"},
+    {flag::kForward, "lblfrmSysStatusEco_a", "F", "Null"},
+    {flag::kBackward, "lblfrmSysStatusDir_a", "B", "Null"},
+    {flag::kHallCheck, "lblfrmSysStatusHallC_a", "Y", "N"},
+    {flag::kAlarm, "lblfrmSysStatusAlarm_a", "Y", "N"},
+    {flag::kBrake, "lblfrmSysStatusBrake_a", "Y", "N"},
+    {flag::kEco, "lblECO_a", "Y", "N"},
+    {flag::kHallGroup1, "lblHallGroup", "1", "2"},
+    {flag::kBoost, "lblfrmSysStatusBoost_a", "Y", "N"},
 }};
-
-constexpr std::array<std::string_view, 7> kStateNames{"IDLE", "STARTUP", "PARASET", "RUN",
-                                                      "STOP", "WAIT",    "FAULT"};
-
-constexpr std::array<std::string_view, 5> kGearNames{"NONE", "PRE F", "FORWARD", "PRE B",
-                                                     "BACKWARD"};
 
 struct FaultRow {
     std::uint16_t mask;
@@ -65,16 +42,16 @@ struct FaultRow {
 // The hall row answers to two bits. The thermistor bits 13 and 14 mean "open" and "short" in
 // the history word but "short" and "open" in the current word, so those rows cross over.
 constexpr std::array<FaultRow, 10> kFaultRows{{
-    {0x0402, "lblfrmErrHallH", "lblfrmErrHallC", "lblfrmErrHallD"},
-    {0x0004, "lblfrmErrOVH", "lblfrmErrOVC", "lblfrmErrOVD"},
-    {0x0008, "lblfrmErrUVH", "lblfrmErrUVC", "lblfrmErrUVD"},
-    {0x0010, "lblfrmErrOHH", "lblfrmErrOHC", "lblfrmErrOHD"},
-    {0x0020, "lblfrmErrOIacH", "lblfrmErrOIacC", "lblfrmErrOIacD"},
-    {0x0040, "lblfrmErrDQtimeH", "lblfrmErrDQtimeC", "lblfrmErrDQtimeD"},
-    {0x0080, "lblfrmErrLockMH", "lblfrmErrLockMC", "lblfrmErrLockMD"},
-    {0x1000, "lblfrmErrMOHH", "lblfrmErrMOHC", "lblfrmErrMOHD"},
-    {0x2000, "lblfrmErrMSOpenH", "lblfrmErrMSShortC", "lblfrmErrMSShortD"},
-    {0x4000, "lblfrmErrMSShortH", "lblfrmErrMSOpenC", "lblfrmErrMSOpenD"},
+    {kCurrentFaultNames[0].mask, "lblfrmErrHallH", "lblfrmErrHallC", "lblfrmErrHallD"},
+    {kCurrentFaultNames[1].mask, "lblfrmErrOVH", "lblfrmErrOVC", "lblfrmErrOVD"},
+    {kCurrentFaultNames[2].mask, "lblfrmErrUVH", "lblfrmErrUVC", "lblfrmErrUVD"},
+    {kCurrentFaultNames[3].mask, "lblfrmErrOHH", "lblfrmErrOHC", "lblfrmErrOHD"},
+    {kCurrentFaultNames[4].mask, "lblfrmErrOIacH", "lblfrmErrOIacC", "lblfrmErrOIacD"},
+    {kCurrentFaultNames[5].mask, "lblfrmErrDQtimeH", "lblfrmErrDQtimeC", "lblfrmErrDQtimeD"},
+    {kCurrentFaultNames[6].mask, "lblfrmErrLockMH", "lblfrmErrLockMC", "lblfrmErrLockMD"},
+    {kCurrentFaultNames[7].mask, "lblfrmErrMOHH", "lblfrmErrMOHC", "lblfrmErrMOHD"},
+    {kCurrentFaultNames[8].mask, "lblfrmErrMSOpenH", "lblfrmErrMSShortC", "lblfrmErrMSShortD"},
+    {kCurrentFaultNames[9].mask, "lblfrmErrMSShortH", "lblfrmErrMSOpenC", "lblfrmErrMSOpenD"},
 }};
 
 std::string_view level(std::uint8_t bits, std::uint8_t mask) {
@@ -118,15 +95,15 @@ std::string input_status_text(std::uint8_t inputBits) {
     t += " \r\n";
     t += "  I/O STATUS:\r\n";
     t += "  --  Input Forward: ";
-    t += level(inputBits, 0x01);
+    t += level(inputBits, input::kForward);
     t += "\r\n  --  Input Backward: ";
-    t += level(inputBits, 0x02);
+    t += level(inputBits, input::kBackward);
     t += "\r\n  --  Input BrakeL: ";
-    t += level(inputBits, 0x10);
+    t += level(inputBits, input::kBrakeLow);
     t += "\r\n  --  Input BrakeH: ";
-    t += level(inputBits, 0x20);
+    t += level(inputBits, input::kBrakeHigh);
     t += "\r\n  --  Input Boost : ";
-    t += level(inputBits, 0x80);
+    t += level(inputBits, input::kBoost);
     return t;
 }
 
@@ -135,41 +112,43 @@ std::string input_status_all_high() {
 }
 
 StatusView decode_status(const Unit& frame, const NumberFormat& format) {
+    const StatusValues s = read_status(frame);
+    const auto byte = [&s](StatusField f) { return static_cast<std::uint8_t>(s[f]); };
     ViewBuilder v;
 
-    v.text("lblfrmSysStatusVdc_a", format_fixed(load_u16le(frame, kVdc), -2, 2, format));
+    v.text("lblfrmSysStatusVdc_a", format_fixed(s[Vdc], -2, 2, format));
     // raw / 100 already has two decimals at most, so the shortest text is the rounded value.
-    v.text("lblfrmSysStatusIdc_a", format_scaled(load_sm16le(frame, kIdc), -2, format));
-    v.text("lblgearStatus", gear_text(frame[kGear]));
-    v.text("lblfrmSysStatusRPM_a", load_sm16le(frame, kSpeed));
-    v.text("lblfrmSysStatustemp_a", frame[kPowerTemp] - 10);
+    v.text("lblfrmSysStatusIdc_a", format_scaled(s[Idc], -2, format));
+    v.text("lblgearStatus", gear_text(byte(Gear)));
+    v.text("lblfrmSysStatusRPM_a", s[Speed]);
+    v.text("lblfrmSysStatustemp_a", s[PowerTemp] - 10);
 
-    const std::uint8_t flags = frame[kFlags];
+    const std::uint8_t flags = byte(Flags);
     for (const FlagRow& row : kFlagRows) {
         v.text(row.label, std::string((flags & row.mask) != 0 ? row.set : row.clear));
     }
 
-    v.text("lblfrmSysStatusVthrot_a", frame[kMotorTemp] * 2);
-    v.text("lblfrmSysStatusTref_a", load_sm16le(frame, kIqRef));
-    v.text("lblfrmSysStatusTact_a", load_sm16le(frame, kIqActual));
-    v.text("lblIdref_a", load_sm16le(frame, kIdRef));
-    v.text("lblIdactual_a", load_sm16le(frame, kIdActual));
-    v.text("lblPedalErr", frame[kPedalError]);
-    v.text("lblHallSt_a", frame[kHallState]);
-    v.text("lblMode_a", frame[kMode]);
-    v.text("lblfrmSysStatusHallP_a", format_fixed(load_u16le(frame, kThrottle), -4, 3, format));
+    v.text("lblfrmSysStatusVthrot_a", s[MotorTemp] * 2);
+    v.text("lblfrmSysStatusTref_a", s[IqRef]);
+    v.text("lblfrmSysStatusTact_a", s[IqActual]);
+    v.text("lblIdref_a", s[IdRef]);
+    v.text("lblIdactual_a", s[IdActual]);
+    v.text("lblPedalErr", s[PedalError]);
+    v.text("lblHallSt_a", s[HallState]);
+    v.text("lblMode_a", s[Mode]);
+    v.text("lblfrmSysStatusHallP_a", format_fixed(s[Throttle], -4, 3, format));
 
-    const std::uint8_t state = frame[kState];
+    const std::uint8_t state = byte(State);
     v.text("lblfrmSysMach_a", state_text(state),
            state == kFaultState ? TextColor::Red : TextColor::Green);
 
-    v.text("lblPortStatus", input_status_text(frame[kInputs]));
+    v.text("lblPortStatus", input_status_text(byte(Inputs)));
 
-    const std::uint16_t history = load_u16le(frame, kHistoryWord);
+    const auto history = static_cast<std::uint16_t>(s[HistoryFaults]);
     for (const FaultRow& row : kFaultRows) {
         v.cell(row.history, (history & row.mask) != 0);
     }
-    const std::uint16_t current = load_u16le(frame, kCurrentWord);
+    const auto current = static_cast<std::uint16_t>(s[CurrentFaults]);
     for (const FaultRow& row : kFaultRows) {
         v.cell(row.current, (current & row.mask) != 0);
     }

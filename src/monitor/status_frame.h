@@ -2,8 +2,8 @@
 // The real-time status frame as what the panels show: every label's text and colour and the
 // visibility of the fault descriptions. The window applies it by label name.
 
-#include "link/bytes.h"
-#include "pages/number_text.h"
+#include "base/bytes.h"
+#include "base/number_text.h"
 
 #include <cstdint>
 #include <string>

@@ -60,19 +60,7 @@ Rounding rounding_of(RoundMode mode) {
 // Puts a stored value into the frame at the field's offset.
 void store_value(Unit& unit, const FieldSchema& field, std::int64_t value) {
     const std::int64_t v = clamp_value(value, width_min(field.width), width_max(field.width));
-    switch (field.width) {
-    case Width::U8:
-        unit[field.offset] = static_cast<std::uint8_t>(v);
-        break;
-    case Width::U16:
-        store_u16le(unit, field.offset, static_cast<std::uint16_t>(v));
-        break;
-    case Width::SM16:
-        store_sm16le(unit, field.offset, static_cast<int>(v));
-        break;
-    case Width::None:
-        break;
-    }
+    motiview::store_value(unit, field.offset, field.width, static_cast<std::int32_t>(v));
 }
 
 // Puts the bits a reply carried back into the frame unchanged.
@@ -89,10 +77,7 @@ std::uint16_t load_raw(const Unit& unit, const FieldSchema& field) {
 }
 
 std::int64_t load_value(const Unit& unit, const FieldSchema& field) {
-    if (field.width == Width::SM16) {
-        return load_sm16le(unit, field.offset);
-    }
-    return load_raw(unit, field);
+    return motiview::load_value(unit, field.offset, field.width);
 }
 
 // Text of a number field -> stored value, or the refusal naming the field.
@@ -129,10 +114,15 @@ bool bit_is_set(const FieldSchema& field, const FieldState& s) {
     return trim_blanks(s.text) == field.setText;
 }
 
+enum class Side : std::uint8_t { Write, Reply };
+
 // Encodes one field into the frame; the state is the one the write will leave behind.
 Result<bool> encode_field(const FieldSchema& field, const FieldState& s, Unit& unit,
-                          const NumberFormat& format) {
-    switch (field.kind) {
+                          const NumberFormat& format, Side side = Side::Write) {
+    const FieldKind kind = side == Side::Reply && field.kind == FieldKind::ControllerOwned
+                               ? FieldKind::Number
+                               : field.kind;
+    switch (kind) {
     case FieldKind::Number: {
         if (s.origin && s.origin->text == s.text) {
             store_raw(unit, field, s.origin->raw);
@@ -157,7 +147,7 @@ Result<bool> encode_field(const FieldSchema& field, const FieldState& s, Unit& u
     case FieldKind::CheckValue:
         unit[field.offset] = static_cast<std::uint8_t>(s.check);
         return true;
-    case FieldKind::DecodeOnly:
+    case FieldKind::ControllerOwned:
     case FieldKind::Unbound:
         return true;
     }
@@ -240,6 +230,7 @@ PageState design_state(const PageSchema& page) {
     for (const FieldSchema& field : page.fields) {
         FieldState s;
         switch (field.widget) {
+        case Widget::None:
         case Widget::Text:
             s.text = std::string(field.designText);
             break;
@@ -271,7 +262,7 @@ void decode_into(const PageSchema& page, const Unit& unit, PageState& state,
         FieldState& s = state.fields[i];
         switch (field.kind) {
         case FieldKind::Number:
-        case FieldKind::DecodeOnly: {
+        case FieldKind::ControllerOwned: {
             const std::int64_t shown = field.negate ? -(load_value(unit, field) - field.offsetAdd)
                                                     : load_value(unit, field) - field.offsetAdd;
             s.text = field.fixedDecimals > 0
@@ -305,12 +296,12 @@ Result<Unit> encode(const PageSchema& page, PageState& state, const NumberFormat
     if (next.fields.size() < page.fields.size()) {
         next.fields.resize(page.fields.size());
     }
-    const PageCodes codes = page_codes(page.id);
+    const PageCodes codes = page.codes;
     Unit unit{};
     unit[0] = codes.group;
     unit[1] = codes.write;
     unit[kUnitSize - 1] = kEndByte;
-    for (std::size_t i = 0; i < page.fields.size(); ++i) {
+    for (const std::size_t i : page.encoderOrder) {
         const FieldSchema& field = page.fields[i];
         FieldState& s = next.fields[i];
         if (!field.resetOnWrite.empty()) {
@@ -326,6 +317,24 @@ Result<Unit> encode(const PageSchema& page, PageState& state, const NumberFormat
     return unit;
 }
 
+Result<Unit> encode_reply(const PageSchema& page, const PageState& state,
+                          const NumberFormat& format) {
+    const PageCodes codes = page.codes;
+    Unit unit{};
+    unit[0] = codes.group;
+    unit[1] = codes.read;
+    unit[kUnitSize - 1] = kEndByte;
+    FieldState none;
+    for (const std::size_t i : page.encoderOrder) {
+        const FieldState& s = i < state.fields.size() ? state.fields[i] : none;
+        const auto done = encode_field(page.fields[i], s, unit, format, Side::Reply);
+        if (!done) {
+            return done.error();
+        }
+    }
+    return unit;
+}
+
 Result<bool> set_field_text(const PageSchema& page, PageState& state, std::string_view name,
                             std::string_view text) {
     if (state.fields.size() < page.fields.size()) {
@@ -333,11 +342,13 @@ Result<bool> set_field_text(const PageSchema& page, PageState& state, std::strin
     }
     for (std::size_t i = 0; i < page.fields.size(); ++i) {
         const FieldSchema& field = page.fields[i];
-        if (field.name != name) {
+        // A byte that is not on the page is nothing a user could type into.
+        if (field.name != name || field.widget == Widget::None) {
             continue;
         }
         FieldState& s = state.fields[i];
         switch (field.widget) {
+        case Widget::None:
         case Widget::Text:
             s.text = std::string(text);
             return true;

@@ -2,9 +2,9 @@
 // The one encoder and decoder of every parameter page. They work on PageState, the shown state
 // of a page's fields as plain values; the page window mirrors it into its widgets.
 
-#include "link/bytes.h"
-#include "link/result.h"
-#include "pages/number_text.h"
+#include "base/bytes.h"
+#include "base/number_text.h"
+#include "base/result.h"
 #include "pages/page_schema.h"
 
 #include <cstdint>
@@ -51,6 +51,12 @@ void decode_into(const PageSchema& page, const Unit& unit, PageState& state,
 // write-time resets (the week box) are applied to `state`.
 [[nodiscard]] Result<Unit> encode(const PageSchema& page, PageState& state,
                                   const NumberFormat& format);
+
+// The parameter reply of a controller that holds these field texts: the page's group and read
+// code, every bound field encoded from its text (its own ControllerOwned values too, which a
+// write never carries), unbound bytes 0. Write-time resets do not apply. Used by the simulator.
+[[nodiscard]] Result<Unit> encode_reply(const PageSchema& page, const PageState& state,
+                                        const NumberFormat& format);
 
 // Sets a field from the text a user would give it: the text of a text box, the item text of
 // a list (any text for an editable list), "0"/"1"/"2" for a check box. Used by the

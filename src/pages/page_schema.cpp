@@ -4,6 +4,8 @@
 
 #include "pages/page_tables.h"
 
+#include <array>
+
 namespace motiview {
 
 const PageSchema& page_schema(PageId id) {
@@ -52,6 +54,41 @@ const PageSchema* page_by_window(std::string_view window) {
         }
     }
     return nullptr;
+}
+
+namespace {
+
+struct OwnedBytes {
+    std::array<std::uint8_t, kUnitSize> at{};
+    std::size_t count = 0;
+};
+
+OwnedBytes owned_bytes_of(const PageSchema& page) {
+    OwnedBytes owned;
+    for (const FieldSchema& f : page.fields) {
+        if (f.kind != FieldKind::ControllerOwned) {
+            continue;
+        }
+        const std::size_t bytes = f.width == Width::U8 ? 1 : 2;
+        for (std::size_t b = 0; b < bytes; ++b) {
+            owned.at[owned.count++] = static_cast<std::uint8_t>(f.offset + b);
+        }
+    }
+    return owned;
+}
+
+} // namespace
+
+std::span<const std::uint8_t> controller_owned_bytes(const PageSchema& page) {
+    static const auto all = [] {
+        std::array<OwnedBytes, kPageCount> a{};
+        for (PageId id : kAllPages) {
+            a[static_cast<std::size_t>(id)] = owned_bytes_of(page_schema(id));
+        }
+        return a;
+    }();
+    const OwnedBytes& o = all[static_cast<std::size_t>(page.id)];
+    return {o.at.data(), o.count};
 }
 
 const FieldSchema* find_field(const PageSchema& page, std::string_view name) {

@@ -1,9 +1,9 @@
 // Parameter pages and hall tests end to end: read, edit, write, and what the simulator stored.
 #include "sim_process.h"
 
-#include "link/hall_test_window.h"
+#include "link/qt/hall_test_window.h"
 #include "pages/page_schema.h"
-#include "pages/page_window.h"
+#include "pages/qt/page_window.h"
 
 #include <QLabel>
 #include <QLineEdit>

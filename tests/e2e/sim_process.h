@@ -2,8 +2,8 @@
 // End-to-end harness: the simulator as a child process on a pseudo-terminal, the program's
 // main window with the real serial wrapper pointed at it through MOTIVIEW_COM1.
 
-#include "link/serial_port.h"
-#include "monitor/main_window.h"
+#include "app/main_window.h"
+#include "link/qt/serial_port.h"
 
 #include <QProcess>
 #include <QStringList>

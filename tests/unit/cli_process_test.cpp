@@ -1,10 +1,10 @@
 // motiview-cli as a process: what it prints on stdout and stderr and how it exits, in the C
 // locale and, where the system has it, in a German one.
 
-#include "link/bytes.h"
+#include "base/bytes.h"
+#include "base/number_text.h"
 #include "link/receiver.h"
 #include "monitor/status_frame.h"
-#include "pages/number_text.h"
 
 #include "cli.h"
 

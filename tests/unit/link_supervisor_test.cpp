@@ -1,3 +1,4 @@
+#include "link/line_settings.h"
 #include "link/supervisor.h"
 
 #include <gtest/gtest.h>

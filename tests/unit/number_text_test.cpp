@@ -1,7 +1,9 @@
-#include "pages/number_text.h"
+#include "base/number_text.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -84,6 +86,132 @@ INSTANTIATE_TEST_SUITE_P(
         RoundCase{"2.4999999", Rounding::HalfEven, 2}, RoundCase{"92.5", Rounding::HalfEven, 92},
         RoundCase{"93.5", Rounding::HalfEven, 94}, RoundCase{"2.5", Rounding::HalfAwayFromZero, 3},
         RoundCase{"-2.5", Rounding::HalfAwayFromZero, -3}));
+
+// Values whose digits or intermediate products do not fit 64 bits, and roundings that carry
+// across the 32-bit limits. Each row: the three roundings of text x 10^pow10 (negated, plus
+// offset).
+struct WideCase {
+    const char* text;
+    int pow10;
+    bool negate;
+    int offset;
+    std::optional<std::int32_t> floor;
+    std::optional<std::int32_t> halfEven;
+    std::optional<std::int32_t> halfAway;
+};
+
+class WideValues : public ::testing::TestWithParam<WideCase> {};
+
+TEST_P(WideValues, ScaleAndRoundExactly) {
+    const auto& c = GetParam();
+    EXPECT_EQ(scaled(c.text, kDot, c.pow10, Rounding::Floor, c.negate, c.offset), c.floor)
+        << c.text;
+    EXPECT_EQ(scaled(c.text, kDot, c.pow10, Rounding::HalfEven, c.negate, c.offset), c.halfEven)
+        << c.text;
+    EXPECT_EQ(scaled(c.text, kDot, c.pow10, Rounding::HalfAwayFromZero, c.negate, c.offset),
+              c.halfAway)
+        << c.text;
+}
+
+constexpr std::int32_t kMin32 = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kMax32 = std::numeric_limits<std::int32_t>::max();
+constexpr std::nullopt_t kOut = std::nullopt;
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, WideValues,
+    ::testing::Values(
+        // 25 and 24 significant digits, then x 10^6.
+        WideCase{"1.123456789012345678901234", 6, false, 0, 1123456, 1123457, 1123457},
+        WideCase{"0.000001999999999999999999", 6, false, 0, 1, 2, 2},
+        WideCase{"2147.483647999999999999999999", 6, false, 0, kMax32, kOut, kOut},
+        WideCase{"-2147.483648000000000000000001", 6, false, 0, kOut, kMin32, kMin32},
+        // Ties at the ends of the range: rounding up must not wrap into range.
+        WideCase{"2147.4836475", 6, false, 0, kMax32, kOut, kOut},
+        WideCase{"-2147.4836485", 6, false, 0, kOut, kMin32, kOut},
+        WideCase{"2147483646.5", 0, false, 0, 2147483646, 2147483646, kMax32},
+        WideCase{"2147483647.5", 0, false, 0, kMax32, kOut, kOut},
+        WideCase{"-2147483647.5", 0, false, 0, kMin32, kMin32, kMin32},
+        WideCase{"-2147483648.5", 0, false, 0, kOut, kMin32, kOut},
+        WideCase{"2147483648.5", 0, true, 0, kOut, kMin32, kOut},
+        WideCase{"2147483647.499999999999999999999999", 0, false, 0, kMax32, kMax32, kMax32},
+        WideCase{"2147483647.500000000000000000000001", 0, false, 0, kMax32, kOut, kOut},
+        WideCase{"-2147483648.000000000000000000000001", 0, false, 0, kOut, kMin32, kMin32},
+        // Integer parts of 20 to 31 digits are kept and can be scaled back into range; 2^64
+        // and 2^65 + 1 themselves stay out of it.
+        WideCase{"18446744073709551616", 0, false, 0, kOut, kOut, kOut},
+        WideCase{"-36893488147419103233", 0, false, 0, kOut, kOut, kOut},
+        WideCase{"18446744073709551616", -10, false, 0, 1844674407, 1844674407, 1844674407},
+        WideCase{"12345678901234567890123456", -20, false, 0, 123456, 123457, 123457},
+        WideCase{"9999999999999999999999999999999", -24, false, 0, 9999999, 10000000, 10000000},
+        WideCase{"12345678901234567890123456789012", -24, false, 0, kOut, kOut, kOut},
+        // Exponents that reach the limits.
+        WideCase{"2.147483647e9", 0, false, 0, kMax32, kMax32, kMax32},
+        WideCase{"2.147483648e9", 0, false, 0, kOut, kOut, kOut},
+        WideCase{"-2.147483648e9", 0, false, 0, kMin32, kMin32, kMin32},
+        WideCase{"2.147483648e3", 6, false, 0, kOut, kOut, kOut},
+        WideCase{"2147483647e-24", 24, false, 0, kMax32, kMax32, kMax32},
+        // Offsets in units of 10^-24 and 10^-18: carries and borrows between the limbs
+        // (1.208925819614629174706176 is 2^80 units).
+        WideCase{"0.000000000000000000000001", 0, false, kMax32, kMax32, kMax32, kMax32},
+        WideCase{"-1.5", 0, false, -kMax32, kOut, kMin32, kOut},
+        WideCase{"0.0000000000000000000000015", 0, false, -1, -1, -1, -1},
+        WideCase{"1.208925819614629174706176", 6, false, -1000000, 208925, 208926, 208926},
+        WideCase{"1.208925819614629174706175", 6, false, 1000000, 2208925, 2208926, 2208926}));
+
+TEST(Compare, AtTheLimitsOf64Bits) {
+    constexpr std::int64_t kMax64 = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
+    struct Case {
+        const char* text;
+        std::int64_t integer;
+        int order;
+    };
+    for (const Case c : {
+             Case{"9223372036854775807.5", kMax64, 1},
+             Case{"9223372036854775807.000000000000000000000000", kMax64, 0},
+             Case{"-9223372036854775808", kMin64, 0},
+             Case{"-9223372036854775808.000000000000000000000001", kMin64, -1},
+             Case{"-9223372036854775807.999999999999999999999999", kMin64, 1},
+             Case{"18446744073709551616", kMax64, 1},
+             Case{"-18446744073709551616", kMin64, -1},
+             // The integer in units of 10^-24 needs more than 128 bits.
+             Case{"0.999999999999999999999999", kMax64, -1},
+             Case{"-0.999999999999999999999999", kMin64, 1},
+             Case{"123456789012.123456789012345678901234", 6847502173559057964, -1},
+         }) {
+        EXPECT_EQ(compare(*parse_strict(c.text, kDot), c.integer), c.order)
+            << c.text << " vs " << c.integer;
+    }
+}
+
+TEST(Format, Int64Extremes) {
+    constexpr std::int64_t kMax64 = std::numeric_limits<std::int64_t>::max();
+    constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
+    struct Case {
+        std::int64_t raw;
+        int pow10;
+        int decimals;
+        const char* fixed;
+    };
+    for (const Case c : {
+             // |raw| up to 2^63 against a divisor of 10^19 and beyond.
+             Case{kMin64, -19, 0, "-1"},
+             Case{kMax64, -19, 0, "1"},
+             Case{4999999999999999999, -19, 0, "0"},
+             Case{5000000000000000000, -19, 0, "1"},
+             Case{kMin64, -20, 0, "0"},
+             Case{kMin64, -20, 1, "-0.1"},
+             Case{kMin64, -4, 3, "-922337203685477.581"},
+             // Scaled up, past 128 bits in the second: still the exact digits.
+             Case{kMax64, 0, 2, "9223372036854775807.00"},
+             Case{kMin64, 2, 20, "-922337203685477580800.00000000000000000000"},
+         }) {
+        EXPECT_EQ(format_fixed(c.raw, c.pow10, c.decimals, kDot), c.fixed)
+            << c.raw << " " << c.pow10 << " " << c.decimals;
+    }
+    EXPECT_EQ(format_scaled(kMin64, -19, kDot), "-0.9223372036854775808");
+    EXPECT_EQ(format_scaled(kMax64, 3, kComma), "9223372036854775807000");
+}
 
 TEST(ScaleDecimal, DividesNegatesAndOffsetsExactly) {
     // Units of 10 and 100, floored: 3050 rpm is 30 hundreds.

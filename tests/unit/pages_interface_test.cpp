@@ -62,7 +62,7 @@ std::array<std::uint8_t, kUnitSize> written_bits(const PageSchema& page) {
         case FieldKind::Bit:
             mine[f.offset] = static_cast<std::uint8_t>(1U << f.bit);
             break;
-        case FieldKind::DecodeOnly:
+        case FieldKind::ControllerOwned:
         case FieldKind::Unbound:
             break;
         }

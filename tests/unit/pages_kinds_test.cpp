@@ -3,6 +3,7 @@
 // exercised on a small page of their own.
 
 #include "pages/page_codec.h"
+#include "pages/page_tables.h"
 #include "pages_test_support.h"
 
 #include <gtest/gtest.h>
@@ -18,119 +19,89 @@ namespace {
 constexpr std::string_view kLevels[] = {"L", "H"};
 constexpr std::string_view kWiring[] = {"W1", "W2", "W3"};
 
-constexpr FieldSchema kRows[] = {
+using namespace wire_names;
+
+// clang-format off
+constexpr WireRow kWire[] = {
+//  byte width field          kind             text     rounding  10^n   min    max  range   encoding
+    { 2, U16,  "txtReading",  ControllerOwned, Strict,  Floor,     0,      0, 65535, Clamp},
+    { 4, U8,   "cmbLevel",    Bit,             Strict,  Floor,     0,      0,     0, Clamp,  enc::bit(0, "H", "L")},
+    { 4, U8,   "ChkGate",     Bit,             Strict,  Floor,     0,      0,     0, Clamp,  enc::bit(3)},
+    {10, U8,   "txtYear",     Number,          Strict,  Floor,     0,      0,    99, Reject},
+    {11, U8,   "txtWeek",     Number,          Strict,  Floor,     0,      0,    55, Clamp,  enc::reset_on_write("0")},
+    {24, U8,   "ChkOnline",   CheckValue,      Strict,  Floor,     0,      0,     2, Clamp},
+    {26, U8,   "cmbWiring",   ListIndex,       Strict,  Floor,     0,      1,     3, Clamp,  enc::list(1, ListOutOfRange::Clear)},
+    {28, U16,  "txtThrottle", Number,          Strict,  Floor,     4,      0, 65535, Clamp,  enc::decimals(3)},
+    {30, U8,   "txtSign",     Number,          Strict,  Floor,     0,      0,   255, Clamp,  enc::plus(1)},
+};
+// clang-format on
+static_assert(table_is_sound(kWire));
+
+constexpr FieldView kView[] = {
     {.name = "cmbLevel",
      .label = "lblLevel",
      .designLabel = "Level",
      .caption = "Level",
      .designText = "H",
      .widget = Widget::EditableList,
-     .kind = FieldKind::Bit,
-     .width = Width::None,
-     .offset = 4,
-     .bit = 0,
      .items = kLevels,
-     .initialIndex = 1,
-     .setText = "H",
-     .clearText = "L"},
+     .initialIndex = 1},
     {.name = "ChkGate",
-     .label = "",
      .designLabel = "Gate",
      .caption = "Gate",
-     .designText = "",
      .widget = Widget::Check,
-     .kind = FieldKind::Bit,
-     .width = Width::None,
-     .offset = 4,
-     .bit = 3,
      .enables = "cmbLevel"},
-    {.name = "txtReading",
-     .label = "",
-     .designLabel = "",
-     .caption = "",
-     .designText = "0",
-     .access = Access::Hidden,
-     .kind = FieldKind::DecodeOnly,
-     .width = Width::U16,
-     .offset = 2,
-     .max = 65535},
+    {.name = "txtReading", .designText = "0", .access = Access::Hidden},
     {.name = "txtWeek",
      .label = "lblWeek",
      .designLabel = "Week",
      .caption = "Week",
-     .designText = "27",
-     .offset = 11,
-     .max = 55,
-     .resetOnWrite = "0"},
+     .designText = "27"},
     {.name = "txtYear",
      .label = "lblYear",
      .designLabel = "Year",
      .caption = "Year",
-     .designText = "13",
-     .offset = 10,
-     .max = 99,
-     .range = Range::Reject},
-    {.name = "ChkOnline",
-     .label = "",
-     .designLabel = "Online",
-     .caption = "PC Online",
-     .designText = "",
-     .widget = Widget::Check,
-     .kind = FieldKind::CheckValue,
-     .offset = 24,
-     .max = 2},
+     .designText = "13"},
+    {.name = "ChkOnline", .designLabel = "Online", .caption = "PC Online", .widget = Widget::Check},
     {.name = "cmbWiring",
      .label = "lblWiring",
      .designLabel = "Wiring",
      .caption = "Wiring",
-     .designText = "",
      .widget = Widget::List,
-     .kind = FieldKind::ListIndex,
-     .offset = 26,
-     .min = 1,
-     .max = 3,
      .items = kWiring,
-     .initialIndex = 0,
-     .listBase = 1,
-     .outOfRange = ListOutOfRange::Clear},
+     .initialIndex = 0},
     {.name = "txtThrottle",
      .label = "lblThrottle",
      .designLabel = "Throttle",
      .caption = "Throttle[V]",
-     .designText = "0.5",
-     .width = Width::U16,
-     .offset = 28,
-     .pow10 = 4,
-     .max = 65535,
-     .fixedDecimals = 3},
+     .designText = "0.5"},
     {.name = "txtSign",
      .label = "lblSign",
      .designLabel = "Sign",
      .caption = "Sign",
-     .designText = "0",
-     .offset = 30,
-     .offsetAdd = 1,
-     .max = 255},
+     .designText = "0"},
     {.name = "txtLoose",
      .label = "lblLoose",
      .designLabel = "Loose",
      .caption = "Loose",
-     .designText = "200",
-     .kind = FieldKind::Unbound,
-     .width = Width::None},
+     .designText = "200"},
 };
-static_assert(table_is_sound(kRows));
+static_assert(views_are_sound(kView));
+
+constexpr auto kRows = merge_fields<field_count(kWire, kView)>(kWire, kView);
+constexpr auto kOrder = encoder_order<bound_count(kRows)>(kRows);
 
 const PageSchema& kinds_page() {
     static const PageSchema page{.id = PageId::Hardware,
+                                 .codes = page_codes(PageId::Hardware),
                                  .window = "frmKinds",
                                  .cliName = "kinds",
                                  .opener = "cmdKinds",
                                  .designTitle = "Kinds",
                                  .title = "Kinds",
+                                 .ackText = "Kinds set",
                                  .fields = kRows,
-                                 .closes = {},
-                                 .ackText = "Kinds set"};
+                                 .encoderOrder = kOrder};
     return page;
 }
 

@@ -2,7 +2,7 @@
 // Shared helpers of the six-page codec suites: a page state with edits applied, a reply unit
 // with chosen bytes, and a readable name for a page in test output.
 
-#include "link/bytes.h"
+#include "base/bytes.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Small helpers shared by the page codec suites: find a field, fill a page, build a reply.
 
-#include "link/bytes.h"
+#include "base/bytes.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
 

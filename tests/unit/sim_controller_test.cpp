@@ -62,7 +62,7 @@ TEST(SimController, ReadAnswersTheStoredBlockForEveryPage) {
 TEST(SimController, WriteIsStoredAndAcknowledgedWithAZeroPayload) {
     Controller c = make();
     for (PageId page : kAllPages) {
-        SCOPED_TRACE(std::string(cli_name(page)));
+        SCOPED_TRACE(std::string(page_schema(page).cliName));
         Request w = req(RequestKind::Write, page);
         w.frame = c.store().block(page);
         w.frame[1] = page_codes(page).write;
@@ -76,7 +76,8 @@ TEST(SimController, WriteIsStoredAndAcknowledgedWithAZeroPayload) {
         EXPECT_TRUE(std::all_of(ack.begin() + 2, ack.end() - 1, [](auto b) { return b == 0; }));
         EXPECT_TRUE(h.stored);
         EXPECT_EQ(c.store().block(page)[9], 0x5A);
-        EXPECT_NE(h.event.find("write " + std::string(cli_name(page))), std::string::npos);
+        EXPECT_NE(h.event.find("write " + std::string(page_schema(page).cliName)),
+                  std::string::npos);
     }
 }
 
@@ -129,10 +130,11 @@ TEST(SimController, CounterResetAnswersFbEcWithCountZero) {
     const Unit& u = h.frames[0].unit;
     EXPECT_EQ(u[0], 0xFB);
     EXPECT_EQ(u[1], 0xEC);
-    EXPECT_EQ(u[kCalibrationCount], 0);
+    const std::size_t count = find_field(page_schema(PageId::Hardware), kCalibrationCount)->offset;
+    EXPECT_EQ(u[count], 0);
     EXPECT_EQ(classify(u).page, PageId::Hardware);
     EXPECT_TRUE(h.stored);
-    EXPECT_EQ(c.store().block(PageId::Hardware)[kCalibrationCount], 0);
+    EXPECT_EQ(c.store().block(PageId::Hardware)[count], 0);
     EXPECT_EQ(c.store().block(PageId::Hardware)[1], 0xED); // a later read is a normal reply
 }
 

@@ -1,5 +1,5 @@
 // The built simulator as a process: its pseudo-terminal, answers, dump file and clean exit.
-#include "link/bytes.h"
+#include "base/bytes.h"
 #include "link/frames.h"
 
 #include <gtest/gtest.h>

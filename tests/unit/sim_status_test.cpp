@@ -3,6 +3,7 @@
 #include "status_generator.h"
 
 #include "link/frames.h"
+#include "monitor/status_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,13 @@
 
 using namespace motiview;
 using namespace motiview::sim;
-namespace off = motiview::sim::status_offset;
 
 namespace {
+
+// A value of the frame as the panels' decoder reads it.
+int at(const Unit& u, StatusField f) {
+    return read_status(u)[f];
+}
 
 StatusConfig config_from(std::vector<std::string_view> args) {
     const auto o = parse_options(args);
@@ -51,10 +56,10 @@ std::string fault_case_name(const ::testing::TestParamInfo<FaultCase>& p) {
 TEST_P(SimStatusFaults, FaultSetsItsCurrentBitAndTheFaultState) {
     const FaultCase& c = GetParam();
     const Unit u = status_frame(config_from({"--fault", c.fault}), 5.0);
-    EXPECT_EQ(load_u16le(u, off::kCurrent), c.word);
-    EXPECT_EQ(load_u16le(u, off::kHistory), 0);
-    EXPECT_EQ(u[off::kState], 6);           // FAULT with any fault
-    EXPECT_EQ(u[off::kFlags] & 0x08, 0x08); // alarm flag
+    EXPECT_EQ(at(u, StatusField::CurrentFaults), c.word);
+    EXPECT_EQ(at(u, StatusField::HistoryFaults), 0);
+    EXPECT_EQ(at(u, StatusField::State), 6);           // FAULT with any fault
+    EXPECT_EQ(at(u, StatusField::Flags) & 0x08, 0x08); // alarm flag
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -85,11 +90,11 @@ TEST(SimStatus, WordsStateAndGearAsConfigured) {
     };
     for (const Case& c : cases) {
         const Unit u = status_frame(config_from(c.args), 7.0);
-        EXPECT_EQ(load_u16le(u, off::kCurrent), c.current);
-        EXPECT_EQ(load_u16le(u, off::kHistory), c.history);
-        EXPECT_EQ(u[off::kState], c.state);
-        EXPECT_EQ(u[off::kGear], c.gear);
-        EXPECT_EQ(u[off::kFlags] & 0x08, c.current != 0 ? 0x08 : 0);
+        EXPECT_EQ(at(u, StatusField::CurrentFaults), c.current);
+        EXPECT_EQ(at(u, StatusField::HistoryFaults), c.history);
+        EXPECT_EQ(at(u, StatusField::State), c.state);
+        EXPECT_EQ(at(u, StatusField::Gear), c.gear);
+        EXPECT_EQ(at(u, StatusField::Flags) & 0x08, c.current != 0 ? 0x08 : 0);
     }
 }
 
@@ -99,15 +104,16 @@ TEST(SimStatus, ValuesFollowTheThrottleCycle) {
     const Unit full = status_frame(cfg, 8.0);  // full throttle
     EXPECT_DOUBLE_EQ(throttle_at(18.0), 0.0);
     EXPECT_DOUBLE_EQ(throttle_at(8.0), 1.0);
-    EXPECT_EQ(load_sm16le(rest, off::kSpeed), 0);
-    EXPECT_GT(load_sm16le(full, off::kSpeed), 2000);
-    EXPECT_GT(load_sm16le(full, off::kIdc), load_sm16le(rest, off::kIdc));
+    EXPECT_EQ(at(rest, StatusField::Speed), 0);
+    EXPECT_GT(at(full, StatusField::Speed), 2000);
+    EXPECT_GT(at(full, StatusField::Idc), at(rest, StatusField::Idc));
     // The bus voltage sags under load.
-    EXPECT_LT(load_u16le(full, off::kVdc), load_u16le(rest, off::kVdc));
-    EXPECT_GT(load_u16le(full, off::kThrottle), load_u16le(rest, off::kThrottle));
+    EXPECT_LT(at(full, StatusField::Vdc), at(rest, StatusField::Vdc));
+    EXPECT_GT(at(full, StatusField::Throttle), at(rest, StatusField::Throttle));
     // Released: a little regeneration, a negative sign-magnitude current.
-    EXPECT_LT(load_sm16le(rest, off::kIdc), 0);
-    EXPECT_EQ(rest[off::kIdc + 1] & 0x80, 0x80);
+    EXPECT_LT(at(rest, StatusField::Idc), 0);
+    EXPECT_EQ(rest[kStatusLayout[static_cast<std::size_t>(StatusField::Idc)].offset + 1] & 0x80,
+              0x80);
 }
 
 TEST(SimStatus, ValuesMoveFromPollToPoll) {
@@ -119,9 +125,9 @@ TEST(SimStatus, ValuesMoveFromPollToPoll) {
     Unit previous = status_frame(cfg, 0.0);
     for (int s = 1; s <= 20; ++s) {
         const Unit u = status_frame(cfg, s);
-        speedChanges += load_sm16le(u, off::kSpeed) != load_sm16le(previous, off::kSpeed);
-        currentChanges += load_sm16le(u, off::kIdc) != load_sm16le(previous, off::kIdc);
-        voltageChanges += load_u16le(u, off::kVdc) != load_u16le(previous, off::kVdc);
+        speedChanges += at(u, StatusField::Speed) != at(previous, StatusField::Speed);
+        currentChanges += at(u, StatusField::Idc) != at(previous, StatusField::Idc);
+        voltageChanges += at(u, StatusField::Vdc) != at(previous, StatusField::Vdc);
         previous = u;
     }
     EXPECT_GE(speedChanges, 10);
@@ -132,8 +138,8 @@ TEST(SimStatus, ValuesMoveFromPollToPoll) {
     std::set<int> motorTemps;
     for (int s = 0; s < 600; s += 20) {
         const Unit u = status_frame(cfg, s);
-        powerTemps.insert(u[off::kPowerTemp]);
-        motorTemps.insert(u[off::kMotorTemp]);
+        powerTemps.insert(at(u, StatusField::PowerTemp));
+        motorTemps.insert(at(u, StatusField::MotorTemp));
     }
     EXPECT_GE(powerTemps.size(), 5u);
     EXPECT_GE(motorTemps.size(), 3u);
@@ -142,16 +148,16 @@ TEST(SimStatus, ValuesMoveFromPollToPoll) {
 TEST(SimStatus, PlausibleRangesOverManyCycles) {
     for (double t = 0; t < 600; t += 0.7) {
         const Unit u = status_frame(StatusConfig{}, t);
-        const double vdc = load_u16le(u, off::kVdc) / 100.0;
+        const double vdc = at(u, StatusField::Vdc) / 100.0;
         EXPECT_GT(vdc, 60.0);
         EXPECT_LT(vdc, 80.0);
-        EXPECT_LE(std::abs(load_sm16le(u, off::kSpeed)), 3200);
-        const int powerTemp = u[off::kPowerTemp] - 10;
+        EXPECT_LE(std::abs(at(u, StatusField::Speed)), 3200);
+        const int powerTemp = at(u, StatusField::PowerTemp) - 10;
         EXPECT_GE(powerTemp, 20);
         EXPECT_LE(powerTemp, 60);
-        EXPECT_GE(u[off::kHallState], 1);
-        EXPECT_LE(u[off::kHallState], 6);
-        const double throttle = load_u16le(u, off::kThrottle) / 10000.0;
+        EXPECT_GE(at(u, StatusField::HallState), 1);
+        EXPECT_LE(at(u, StatusField::HallState), 6);
+        const double throttle = at(u, StatusField::Throttle) / 10000.0;
         EXPECT_GE(throttle, 0.8);
         EXPECT_LE(throttle, 4.2);
     }
@@ -159,13 +165,13 @@ TEST(SimStatus, PlausibleRangesOverManyCycles) {
 
 TEST(SimStatus, BackwardGearTurnsTheOtherWay) {
     const Unit back = status_frame(StatusConfig{0, 0, 3, 4}, 8.0);
-    EXPECT_LT(load_sm16le(back, off::kSpeed), -2000);
-    EXPECT_EQ(back[off::kFlags] & 0x03, 0x02);
-    EXPECT_EQ(back[off::kInputs] & 0x03, 0x02);
+    EXPECT_LT(at(back, StatusField::Speed), -2000);
+    EXPECT_EQ(at(back, StatusField::Flags) & 0x03, 0x02);
+    EXPECT_EQ(at(back, StatusField::Inputs) & 0x03, 0x02);
     const Unit fwd = status_frame(StatusConfig{0, 0, 3, 2}, 8.0);
-    EXPECT_EQ(fwd[off::kFlags] & 0x03, 0x01);
+    EXPECT_EQ(at(fwd, StatusField::Flags) & 0x03, 0x01);
     // Neutral: standing still at any throttle.
-    EXPECT_EQ(load_sm16le(status_frame(StatusConfig{0, 0, 3, 0}, 8.0), off::kSpeed), 0);
+    EXPECT_EQ(at(status_frame(StatusConfig{0, 0, 3, 0}, 8.0), StatusField::Speed), 0);
 }
 
 } // namespace

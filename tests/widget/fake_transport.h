@@ -2,7 +2,7 @@
 // In-process transport for widget tests: records every frame that would be written and lets a
 // test deliver units as if the controller had sent them.
 
-#include "link/transport.h"
+#include "link/qt/transport.h"
 
 #include <vector>
 

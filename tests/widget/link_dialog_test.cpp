@@ -1,4 +1,4 @@
-#include "link/com_settings_dialog.h"
+#include "link/qt/com_settings_dialog.h"
 
 #include "fake_transport.h"
 

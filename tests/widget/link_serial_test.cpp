@@ -1,6 +1,6 @@
 // The serial wrapper on real pseudo-terminals: the test holds the controller's end (master),
 // the wrapper opens the slave through MOTIVIEW_COM1 pointing at a symlink.
-#include "link/serial_port.h"
+#include "link/qt/serial_port.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // frmMain with the fake transport: load sequence, poll ticks driven by hand, receive dispatch,
 // hall tests, Language > English, and shutdown.
-#include "monitor/main_window.h"
+#include "app/main_window.h"
 
 #include "fake_transport.h"
 #include "pages/page_schema.h"

@@ -1,5 +1,5 @@
 // The status and fault panels: design state, start-up reset, applying frames, captions, layout.
-#include "monitor/status_panel.h"
+#include "monitor/qt/status_panel.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,8 +1,8 @@
 // Saves a picture of the live panels with one active fault; run by hand, not a test.
 // monitor_shot [file.png] [main]
+#include "app/main_window.h"
 #include "fake_transport.h"
-#include "monitor/main_window.h"
-#include "monitor/status_panel.h"
+#include "monitor/qt/status_panel.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -5,7 +5,7 @@
 #include "fake_transport.h"
 #include "link/frames.h"
 #include "pages/page_schema.h"
-#include "pages/page_window.h"
+#include "pages/qt/page_window.h"
 
 #include <QApplication>
 #include <QMessageBox>

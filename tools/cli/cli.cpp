@@ -1,6 +1,6 @@
 #include "cli.h"
 
-#include "link/bytes.h"
+#include "base/bytes.h"
 #include "link/frames.h"
 #include "link/receiver.h"
 #include "monitor/status_frame.h"
@@ -169,8 +169,8 @@ OrderedMap page_fields(const PageSchema& page, const Unit& unit, const NumberFor
     OrderedMap fields;
     for (std::size_t i = 0; i < page.fields.size(); ++i) {
         const FieldSchema& f = page.fields[i];
-        if (f.kind == FieldKind::Unbound) {
-            continue; // on the page but in no byte: the unit says nothing about it
+        if (f.kind == FieldKind::Unbound || f.widget == Widget::None) {
+            continue; // on the page but in no byte, or in a byte the page never shows
         }
         fields.set(f.name, shown_text(f, state.fields[i]));
     }

@@ -2,7 +2,7 @@
 // The command-line tool without its process shell: arguments in, texts and an exit code out.
 // The caller supplies the number format (main takes it from the system locale).
 
-#include "pages/number_text.h"
+#include "base/number_text.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 // motiview-cli: builds write frames and explains received units from the command line.
 
+#include "base/qt/locale_format.h"
 #include "cli.h"
-#include "link/locale_format.h"
 
 #include <cstdio>
 #include <string>

@@ -1,36 +1,31 @@
 #pragma once
 // The eleven parameter blocks the simulated controller holds: plausible values at start,
-// replaced by every write, and the blocks the hall tests and the counter reset produce.
+// replaced by every write, and the blocks the hall tests and the counter reset produce. Every
+// block is built and changed through the program's own page codec.
 
-#include "link/bytes.h"
-#include "link/frames.h"
+#include "base/bytes.h"
+#include "base/result.h"
+#include "pages/page_codec.h"
+#include "pages/page_schema.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace motiview::sim {
 
-enum class FieldWidth : std::uint8_t { U8, U16, SM16 };
+// The start texts of a page, NAME=TEXT with "." as the decimal separator.
+[[nodiscard]] std::span<const std::string_view> default_texts(PageId page);
 
-// One stored value of a block's start table.
-struct BlockValue {
-    std::uint8_t offset;
-    FieldWidth width;
-    int value; // SM16: signed
-};
+// The parameter reply of a controller holding these texts on top of the page's design-time
+// state; Error names a text the page refuses.
+[[nodiscard]] Result<Unit> block_from_texts(PageId page, std::span<const std::string_view> texts);
 
-// The start table of a page, in offset order.
-[[nodiscard]] std::span<const BlockValue> default_values(PageId page);
-
-// Name of a page on the command line and in the dump: "basic", "torque-pid", ...
-[[nodiscard]] std::string_view cli_name(PageId page);
-
-// Hardware bytes the controller measures or counts itself: a write does not change them.
-inline constexpr std::array<std::uint8_t, 6> kHardwareOwnBytes = {2, 3, 5, 6, 7, 22};
-inline constexpr std::size_t kCalibrationCount = 22;
+// The hardware field that counts the DC current calibrations.
+inline constexpr std::string_view kCalibrationCount = "txtcIdcCalibNum";
 
 class BlockStore {
   public:
@@ -41,7 +36,7 @@ class BlockStore {
         return blocks_[static_cast<std::size_t>(page)];
     }
 
-    // Takes the payload of a write frame.
+    // Takes the payload of a write frame; the controller's own bytes stay as they are.
     void store_write(PageId page, const Unit& frame);
 
     // Group A test: new hall sectors in the Motor block; returns the stored block.
@@ -56,6 +51,9 @@ class BlockStore {
 
   private:
     Unit& mut(PageId page) { return blocks_[static_cast<std::size_t>(page)]; }
+    // Decodes a stored block, lets `change` edit its fields and stores the result.
+    const Unit& rewrite(PageId page,
+                        const std::function<void(const PageSchema&, PageState&)>& change);
 
     std::array<Unit, kPageCount> blocks_{};
     unsigned hallRuns_ = 0;

@@ -3,8 +3,8 @@
 // notices it sends on its own (hall test done, user info) and what it stores. Times are
 // seconds since the simulator started.
 
+#include "base/bytes.h"
 #include "block_store.h"
-#include "link/bytes.h"
 #include "recognizer.h"
 #include "status_generator.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Writes a whole file so that a reader sees either the old or the new content, never half.
 
-#include "link/result.h"
+#include "base/result.h"
 
 #include <string>
 #include <string_view>

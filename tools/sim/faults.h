@@ -3,7 +3,7 @@
 // answers, a broken end byte, a hang-up (and a new device). Decisions only; the main loop
 // carries them out. Times are seconds since the simulator started.
 
-#include "link/bytes.h"
+#include "base/bytes.h"
 #include "options.h"
 
 #include <cstdint>

@@ -1,6 +1,9 @@
 #include "options.h"
 
+#include "monitor/status_layout.h"
+
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -8,19 +11,15 @@
 namespace motiview::sim {
 namespace {
 
-// In the current word bit 13 is the thermistor short and bit 14 the thermistor open.
-constexpr std::array<FaultName, 10> kFaults = {{
-    {"hall", 1},
-    {"over-voltage", 2},
-    {"under-voltage", 3},
-    {"over-heat", 4},
-    {"over-current", 5},
-    {"over-load", 6},
-    {"motor-lock", 7},
-    {"motor-over-heat", 12},
-    {"thermistor-short", 13},
-    {"thermistor-open", 14},
-}};
+// One --fault name per row of the fault panel; a name raises the lowest bit of its row.
+constexpr auto kFaults = [] {
+    std::array<FaultName, kCurrentFaultNames.size()> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        out[i] = {kCurrentFaultNames[i].name,
+                  static_cast<std::uint8_t>(std::countr_zero(kCurrentFaultNames[i].mask))};
+    }
+    return out;
+}();
 
 Error usage_error(std::string_view option, std::string_view what) {
     return Error{std::string(option), std::string(option) + ": " + std::string(what)};

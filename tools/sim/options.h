@@ -1,7 +1,8 @@
 #pragma once
 // Command line of the simulator: what the controller reports and which failures it plays.
 
-#include "link/result.h"
+#include "base/result.h"
+#include "monitor/status_layout.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,7 +21,7 @@ struct FaultName {
 [[nodiscard]] std::optional<std::uint8_t> fault_bit(std::string_view name);
 
 inline constexpr std::uint8_t kStateRun = 3;
-inline constexpr std::uint8_t kStateFault = 6;
+inline constexpr std::uint8_t kStateFault = motiview::kFaultState;
 inline constexpr std::uint8_t kGearForward = 2;
 // The user name travels in bytes 3..22 of the user-info frame.
 inline constexpr std::size_t kMaxUserName = 20;

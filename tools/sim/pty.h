@@ -1,7 +1,7 @@
 #pragma once
 // The pseudo-terminal the simulator plays the controller on, and the symlink that names it.
 
-#include "link/result.h"
+#include "base/result.h"
 
 #include <string>
 

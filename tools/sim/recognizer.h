@@ -3,7 +3,7 @@
 // frames, hall test commands and the counter reset. Bytes that start no known frame are
 // skipped one at a time, so reception falls back into step at the next frame start.
 
-#include "link/bytes.h"
+#include "base/bytes.h"
 #include "link/frames.h"
 
 #include <cstddef>

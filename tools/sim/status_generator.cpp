@@ -1,5 +1,8 @@
 #include "status_generator.h"
 
+#include "link/frames.h"
+#include "monitor/status_layout.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
@@ -7,7 +10,9 @@
 namespace motiview::sim {
 namespace {
 
-namespace off = status_offset;
+namespace flag = status_flag;
+namespace input = status_input;
+using enum StatusField;
 
 constexpr std::uint8_t kGearPreForward = 1;
 constexpr std::uint8_t kGearForward = 2;
@@ -56,11 +61,6 @@ double throttle_at(double seconds) {
 }
 
 Unit status_frame(const StatusConfig& config, double seconds) {
-    Unit u{};
-    u[0] = 0xDF;
-    u[1] = 0xEF;
-    u[kUnitSize - 1] = kEndByte;
-
     const double thr = throttle_at(seconds);
     const bool moving = config.gear == kGearForward || config.gear == kGearBackward;
     const double drive = moving ? thr : 0.0;
@@ -76,41 +76,45 @@ Unit status_frame(const StatusConfig& config, double seconds) {
     const double idRef = drive > 0.8 ? -40.0 * (drive - 0.8) / 0.2 : 0.0;
     const double idActual = idRef * 0.9;
 
-    store_u16le(u, off::kVdc, static_cast<std::uint16_t>(rounded(vdc * 100.0)));
-    store_sm16le(u, off::kIdc, rounded(idc * 100.0));
-    store_sm16le(u, off::kSpeed, rounded(speed));
-    u[off::kPowerTemp] = byte_of(powerTemp + 10.0);
-    u[off::kMotorTemp] = byte_of(motorTemp / 2.0);
-    store_sm16le(u, off::kIqRef, rounded(iqRef));
-    store_u16le(u, off::kThrottle, static_cast<std::uint16_t>(rounded(8000.0 + 34000.0 * thr)));
-    store_sm16le(u, off::kIqActual, rounded(iqActual));
-    store_sm16le(u, off::kIdRef, rounded(idRef));
-    store_sm16le(u, off::kIdActual, rounded(idActual));
+    StatusValues v;
+    v.set(Vdc, rounded(vdc * 100.0));
+    v.set(Idc, rounded(idc * 100.0));
+    v.set(Speed, rounded(speed));
+    v.set(PowerTemp, byte_of(powerTemp + 10.0));
+    v.set(MotorTemp, byte_of(motorTemp / 2.0));
+    v.set(IqRef, rounded(iqRef));
+    v.set(Throttle, rounded(8000.0 + 34000.0 * thr));
+    v.set(IqActual, rounded(iqActual));
+    v.set(IdRef, rounded(idRef));
+    v.set(IdActual, rounded(idActual));
 
     const bool braking = thr < 0.02;
-    unsigned flags = 0x40; // hall group 1
-    flags |= forward(config.gear) ? 0x01u : 0x00u;
-    flags |= backward(config.gear) ? 0x02u : 0x00u;
-    flags |= config.currentFaults != 0 ? 0x08u : 0x00u; // alarm
-    flags |= braking ? 0x10u : 0x00u;
-    flags |= thr > 0.98 ? 0x80u : 0x00u; // boost at full throttle
-    u[off::kFlags] = static_cast<std::uint8_t>(flags);
+    unsigned flags = flag::kHallGroup1;
+    flags |= forward(config.gear) ? flag::kForward : 0U;
+    flags |= backward(config.gear) ? flag::kBackward : 0U;
+    flags |= config.currentFaults != 0 ? flag::kAlarm : 0U;
+    flags |= braking ? flag::kBrake : 0U;
+    flags |= thr > 0.98 ? flag::kBoost : 0U; // at full throttle
+    v.set(Flags, static_cast<std::int32_t>(flags));
 
     unsigned inputs = 0;
-    inputs |= forward(config.gear) ? 0x01u : 0x00u;
-    inputs |= backward(config.gear) ? 0x02u : 0x00u;
-    inputs |= braking ? 0x10u : 0x00u;
-    u[off::kInputs] = static_cast<std::uint8_t>(inputs);
+    inputs |= forward(config.gear) ? input::kForward : 0U;
+    inputs |= backward(config.gear) ? input::kBackward : 0U;
+    inputs |= braking ? input::kBrakeLow : 0U;
+    v.set(Inputs, static_cast<std::int32_t>(inputs));
 
-    store_u16le(u, off::kHistory, config.historyFaults);
-    store_u16le(u, off::kCurrent, config.currentFaults);
-    u[off::kState] = config.state;
-    u[off::kGear] = config.gear;
-    u[off::kPedalError] = 0;
+    v.set(HistoryFaults, config.historyFaults);
+    v.set(CurrentFaults, config.currentFaults);
+    v.set(State, config.state);
+    v.set(Gear, config.gear);
+    v.set(PedalError, 0);
     // Hall state 1..6, stepping while the wheel turns.
     const double revs = kMaxSpeed * drive / 60.0 * seconds;
-    u[off::kHallState] = static_cast<std::uint8_t>(1 + static_cast<long>(std::fabs(revs)) % 6);
-    u[off::kMode] = 2;
+    v.set(HallState, static_cast<std::int32_t>(1 + static_cast<long>(std::fabs(revs)) % 6));
+    v.set(Mode, 2);
+
+    Unit u = controller_frame(UnitKind::Status).value_or(Unit{});
+    write_status(v, u);
     return u;
 }
 

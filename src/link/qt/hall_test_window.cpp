@@ -1,4 +1,4 @@
-#include "link/hall_test_window.h"
+#include "link/qt/hall_test_window.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

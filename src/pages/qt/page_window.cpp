@@ -1,7 +1,7 @@
-#include "pages/page_window.h"
+#include "pages/qt/page_window.h"
 
+#include "base/qt/locale_format.h"
 #include "link/frames.h"
-#include "link/locale_format.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,24 +25,6 @@ namespace {
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-
-// A button of one page only, beside cmdread and cmdwrite: it sends a fixed frame and puts a
-// text into one field of the page.
-struct ExtraButton {
-    PageId page;
-    std::string_view name;
-    std::string_view caption;
-    ShortFrame FrameSet::*frame;
-    std::string_view field;
-    std::string_view text;
-};
-
-// The hardware page asks the controller to reset its DC current calibration count; the
-// averaging factor starts again from 1.
-constexpr std::array<ExtraButton, 1> kExtraButtons = {{
-    {PageId::Hardware, "cmdCntReset", "Reset count", &FrameSet::counterReset, "txtIdcCalibF_All",
-     "1"},
-}};
 
 // Rows of label + field pairs per column before the page spreads over another column.
 constexpr int kRowsPerColumn = 18;
@@ -103,6 +85,8 @@ void PageWindow::buildFields() {
         const FieldSchema& f = schema_.fields[i];
         FieldWidgets& w = widgets_[i];
         switch (f.widget) {
+        case Widget::None:
+            continue; // a byte the page carries but never shows
         case Widget::Text: {
             auto* edit = new QLineEdit(this);
             if (f.selectAllOnFocus) {
@@ -156,14 +140,11 @@ void PageWindow::buildButtons() {
     cmdwrite_->setObjectName(QStringLiteral("cmdwrite"));
     connect(cmdwrite_, &QPushButton::clicked, this, &PageWindow::cmdwrite_Click);
 
-    for (const ExtraButton& extra : kExtraButtons) {
-        if (extra.page != schema_.id) {
-            continue;
-        }
+    for (const PageButton& extra : schema_.buttons) {
         auto* b = new QPushButton(qs(extra.caption), this);
         b->setObjectName(qs(extra.name));
         connect(b, &QPushButton::clicked, this, [this, &extra] {
-            (void)transport_.send(frame_set().*extra.frame);
+            (void)transport_.send(page_request(schema_, schema_.codes.reset));
             const int target = fieldIndex(extra.field);
             if (target >= 0) {
                 if (auto* edit = qobject_cast<QLineEdit*>(
@@ -184,7 +165,7 @@ void PageWindow::buildLayout() {
     std::vector<Row> rows;
     for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
         const FieldSchema& f = schema_.fields[i];
-        if (f.access == Access::Hidden) {
+        if (f.access == Access::Hidden || widgets_[i].widget == nullptr) {
             continue;
         }
         if (f.sameRow && !rows.empty()) {
@@ -244,10 +225,8 @@ void PageWindow::buildLayout() {
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    for (const ExtraButton& extra : kExtraButtons) {
-        if (extra.page == schema_.id) {
-            buttons->addWidget(findChild<QPushButton*>(qs(extra.name)));
-        }
+    for (const PageButton& extra : schema_.buttons) {
+        buttons->addWidget(findChild<QPushButton*>(qs(extra.name)));
     }
     buttons->addWidget(cmdread_);
     buttons->addWidget(cmdwrite_);
@@ -263,6 +242,9 @@ void PageWindow::applyCaptions() {
     for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
         const FieldSchema& f = schema_.fields[i];
         FieldWidgets& w = widgets_[i];
+        if (w.widget == nullptr) {
+            continue;
+        }
         if (w.label != nullptr) {
             w.label->setText(qs(f.caption));
         }
@@ -313,7 +295,12 @@ PageState PageWindow::collectState() const {
         const FieldSchema& f = schema_.fields[i];
         FieldState& fs = s.fields[i];
         QWidget* w = widgets_[i].widget;
+        if (w == nullptr) {
+            continue; // no control: the state keeps what the last reply put there
+        }
         switch (f.widget) {
+        case Widget::None:
+            break;
         case Widget::Text:
             fs.text = static_cast<QLineEdit*>(w)->text().toStdString();
             break;
@@ -345,7 +332,12 @@ void PageWindow::mirrorField(std::size_t i) {
     const FieldSchema& f = schema_.fields[i];
     const FieldState& fs = state_.fields[i];
     QWidget* w = widgets_[i].widget;
+    if (w == nullptr) {
+        return;
+    }
     switch (f.widget) {
+    case Widget::None:
+        break;
     case Widget::Text: {
         auto* edit = static_cast<QLineEdit*>(w);
         const QString text = QString::fromStdString(fs.text);

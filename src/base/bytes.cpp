@@ -1,4 +1,4 @@
-#include "link/bytes.h"
+#include "base/bytes.h"
 
 namespace motiview {
 namespace {

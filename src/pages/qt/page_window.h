@@ -3,7 +3,7 @@
 // labels and lists, the window size and the page's own buttons. Bytes are built and read only
 // by the page codec; the window mirrors the codec's PageState into its widgets and back.
 
-#include "link/transport.h"
+#include "link/qt/transport.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
 

@@ -1,4 +1,4 @@
-#include "monitor/status_panel.h"
+#include "monitor/qt/status_panel.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

@@ -1,11 +1,11 @@
-#include "monitor/main_window.h"
+#include "app/main_window.h"
 
-#include "link/hall_test_window.h"
-#include "link/locale_format.h"
+#include "base/qt/locale_format.h"
+#include "link/qt/hall_test_window.h"
+#include "monitor/qt/status_panel.h"
 #include "monitor/status_frame.h"
-#include "monitor/status_panel.h"
 #include "pages/page_schema.h"
-#include "pages/page_window.h"
+#include "pages/qt/page_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,50 +29,6 @@ constexpr int kHeightTwips = 10000;
 constexpr int kTimerIntervalMs = 100;
 constexpr int kHallCloseAfter = 4; // the window closes on the tick after the counter passes 4
 constexpr int kMaxOpenMessages = 8;
-
-// The opener buttons in the order of the window, by their page.
-constexpr std::array<PageId, kPageCount> kOpenerOrder = {
-    PageId::Basic,     PageId::Reference,  PageId::Motor,  PageId::Control,
-    PageId::TorquePid, PageId::Protection, PageId::Other,  PageId::FluxWeaken,
-    PageId::Hardware,  PageId::Derate,     PageId::ModeSet};
-
-constexpr std::array<PageId, 7> kLinkButtonPages = {
-    PageId::Basic,   PageId::Reference, PageId::Motor,  PageId::Protection,
-    PageId::Control, PageId::Other,     PageId::ModeSet};
-
-// The order in which Language > English re-applies the pages' captions.
-constexpr std::array<PageId, kPageCount> kCaptionOrder = {
-    PageId::Basic,     PageId::Reference,  PageId::Motor,  PageId::Control,
-    PageId::TorquePid, PageId::Protection, PageId::Other,  PageId::FluxWeaken,
-    PageId::Hardware,  PageId::Derate,     PageId::ModeSet};
-
-QString opener_caption(PageId id) {
-    switch (id) {
-    case PageId::Basic:
-        return QStringLiteral("Basic");
-    case PageId::Reference:
-        return QStringLiteral("Reference");
-    case PageId::Motor:
-        return QStringLiteral("Motor");
-    case PageId::Control:
-        return QStringLiteral("Control");
-    case PageId::TorquePid:
-        return QStringLiteral("Torque PID");
-    case PageId::Protection:
-        return QStringLiteral("Protection");
-    case PageId::ModeSet:
-        return QStringLiteral("ModeSet");
-    case PageId::Other:
-        return QStringLiteral("Other");
-    case PageId::FluxWeaken:
-        return QStringLiteral("Flux weaken");
-    case PageId::Derate:
-        return QStringLiteral("Derate");
-    case PageId::Hardware:
-        return QStringLiteral("DC current calbiration");
-    }
-    return {};
-}
 
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -217,9 +173,9 @@ void MainWindow::buildCentral() {
         buttons_.push_back(b);
         return b;
     };
-    for (PageId id : kOpenerOrder) {
+    for (PageId id : kWindowOrder) {
         const PageSchema& page = page_schema(id);
-        QPushButton* b = button(qs(page.opener), opener_caption(id));
+        QPushButton* b = button(qs(page.opener), qs(page.openerCaption));
         openers_[static_cast<std::size_t>(id)] = b;
         connect(b, &QPushButton::clicked, this, [this, id] { openPage(id); });
     }
@@ -268,8 +224,8 @@ void MainWindow::applyShellCaptions() {
 
 void MainWindow::applyMainCaptions() {
     monitor_->applyCaptions();
-    for (PageId id : kOpenerOrder) {
-        openers_[static_cast<std::size_t>(id)]->setText(opener_caption(id));
+    for (PageId id : kWindowOrder) {
+        openers_[static_cast<std::size_t>(id)]->setText(qs(page_schema(id).openerCaption));
     }
     cmdHallA_->setText(QStringLiteral("Hall A test"));
     cmdHallB_->setText(QStringLiteral("Hall B test"));
@@ -330,8 +286,10 @@ void MainWindow::showLinkDisplay() {
     panelPortNo_->setText(qs(d.portNo));
     panelPortState_->setText(qs(d.portState));
     setButtonGroupEnabled(d.buttonsEnabled);
-    for (PageId id : kLinkButtonPages) {
-        ensurePage(id)->setLinkButtonsEnabled(d.buttonsEnabled);
+    for (PageId id : kWindowOrder) {
+        if (page_schema(id).linkButtons) {
+            ensurePage(id)->setLinkButtonsEnabled(d.buttonsEnabled);
+        }
     }
 }
 
@@ -452,7 +410,7 @@ void MainWindow::Menu_Option_ComSet_Click() {
 void MainWindow::Menu_Lang_Eng_Click() {
     applyShellCaptions();
     applyMainCaptions();
-    for (PageId id : kCaptionOrder) {
+    for (PageId id : kWindowOrder) {
         ensurePage(id)->applyCaptions();
     }
 }

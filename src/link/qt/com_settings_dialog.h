@@ -2,7 +2,7 @@
 // frmComSet: the only place where the COM port and line settings are chosen and the link is
 // started.
 
-#include "link/transport.h"
+#include "link/qt/transport.h"
 
 #include <QDialog>
 #include <QString>

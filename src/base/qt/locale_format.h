@@ -1,7 +1,7 @@
 #pragma once
 // The user's number format as QLocale sees it (LC_ALL, LC_NUMERIC, LANG on Linux).
 
-#include "pages/number_text.h"
+#include "base/number_text.h"
 
 #include <QLocale>
 

@@ -3,14 +3,14 @@
 // the hall test close timer Timer1, the status bar and the panels, and performs what the
 // receive path asks for.
 
-#include "link/com_settings_dialog.h"
+#include "base/number_text.h"
 #include "link/frames.h"
-#include "link/hall_test_window.h"
+#include "link/qt/com_settings_dialog.h"
+#include "link/qt/hall_test_window.h"
+#include "link/qt/transport.h"
 #include "link/receiver.h"
 #include "link/supervisor.h"
-#include "link/transport.h"
-#include "pages/number_text.h"
-#include "pages/page_window.h"
+#include "pages/qt/page_window.h"
 
 #include <QMainWindow>
 #include <QMessageBox>

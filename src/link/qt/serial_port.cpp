@@ -1,4 +1,4 @@
-#include "link/serial_port.h"
+#include "link/qt/serial_port.h"
 
 #include <QFileInfo>
 #include <QSerialPortInfo>

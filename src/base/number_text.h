@@ -2,6 +2,7 @@
 // Text <-> number conversions of the parameter fields. Typed text is kept as an exact decimal
 // so that scaling by powers of ten never picks up binary artefacts (16.4 V x 100 is 1640).
 
+#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,7 +10,21 @@
 
 namespace motiview {
 
-__extension__ typedef unsigned __int128 Uint128; // -Wpedantic: a GCC/Clang extension
+// Unsigned 128-bit integer on two 64-bit limbs, so the core builds with any C++20 compiler: a
+// typed value keeps up to 36 significant digits (10^36 < 2^128). Arithmetic lives with the
+// conversions; ordering compares the high limb first.
+struct Uint128 {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+
+    constexpr Uint128() = default;
+    // Implicit, as from the built-in integer it stands in for.
+    constexpr Uint128(std::uint64_t value) : low(value) {}
+    constexpr Uint128(std::uint64_t highLimb, std::uint64_t lowLimb)
+        : high(highLimb), low(lowLimb) {}
+
+    friend constexpr auto operator<=>(const Uint128&, const Uint128&) = default;
+};
 
 // The user's number format; the GUI and the command-line tool fill it from QLocale.
 struct NumberFormat {

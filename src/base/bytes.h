@@ -19,6 +19,8 @@ inline constexpr std::uint8_t kEndByte = 0xDA;
 // Every frame the controller sends, every write frame the tool sends.
 using Unit = std::array<std::uint8_t, kUnitSize>;
 using Bytes = std::vector<std::uint8_t>;
+// A request of three bytes: group, code, DA (the status request ends otherwise).
+using ShortFrame = std::array<std::uint8_t, 3>;
 
 [[nodiscard]] constexpr std::uint16_t load_u16le(const Unit& u, std::size_t offset) {
     return static_cast<std::uint16_t>(u[offset] | (u[offset + 1] << 8));
@@ -44,6 +46,45 @@ constexpr void store_u16le(Unit& u, std::size_t offset, std::uint16_t value) {
 
 constexpr void store_sm16le(Unit& u, std::size_t offset, int value) {
     store_u16le(u, offset, to_sm16(value));
+}
+
+// How a value is carried: one byte, two bytes little-endian, or two bytes sign-magnitude.
+enum class Width : std::uint8_t { None, U8, U16, SM16 };
+
+[[nodiscard]] constexpr std::size_t width_bytes(Width w) {
+    return w == Width::U8 ? 1 : (w == Width::None ? 0 : 2);
+}
+
+// The value at `offset` as its width reads it (SM16 signed, the others unsigned).
+[[nodiscard]] constexpr std::int32_t load_value(const Unit& u, std::size_t offset, Width w) {
+    switch (w) {
+    case Width::U8:
+        return u[offset];
+    case Width::U16:
+        return load_u16le(u, offset);
+    case Width::SM16:
+        return load_sm16le(u, offset);
+    case Width::None:
+        break;
+    }
+    return 0;
+}
+
+// Stores a value that fits the width (U8 0..255, U16 0..65535, SM16 -32767..32767).
+constexpr void store_value(Unit& u, std::size_t offset, Width w, std::int32_t value) {
+    switch (w) {
+    case Width::U8:
+        u[offset] = static_cast<std::uint8_t>(value);
+        break;
+    case Width::U16:
+        store_u16le(u, offset, static_cast<std::uint16_t>(value));
+        break;
+    case Width::SM16:
+        store_sm16le(u, offset, value);
+        break;
+    case Width::None:
+        break;
+    }
 }
 
 // "F0 E0 DA": upper-case hex bytes separated by single spaces.

@@ -1,7 +1,7 @@
-#include "link/com_settings_dialog.h"
+#include "link/qt/com_settings_dialog.h"
 
-#include "link/serial_port.h"
-#include "link/supervisor.h"
+#include "link/line_settings.h"
+#include "link/qt/serial_port.h"
 
 #include <QComboBox>
 #include <QGridLayout>

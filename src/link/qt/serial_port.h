@@ -1,7 +1,7 @@
 #pragma once
 // The program's serial port: QSerialPort behind the Transport interface.
 
-#include "link/transport.h"
+#include "link/qt/transport.h"
 #include "link/unit_assembler.h"
 
 #include <QSerialPort>

@@ -2,8 +2,8 @@
 // The one transport interface: the serial port wrapper implements it for the program and an
 // in-process fake for widget tests, so tests see exactly the bytes that would be sent.
 
-#include "link/bytes.h"
-#include "link/supervisor.h"
+#include "base/bytes.h"
+#include "link/line_settings.h"
 
 #include <QObject>
 #include <QString>
