@@ -1,11 +1,11 @@
 #include "app/main_window.h"
 
 #include "base/qt/locale_format.h"
-#include "link/qt/hall_test_window.h"
-#include "monitor/qt/status_panel.h"
 #include "monitor/status_frame.h"
 #include "pages/page_schema.h"
-#include "pages/qt/page_window.h"
+#include "ui/hall_test_window.h"
+#include "ui/page_window.h"
+#include "ui/status_panel.h"
 
 #include <QAction>
 #include <QApplication>

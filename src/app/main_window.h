@@ -5,12 +5,12 @@
 
 #include "base/number_text.h"
 #include "link/frames.h"
-#include "link/qt/com_settings_dialog.h"
-#include "link/qt/hall_test_window.h"
 #include "link/qt/transport.h"
 #include "link/receiver.h"
 #include "link/supervisor.h"
-#include "pages/qt/page_window.h"
+#include "ui/com_settings_dialog.h"
+#include "ui/hall_test_window.h"
+#include "ui/page_window.h"
 
 #include <QMainWindow>
 #include <QMessageBox>

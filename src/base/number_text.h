@@ -2,7 +2,6 @@
 // Text <-> number conversions of the parameter fields. Typed text is kept as an exact decimal
 // so that scaling by powers of ten never picks up binary artefacts (16.4 V x 100 is 1640).
 
-#include <compare>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,7 +22,17 @@ struct Uint128 {
     constexpr Uint128(std::uint64_t highLimb, std::uint64_t lowLimb)
         : high(highLimb), low(lowLimb) {}
 
-    friend constexpr auto operator<=>(const Uint128&, const Uint128&) = default;
+    // Written out rather than defaulted with <=>: moc cannot read <compare>.
+    friend constexpr bool operator==(const Uint128& a, const Uint128& b) {
+        return a.high == b.high && a.low == b.low;
+    }
+    friend constexpr bool operator!=(const Uint128& a, const Uint128& b) { return !(a == b); }
+    friend constexpr bool operator<(const Uint128& a, const Uint128& b) {
+        return a.high != b.high ? a.high < b.high : a.low < b.low;
+    }
+    friend constexpr bool operator>(const Uint128& a, const Uint128& b) { return b < a; }
+    friend constexpr bool operator<=(const Uint128& a, const Uint128& b) { return !(b < a); }
+    friend constexpr bool operator>=(const Uint128& a, const Uint128& b) { return !(a < b); }
 };
 
 // The user's number format; the GUI and the command-line tool fill it from QLocale.

@@ -1,5 +1,5 @@
 // Other block (FE): throttle thresholds, mid-throttle reference, the reverse current steps and
-// the enable bits of byte 8. Rows are in the encoder's order (bytes 6 and 7 last); the two-byte
+// the enable bits of byte 8. The encoder takes bytes 6 and 7 last; the two-byte
 // fields use the full unsigned range, and bit 6 of byte 8 has no box.
 
 #include "pages/page_tables.h"

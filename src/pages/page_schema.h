@@ -261,9 +261,11 @@ struct EncodeAfter {
     std::string_view after;
 };
 
+// The tables are joined and checked while the program builds: a throw reached there stops
+// the build with its text.
 namespace detail {
 
-template <std::size_t N> consteval int wire_index(const WireRow (&wire)[N], std::string_view name) {
+template <std::size_t N> constexpr int wire_index(const WireRow (&wire)[N], std::string_view name) {
     for (std::size_t i = 0; i < N; ++i) {
         if (wire[i].name == name) {
             return static_cast<int>(i);
@@ -273,7 +275,7 @@ template <std::size_t N> consteval int wire_index(const WireRow (&wire)[N], std:
 }
 
 template <std::size_t M>
-consteval bool has_view(const FieldView (&views)[M], std::string_view name) {
+constexpr bool has_view(const FieldView (&views)[M], std::string_view name) {
     for (const FieldView& v : views) {
         if (v.name == name) {
             return true;
@@ -286,7 +288,7 @@ consteval bool has_view(const FieldView (&views)[M], std::string_view name) {
 
 // Fields on the page plus wire rows that no view shows.
 template <std::size_t N, std::size_t M>
-consteval std::size_t field_count(const WireRow (&wire)[N], const FieldView (&views)[M]) {
+constexpr std::size_t field_count(const WireRow (&wire)[N], const FieldView (&views)[M]) {
     std::size_t n = M;
     for (const WireRow& w : wire) {
         n += detail::has_view(views, w.name) ? 0U : 1U;
@@ -297,7 +299,7 @@ consteval std::size_t field_count(const WireRow (&wire)[N], const FieldView (&vi
 // The page's fields in display order: every view row, joined with its wire row (a view without
 // one is Unbound), then the wire rows that are not on the page (Widget::None, hidden).
 template <std::size_t Count, std::size_t N, std::size_t M>
-consteval std::array<FieldSchema, Count> merge_fields(const WireRow (&wire)[N],
+constexpr std::array<FieldSchema, Count> merge_fields(const WireRow (&wire)[N],
                                                       const FieldView (&views)[M]) {
     std::array<FieldSchema, Count> out{};
     std::size_t n = 0;
@@ -355,15 +357,14 @@ consteval std::array<FieldSchema, Count> merge_fields(const WireRow (&wire)[N],
         }
     }
     if (n != Count) {
-        throw "field count differs from field_count()"; // at build time: a consteval call that
-                                                        // throws does not compile
+        throw "field count differs from field_count()";
     }
     return out;
 }
 
 // Fields the encoder walks: every one that a byte carries.
 template <std::size_t Count>
-consteval std::size_t bound_count(const std::array<FieldSchema, Count>& fields) {
+constexpr std::size_t bound_count(const std::array<FieldSchema, Count>& fields) {
     std::size_t n = 0;
     for (const FieldSchema& f : fields) {
         n += f.kind == FieldKind::Unbound ? 0U : 1U;
@@ -374,7 +375,7 @@ consteval std::size_t bound_count(const std::array<FieldSchema, Count>& fields) 
 // The encoder's order: bound fields in byte order (flag bits rising), except that each
 // EncodeAfter moves its field right behind another.
 template <std::size_t Bound, std::size_t Count>
-consteval std::array<std::uint8_t, Bound>
+constexpr std::array<std::uint8_t, Bound>
 encoder_order(const std::array<FieldSchema, Count>& fields,
               std::span<const EncodeAfter> moves = {}) {
     std::array<std::size_t, Bound> order{};
@@ -390,8 +391,7 @@ encoder_order(const std::array<FieldSchema, Count>& fields,
         }
     }
     if (n != Bound) {
-        throw "bound field count differs from bound_count()"; // at build time: a consteval call
-                                                              // that throws does not compile
+        throw "bound field count differs from bound_count()";
     }
     for (const EncodeAfter& move : moves) {
         std::size_t from = Bound;
@@ -401,8 +401,7 @@ encoder_order(const std::array<FieldSchema, Count>& fields,
             }
         }
         if (from == Bound) {
-            throw "EncodeAfter names no bound field"; // at build time: a consteval call that throws
-                                                      // does not compile
+            throw "EncodeAfter names no bound field";
         }
         const std::size_t moved = order[from];
         for (std::size_t k = from; k + 1 < Bound; ++k) {
@@ -415,8 +414,7 @@ encoder_order(const std::array<FieldSchema, Count>& fields,
             }
         }
         if (to == Bound) {
-            throw "EncodeAfter follows no bound field"; // at build time: a consteval call that
-                                                        // throws does not compile
+            throw "EncodeAfter follows no bound field";
         }
         for (std::size_t k = Bound - 1; k > to; --k) {
             order[k] = order[k - 1];
@@ -433,7 +431,7 @@ encoder_order(const std::array<FieldSchema, Count>& fields,
 // Build-time checks over a wire table: rows in byte order (flag bits rising), every byte inside
 // 2..30, no byte bound twice and no bit bound twice (the bits of one flag byte share it),
 // min <= max, names unique.
-template <std::size_t N> consteval bool table_is_sound(const WireRow (&rows)[N]) {
+template <std::size_t N> constexpr bool table_is_sound(const WireRow (&rows)[N]) {
     int nextFree = 2;  // first byte after the fields so far
     int flagByte = -1; // offset of the flag byte the last row was a bit of
     int lastBit = -1;
@@ -479,7 +477,7 @@ template <std::size_t N> consteval bool table_is_sound(const WireRow (&rows)[N])
 }
 
 // Names in a view table unique and each view's `enables` naming another field of the page.
-template <std::size_t M> consteval bool views_are_sound(const FieldView (&views)[M]) {
+template <std::size_t M> constexpr bool views_are_sound(const FieldView (&views)[M]) {
     for (std::size_t i = 0; i < M; ++i) {
         if (views[i].name.empty()) {
             return false;

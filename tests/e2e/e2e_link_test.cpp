@@ -34,11 +34,25 @@ TEST(EndToEndLink, SilenceTakesTheLinkOfflineAndAnswersBringItBack) {
 }
 
 TEST(EndToEndLink, RecoversFromNoiseBytes) {
+    // Units as the window got them: noise before an answer shifts it, so the unit that
+    // takes the noise does not end in the end byte.
+    int misaligned = 0;
+    int statusSinceNoise = 0;
     Rig rig({"--noise-bytes", "7", "--noise-every", "5"});
     ASSERT_TRUE(rig.sim->started());
+    QObject::connect(rig.port.get(), &Transport::unitReceived, rig.window.get(),
+                     [&](const Unit& u) {
+                         if (u[kUnitSize - 1] != kEndByte) {
+                             ++misaligned;
+                             statusSinceNoise = 0;
+                         } else if (misaligned > 0 && classify(u).kind == UnitKind::Status) {
+                             ++statusSinceNoise;
+                         }
+                     });
     ASSERT_TRUE(rig.connect(12000));
     // Misaligned data is discarded by the next poll; the link comes back and stays up.
-    QTest::qWait(7000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return statusSinceNoise >= 2; }, 15000))
+        << misaligned << " misaligned units, " << statusSinceNoise << " status frames after";
     EXPECT_TRUE(rig.waitForState(LinkState::Online, 4000));
 }
 

@@ -2,6 +2,8 @@
 #include "sim_process.h"
 
 #include <QLabel>
+#include <QSerialPort>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -48,7 +50,12 @@ TEST(EndToEndMonitor, PanelsKeepTheLastValuesAfterTheLinkDrops) {
     const QString vdc = rig.labelText("lblfrmSysStatusVdc_a");
     const QString rpm = rig.labelText("lblfrmSysStatusRPM_a");
     EXPECT_NE(vdc, "***");
-    QTest::qWait(1500);
+    // Two polls go out unanswered while offline: every tick of a poll cycle has run since.
+    auto* line = rig.port->findChild<QSerialPort*>();
+    ASSERT_NE(line, nullptr);
+    QSignalSpy polls(line, &QSerialPort::bytesWritten);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return polls.count() >= 2; }, 5000));
+    EXPECT_EQ(rig.window->link().state, LinkState::Offline);
     EXPECT_EQ(rig.labelText("lblfrmSysStatusVdc_a"), vdc);
     EXPECT_EQ(rig.labelText("lblfrmSysStatusRPM_a"), rpm);
     EXPECT_EQ(rig.labelText("lblfrmSysMach_a"), "RUN");

@@ -1,9 +1,9 @@
 // Parameter pages and hall tests end to end: read, edit, write, and what the simulator stored.
 #include "sim_process.h"
 
-#include "link/qt/hall_test_window.h"
 #include "pages/page_schema.h"
-#include "pages/qt/page_window.h"
+#include "ui/hall_test_window.h"
+#include "ui/page_window.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -25,16 +25,6 @@ QPushButton* button(QWidget* parent, const QString& name) {
 // Payload bytes 2..30 of a dumped block, as hex.
 std::string payload(const std::string& hexFrame) {
     return hexFrame.size() >= 93 ? hexFrame.substr(6, 29 * 3 - 1) : hexFrame;
-}
-
-std::string without(std::string hexPayload, const std::set<int>& offsets) {
-    for (int off : offsets) {
-        const auto at = static_cast<std::size_t>((off - 2) * 3);
-        if (at + 2 <= hexPayload.size()) {
-            hexPayload.replace(at, 2, "..");
-        }
-    }
-    return hexPayload;
 }
 
 PageWindow* open_and_read(Rig& rig, PageId id) {
@@ -99,11 +89,9 @@ TEST(EndToEndPages, EveryPageReadThenWrittenStoresWhatWasRead) {
         const QString ack =
             QString::fromUtf8(schema.ackText.data(), static_cast<qsizetype>(schema.ackText.size()));
         EXPECT_EQ(waitForMessage(ack, 4000), ack);
-        // The hardware page never writes its calibration readings, the count and the week.
-        const std::set<int> notWritten =
-            id == PageId::Hardware ? std::set<int>{2, 3, 5, 6, 7, 11, 22} : std::set<int>{};
-        EXPECT_EQ(without(payload(rig.sim->blocks()[std::string(schema.cliName)]), notWritten),
-                  without(before, notWritten));
+        // A read-then-write stores the same block: the controller keeps its own readings and
+        // count whatever the write carries, and the week it holds is already 0.
+        EXPECT_EQ(payload(rig.sim->blocks()[std::string(schema.cliName)]), before);
     }
 }
 

@@ -1,11 +1,15 @@
 #include "link/frames.h"
 
+#include "case_names.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
 using namespace motiview;
+using motiview::test::page_name;
+using motiview::test::text_name;
 
 namespace {
 
@@ -44,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HexCase{"  fd  48\t55 ", Bytes{0xFD, 0x48, 0x55}}, HexCase{"", Bytes{}},
                       HexCase{"F", std::nullopt}, HexCase{"F0E", std::nullopt},
                       HexCase{"F 0", std::nullopt}, HexCase{"G0", std::nullopt},
-                      HexCase{"F0,E0", std::nullopt}, HexCase{"0x10", std::nullopt}));
+                      HexCase{"F0,E0", std::nullopt}, HexCase{"0x10", std::nullopt}),
+    [](const ::testing::TestParamInfo<HexCase>& p) { return text_name(p.param.text); });
 
 // ---- page codes and fixed frames --------------------------------------------------------
 
@@ -76,7 +81,10 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageCodesTable,
                                            PageCase{PageId::Other, {0xFE, 0xEE, 0xEF}},
                                            PageCase{PageId::FluxWeaken, {0xD6, 0xC6, 0xC7}},
                                            PageCase{PageId::Derate, {0xD5, 0xC5, 0xC6}},
-                                           PageCase{PageId::Hardware, {0xFB, 0xED, 0xEE}}));
+                                           PageCase{PageId::Hardware, {0xFB, 0xED, 0xEE}}),
+                         [](const ::testing::TestParamInfo<PageCase>& p) {
+                             return page_name(p.param.page);
+                         });
 
 TEST(FixedFrames, CommandsHaveTheirExactBytes) {
     const FrameSet& f = frame_set();

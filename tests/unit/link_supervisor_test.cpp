@@ -1,12 +1,16 @@
 #include "link/line_settings.h"
 #include "link/supervisor.h"
 
+#include "case_names.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 using namespace motiview;
+using motiview::test::label_name;
+using motiview::test::text_name;
 
 namespace {
 
@@ -183,7 +187,11 @@ INSTANTIATE_TEST_SUITE_P(
                       DisplayCase{LinkState::Offline, 0, "9600,n,8,1", Lamp::Red, "offline",
                                   "COM - ?", "9600,n,8,1", false},
                       DisplayCase{LinkState::Online, 9, "1200,e,7,2", Lamp::Green, "online",
-                                  "COM - 9", "1200,e,7,2", true}));
+                                  "COM - 9", "1200,e,7,2", true}),
+    // "online_com9"
+    [](const ::testing::TestParamInfo<DisplayCase>& p) {
+        return label_name(p.param.label) + "_com" + std::to_string(p.param.port);
+    });
 
 // ---- line settings ----------------------------------------------------------------------
 
@@ -221,7 +229,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"99999999999,n,8,1", std::nullopt}, SettingsCase{"9600,x,8,1", std::nullopt},
         SettingsCase{"9600,,8,1", std::nullopt}, SettingsCase{"9600,n,6,1", std::nullopt},
         SettingsCase{"9600,n,8,3", std::nullopt}, SettingsCase{"9600,n,8,1.0", std::nullopt},
-        SettingsCase{" 9600,n,8,1", std::nullopt}));
+        SettingsCase{" 9600,n,8,1", std::nullopt}),
+    [](const ::testing::TestParamInfo<SettingsCase>& p) { return text_name(p.param.text); });
 
 TEST(LineSettingsParse, DefaultStringIsTheDefaultValue) {
     const auto s = parse_line_settings(kDefaultSettings);

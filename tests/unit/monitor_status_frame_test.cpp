@@ -1,6 +1,8 @@
 // The status decoder: bytes of one status frame -> texts, colours and visibility by label.
 #include "monitor/status_frame.h"
 
+#include "case_names.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +13,9 @@
 #include <utility>
 
 using namespace motiview;
+using motiview::test::ByLabel;
+using motiview::test::hex_name;
+using motiview::test::label_name;
 
 namespace {
 
@@ -164,9 +169,18 @@ INSTANTIATE_TEST_SUITE_P(Byte9, StatusFlags,
                                            FlagCase{"lblfrmSysStatusBrake_a", 0x10, "Y", "N"},
                                            FlagCase{"lblECO_a", 0x20, "Y", "N"},
                                            FlagCase{"lblHallGroup", 0x40, "1", "2"},
-                                           FlagCase{"lblfrmSysStatusBoost_a", 0x80, "Y", "N"}));
+                                           FlagCase{"lblfrmSysStatusBoost_a", 0x80, "Y", "N"}),
+                         ByLabel<&FlagCase::label>{});
 
 // ---- state and gear ------------------------------------------------------------------
+
+// A state or gear by its name, or by its code where it has none: "unnamed_9".
+std::string state_or_gear_name(std::uint8_t code, std::string_view text) {
+    if (text.empty() || text == std::to_string(code)) {
+        return "unnamed_" + std::to_string(code);
+    }
+    return label_name(text);
+}
 
 struct NameCase {
     std::uint8_t code;
@@ -191,7 +205,10 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{3, "RUN", TextColor::Green}, NameCase{4, "STOP", TextColor::Green},
                       NameCase{5, "WAIT", TextColor::Green}, NameCase{6, "FAULT", TextColor::Red},
                       NameCase{7, "7", TextColor::Green}, NameCase{9, "9", TextColor::Green},
-                      NameCase{255, "255", TextColor::Green}));
+                      NameCase{255, "255", TextColor::Green}),
+    [](const ::testing::TestParamInfo<NameCase>& p) {
+        return state_or_gear_name(p.param.code, p.param.text);
+    });
 
 TEST(StateSequence, FaultThenRunTurnsGreenAgain) {
     const StatusView fault = decode_status(status_frame({{18, 6}}), kDot);
@@ -201,7 +218,9 @@ TEST(StateSequence, FaultThenRunTurnsGreenAgain) {
     EXPECT_EQ(color_of(run, "lblfrmSysMach_a"), TextColor::Green);
 }
 
-class GearNames : public ::testing::TestWithParam<std::pair<std::uint8_t, const char*>> {};
+using GearCase = std::pair<std::uint8_t, const char*>;
+
+class GearNames : public ::testing::TestWithParam<GearCase> {};
 
 TEST_P(GearNames, Name) {
     const auto& [code, text] = GetParam();
@@ -209,14 +228,13 @@ TEST_P(GearNames, Name) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Byte27, GearNames,
-                         ::testing::Values(std::pair<std::uint8_t, const char*>{0, "NONE"},
-                                           std::pair<std::uint8_t, const char*>{1, "PRE F"},
-                                           std::pair<std::uint8_t, const char*>{2, "FORWARD"},
-                                           std::pair<std::uint8_t, const char*>{3, "PRE B"},
-                                           std::pair<std::uint8_t, const char*>{4, "BACKWARD"},
-                                           std::pair<std::uint8_t, const char*>{5, ""},
-                                           std::pair<std::uint8_t, const char*>{9, ""},
-                                           std::pair<std::uint8_t, const char*>{255, ""}));
+                         ::testing::Values(GearCase{0, "NONE"}, GearCase{1, "PRE F"},
+                                           GearCase{2, "FORWARD"}, GearCase{3, "PRE B"},
+                                           GearCase{4, "BACKWARD"}, GearCase{5, ""},
+                                           GearCase{9, ""}, GearCase{255, ""}),
+                         [](const ::testing::TestParamInfo<GearCase>& p) {
+                             return state_or_gear_name(p.param.first, p.param.second);
+                         });
 
 // ---- input status ----------------------------------------------------------------------
 
@@ -251,7 +269,8 @@ INSTANTIATE_TEST_SUITE_P(
                         "Boost : H"},
         InputCase{0x22, " \r\n  I/O STATUS:\r\n  --  Input Forward: L\r\n  --  Input Backward: "
                         "H\r\n  --  Input BrakeL: L\r\n  --  Input BrakeH: H\r\n  --  Input "
-                        "Boost : L"}));
+                        "Boost : L"}),
+    [](const ::testing::TestParamInfo<InputCase>& p) { return "bits_" + hex_name(p.param.bits); });
 
 TEST(InputStatusAllHigh, EveryLevelHigh) {
     const std::string t = input_status_all_high();

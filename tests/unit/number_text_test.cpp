@@ -1,4 +1,5 @@
 #include "base/number_text.h"
+#include "case_names.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,8 @@
 #include <string>
 
 using namespace motiview;
+using motiview::test::number_name;
+using motiview::test::text_name;
 
 namespace {
 
@@ -31,6 +34,12 @@ struct StrictCase {
 };
 
 class StrictParse : public ::testing::TestWithParam<StrictCase> {};
+
+std::string strict_name(const ::testing::TestParamInfo<StrictCase>& p) {
+    const StrictCase& c = p.param;
+    return text_name(c.text) + (c.format == &kComma ? "_in_comma_locale" : "") +
+           (c.hundredths ? "" : "_refused");
+}
 
 TEST_P(StrictParse, ScalesExactlyOrRefuses) {
     const auto& c = GetParam();
@@ -61,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Too large for a 32-bit integer once scaled.
         StrictCase{"21474836.48", &kDot, std::nullopt}, StrictCase{"1e300", &kDot, std::nullopt},
         StrictCase{"99999999999999999999999999999999999999999", &kDot, std::nullopt},
-        StrictCase{"21474836.47", &kDot, 2147483647}));
+        StrictCase{"21474836.47", &kDot, 2147483647}),
+    strict_name);
 
 struct RoundCase {
     const char* text;
@@ -70,6 +80,21 @@ struct RoundCase {
 };
 
 class Rounds : public ::testing::TestWithParam<RoundCase> {};
+
+std::string round_name(const ::testing::TestParamInfo<RoundCase>& p) {
+    const char* mode = "floor";
+    switch (p.param.rounding) {
+    case Rounding::Floor:
+        break;
+    case Rounding::HalfEven:
+        mode = "half_even";
+        break;
+    case Rounding::HalfAwayFromZero:
+        mode = "half_away";
+        break;
+    }
+    return std::string(mode) + "_" + text_name(p.param.text);
+}
 
 TEST_P(Rounds, ToInteger) {
     const auto& c = GetParam();
@@ -85,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         RoundCase{"2.500000000000000000000000000001", Rounding::HalfEven, 3},
         RoundCase{"2.4999999", Rounding::HalfEven, 2}, RoundCase{"92.5", Rounding::HalfEven, 92},
         RoundCase{"93.5", Rounding::HalfEven, 94}, RoundCase{"2.5", Rounding::HalfAwayFromZero, 3},
-        RoundCase{"-2.5", Rounding::HalfAwayFromZero, -3}));
+        RoundCase{"-2.5", Rounding::HalfAwayFromZero, -3}),
+    round_name);
 
 // Values whose digits or intermediate products do not fit 64 bits, and roundings that carry
 // across the 32-bit limits. Each row: the three roundings of text x 10^pow10 (negated, plus
@@ -101,6 +127,19 @@ struct WideCase {
 };
 
 class WideValues : public ::testing::TestWithParam<WideCase> {};
+
+// "2147483648_dot_5_pow_0_negated", "minus_1_dot_5_pow_0_offset_minus_2147483647".
+std::string wide_name(const ::testing::TestParamInfo<WideCase>& p) {
+    const WideCase& c = p.param;
+    std::string name = text_name(c.text) + "_pow_" + number_name(c.pow10);
+    if (c.negate) {
+        name += "_negated";
+    }
+    if (c.offset != 0) {
+        name += "_offset_" + number_name(c.offset);
+    }
+    return name;
+}
 
 TEST_P(WideValues, ScaleAndRoundExactly) {
     const auto& c = GetParam();
@@ -156,7 +195,8 @@ INSTANTIATE_TEST_SUITE_P(
         WideCase{"-1.5", 0, false, -kMax32, kOut, kMin32, kOut},
         WideCase{"0.0000000000000000000000015", 0, false, -1, -1, -1, -1},
         WideCase{"1.208925819614629174706176", 6, false, -1000000, 208925, 208926, 208926},
-        WideCase{"1.208925819614629174706175", 6, false, 1000000, 2208925, 2208926, 2208926}));
+        WideCase{"1.208925819614629174706175", 6, false, 1000000, 2208925, 2208926, 2208926}),
+    wide_name);
 
 TEST(Compare, AtTheLimitsOf64Bits) {
     constexpr std::int64_t kMax64 = std::numeric_limits<std::int64_t>::max();

@@ -61,7 +61,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{basic_page, "txtSpeedFluxQuit", "25500", 22, {0xFF}},
                       WriteCase{basic_page, "txtTemperatureW0", "1200", 27, {0xFF}},
                       WriteCase{basic_page, "txtTemperatureW1", "300", 28, {0xFF}},
-                      WriteCase{basic_page, "txtConstPT0", "50", 29, {0x32, 0x00}}));
+                      WriteCase{basic_page, "txtConstPT0", "50", 29, {0x32, 0x00}}),
+    ByFieldAndText{});
 
 INSTANTIATE_TEST_SUITE_P(
     Reference, FieldWrite,
@@ -91,7 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{reference_page, "txtsqu_angle_step_int", "88.9", 23, {0x58, 0x00}},
                       WriteCase{reference_page, "txtConstBwPT12", "800", 25, {0xFF}},
                       WriteCase{reference_page, "txtConstECOPT13", "150", 28, {0x96}},
-                      WriteCase{reference_page, "txtConstBwPT0", "350", 29, {0x5E, 0x01}}));
+                      WriteCase{reference_page, "txtConstBwPT0", "350", 29, {0x5E, 0x01}}),
+    ByFieldAndText{});
 
 INSTANTIATE_TEST_SUITE_P(
     Motor, FieldWrite,
@@ -116,7 +118,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{motor_page, "txtPolePairN", "0", 2, {0x01}},
                       WriteCase{motor_page, "txtPolePairN", "2.5", 2, {0x02}},
                       WriteCase{motor_page, "txtPolePairN", "3.5", 2, {0x04}},
-                      WriteCase{motor_page, "cboHallGrp", "Hall B", 30, {0x01}}));
+                      WriteCase{motor_page, "cboHallGrp", "Hall B", 30, {0x01}}),
+    ByFieldAndText{});
 
 INSTANTIATE_TEST_SUITE_P(
     Control, FieldWrite,
@@ -125,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{control_page, "txtbackSteps", "300", 26, {0xFF}},
                       WriteCase{control_page, "txtbackSteps", "-1", 26, {0x00}},
                       WriteCase{control_page, "txtSpeedLimitKpGain", "2.9", 2, {0x02, 0x00}},
-                      WriteCase{control_page, "txtCommutaTimeout", "2.9", 30, {0x02}}));
+                      WriteCase{control_page, "txtCommutaTimeout", "2.9", 30, {0x02}}),
+    ByFieldAndText{});
 
 INSTANTIATE_TEST_SUITE_P(
     Protection, FieldWrite,
@@ -135,7 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{protection_page, "txtConstPT7", "300", 24, {0xFF}},
                       WriteCase{protection_page, "txtConstPT13", "70", 25, {0x46}},
                       WriteCase{protection_page, "txtConstPT8", "61", 26, {0x3D}},
-                      WriteCase{protection_page, "txtConstPT12", "80", 30, {0x50}}));
+                      WriteCase{protection_page, "txtConstPT12", "80", 30, {0x50}}),
+    ByFieldAndText{});
 
 // ---------------------------------------------------------------------------------------------
 // Reply bytes -> shown text.
@@ -190,7 +195,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{motor_page, 30, {0x01}, "cboHallGrp", "Hall B"},
                       ReadCase{control_page, 14, {0xC8, 0x00}, "txtECOSpeedLimitKpGain", "200"},
                       ReadCase{protection_page, 25, {0x46}, "txtConstPT13", "70"},
-                      ReadCase{protection_page, 24, {0x75}, "txtConstPT7", "117"}));
+                      ReadCase{protection_page, 24, {0x75}, "txtConstPT7", "117"}),
+    [](const ::testing::TestParamInfo<ReadCase>& p) {
+        return label_name(p.param.field) + "_from_" + bytes_name(p.param.bytes);
+    });
 
 // ---------------------------------------------------------------------------------------------
 // Design-time frames: what a write sends before any reply has filled the page.
@@ -242,7 +250,8 @@ INSTANTIATE_TEST_SUITE_P(
         // 6000 -> 255, 60 x 4, 4, 4, 117, 70 (point 13), 60 x 4, 80
         DesignCase{protection_page, {0xFA, 0x04, 0x55, 0xFF, 0xFF, 0xFF, 0x46, 0xFF, 0x64, 0xFF,
                                      0x3C, 0x00, 0x3C, 0x00, 0x3C, 0x00, 0x3C, 0x00, 0x04, 0x00,
-                                     0x04, 0x00, 0x75, 0x46, 0x3C, 0x3C, 0x3C, 0x3C, 0x50}}));
+                                     0x04, 0x00, 0x75, 0x46, 0x3C, 0x3C, 0x3C, 0x3C, 0x50}}),
+    [](const ::testing::TestParamInfo<DesignCase>& p) { return page_name(p.param.page().id); });
 
 // ---------------------------------------------------------------------------------------------
 // The reply origin: unchanged text writes back what the reply carried; edited text converts.
@@ -296,7 +305,11 @@ INSTANTIATE_TEST_SUITE_P(
         OriginCase{motor_page, 9, {0x05}, "txtFrmHallSec1", "6", {0x14}},
         // Lenient field above its clamp.
         OriginCase{reference_page, 18, {0xC8}, "txtFluxCompToVdc", nullptr, {0xC8}},
-        OriginCase{reference_page, 18, {0xC8}, "txtFluxCompToVdc", "201", {0xA0}}));
+        OriginCase{reference_page, 18, {0xC8}, "txtFluxCompToVdc", "201", {0xA0}}),
+    [](const ::testing::TestParamInfo<OriginCase>& p) {
+        const OriginCase& c = p.param;
+        return label_name(c.field) + "_" + (c.edit == nullptr ? "as_read" : text_name(c.edit));
+    });
 
 TEST(ReplyOrigin, SurvivesRepeatedWrites) {
     const PageSchema& page = reference_page();
@@ -374,7 +387,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "\"Back steps threshold\": \"99999999999\" is out of range. Nothing was "
                     "written."},
         RefusalCase{protection_page, "txtConstPT13", "-9e12",
-                    "\"Iqref 13[A]\": \"-9e12\" is out of range. Nothing was written."}));
+                    "\"Iqref 13[A]\": \"-9e12\" is out of range. Nothing was written."}),
+    ByFieldAndText{});
 
 TEST(RefusalMessage, NamesCaptionAndText) {
     const PageSchema& page = basic_page();
@@ -416,7 +430,8 @@ INSTANTIATE_TEST_SUITE_P(
                       LocaleCase{"txtVoltageL", "16,4", 6, {0x68, 0x06}},
                       // The lenient fields read "." only: the comma ends the number.
                       LocaleCase{"txtIdcMinPerc", "57,5", 19, {0x39}},
-                      LocaleCase{"txtIdcMinPerc", "57.5", 19, {0x3A}}));
+                      LocaleCase{"txtIdcMinPerc", "57.5", 19, {0x3A}}),
+    ByFieldAndText{});
 
 TEST(CommaLocaleRead, ShowsLocaleSeparator) {
     const PageSchema& page = reference_page();
@@ -479,6 +494,7 @@ INSTANTIATE_TEST_SUITE_P(Motor, MotorSetText,
                                            SetTextCase{"cboMTherType", "", false},
                                            SetTextCase{"cboHallGrp", "Hall C", false},
                                            SetTextCase{"txtPolePairN", "anything", true},
-                                           SetTextCase{"txtNoSuchField", "1", false}));
+                                           SetTextCase{"txtNoSuchField", "1", false}),
+                         ByFieldAndText{});
 
 } // namespace

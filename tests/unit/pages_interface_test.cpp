@@ -191,16 +191,7 @@ TEST_P(EveryPage, UnknownFieldIsRefused) {
     EXPECT_EQ(r.error().field, "txtNoSuchField");
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPages, EveryPage, ::testing::ValuesIn(kAllPages),
-                         [](const ::testing::TestParamInfo<PageId>& param) {
-                             std::string name(page_schema(param.param).cliName);
-                             for (char& c : name) {
-                                 if (c == '-') {
-                                     c = '_';
-                                 }
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(AllPages, EveryPage, ::testing::ValuesIn(kAllPages), page_param_name);
 
 TEST(PageNames, CliNamesAndWindows) {
     struct Row {

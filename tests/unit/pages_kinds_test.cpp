@@ -140,7 +140,11 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FlagByte,
                          ::testing::Values(FlagCase{"H", "1", 0x09}, FlagCase{"L", "1", 0x08},
                                            FlagCase{" H ", "0", 0x01}, FlagCase{"h", "0", 0x00},
                                            FlagCase{"", "0", 0x00}, FlagCase{"HH", "0", 0x00},
-                                           FlagCase{"H", "2", 0x01}, FlagCase{"L", "0", 0x00}));
+                                           FlagCase{"H", "2", 0x01}, FlagCase{"L", "0", 0x00}),
+                         [](const ::testing::TestParamInfo<FlagCase>& p) {
+                             return "level_" + text_name(p.param.level) + "_gate_" +
+                                    text_name(p.param.gate);
+                         });
 
 struct FlagReadCase {
     std::uint8_t flags;
@@ -172,7 +176,10 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FlagRead,
                          ::testing::Values(FlagReadCase{0x09, "H", 1, CheckState::Checked, true},
                                            FlagReadCase{0x01, "H", 1, CheckState::Unchecked, false},
                                            FlagReadCase{0xF6, "L", 0, CheckState::Unchecked, false},
-                                           FlagReadCase{0x08, "L", 0, CheckState::Checked, true}));
+                                           FlagReadCase{0x08, "L", 0, CheckState::Checked, true}),
+                         [](const ::testing::TestParamInfo<FlagReadCase>& p) {
+                             return "flags_" + hex_name(p.param.flags);
+                         });
 
 // ---------------------------------------------------------------------------------------------
 
@@ -189,7 +196,10 @@ TEST_P(CheckValueWrite, StoresCheckState) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, CheckValueWrite,
                          ::testing::Values(CheckValueCase{"0", 0}, CheckValueCase{"1", 1},
-                                           CheckValueCase{"2", 2}));
+                                           CheckValueCase{"2", 2}),
+                         [](const ::testing::TestParamInfo<CheckValueCase>& p) {
+                             return "typed_" + text_name(p.param.typed);
+                         });
 
 TEST(CheckValueRead, AnyNonzeroByteChecks) {
     const PageSchema& page = kinds_page();
@@ -236,7 +246,10 @@ TEST_P(ClearingList, OutOfRangeCodeClearsSelection) {
 
 INSTANTIATE_TEST_SUITE_P(Kinds, ClearingList,
                          ::testing::Values(WiringReadCase{1, 0, "W1"}, WiringReadCase{3, 2, "W3"},
-                                           WiringReadCase{0, -1, ""}, WiringReadCase{4, -1, ""}));
+                                           WiringReadCase{0, -1, ""}, WiringReadCase{4, -1, ""}),
+                         [](const ::testing::TestParamInfo<WiringReadCase>& p) {
+                             return "code_" + number_name(p.param.stored);
+                         });
 
 TEST(ClearingListWrite, NoSelectionStoresLowerLimit) {
     const PageSchema& page = kinds_page();
@@ -325,7 +338,10 @@ INSTANTIATE_TEST_SUITE_P(Kinds, RejectRange,
                          ::testing::Values(RejectCase{"99", true, 99}, RejectCase{"0", true, 0},
                                            RejectCase{"99.9", true, 99},
                                            RejectCase{"100", false, 0},
-                                           RejectCase{"-0.5", false, 0}));
+                                           RejectCase{"-0.5", false, 0}),
+                         [](const ::testing::TestParamInfo<RejectCase>& p) {
+                             return "year_" + text_name(p.param.text);
+                         });
 
 // ---------------------------------------------------------------------------------------------
 
@@ -347,7 +363,10 @@ INSTANTIATE_TEST_SUITE_P(Kinds, FixedDecimals,
                          ::testing::Values(FixedCase{{0x88, 0x13}, "0.500"},
                                            FixedCase{{0x40, 0x1F}, "0.800"},
                                            FixedCase{{0x39, 0x30}, "1.235"},
-                                           FixedCase{{0xFF, 0xFF}, "6.554"}));
+                                           FixedCase{{0xFF, 0xFF}, "6.554"}),
+                         [](const ::testing::TestParamInfo<FixedCase>& p) {
+                             return "shows_" + text_name(p.param.shown);
+                         });
 
 TEST(FixedDecimalsWrite, ThrottleScalesAndClamps) {
     EXPECT_EQ(slice(write_with({{"txtThrottle", "0.8"}}), 28, 2),
@@ -370,7 +389,10 @@ TEST_P(OffsetAdd, StoresShownPlusOffset) {
 INSTANTIATE_TEST_SUITE_P(Kinds, OffsetAdd,
                          ::testing::Values(OffsetCase{"0", 1}, OffsetCase{"-1", 0},
                                            OffsetCase{"-5", 0}, OffsetCase{"1", 2},
-                                           OffsetCase{"254", 255}, OffsetCase{"300", 255}));
+                                           OffsetCase{"254", 255}, OffsetCase{"300", 255}),
+                         [](const ::testing::TestParamInfo<OffsetCase>& p) {
+                             return "typed_" + text_name(p.param.typed);
+                         });
 
 TEST(OffsetAddRead, ShowsStoredMinusOffset) {
     const PageSchema& page = kinds_page();

@@ -2,6 +2,8 @@
 
 #include "pages_tables2_support.h"
 
+#include "case_names.h"
+
 #include "link/frames.h"
 #include "pages/page_tables.h"
 
@@ -11,6 +13,7 @@
 
 using namespace motiview;
 using namespace motiview::tables2_test;
+using motiview::test::ByLabel;
 
 namespace {
 
@@ -63,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"two-byte 40000 clamps",
                    torque_pid_page,
                    {{"txtFKiGain", "40000"}},
-                   {{28, 0xFF}, {29, 0x7F}}}));
+                   {{28, 0xFF}, {29, 0x7F}}}),
+    ByLabel<&EncodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     ModeSet, EncodeField,
@@ -77,7 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"max reg -1050 floors", mode_set_page, {{"txtMaxRegQ", "-1050"}}, {{14, 10}}},
         EncodeCase{"idc 0 lifts to 1", mode_set_page, {{"txtIdcMode1", "0"}}, {{6, 1}}},
         EncodeCase{"reg speed 250", mode_set_page, {{"txtRegMinSpeed", "250"}}, {{15, 2}}},
-        EncodeCase{"reg dec 99 lifts to 1", mode_set_page, {{"txtRegDec1", "99"}}, {{17, 1}}}));
+        EncodeCase{"reg dec 99 lifts to 1", mode_set_page, {{"txtRegDec1", "99"}}, {{17, 1}}}),
+    ByLabel<&EncodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Other, EncodeField,
@@ -133,7 +138,8 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"grayed box leaves its bit 0",
                    other_page,
                    {{"Chk_Tab6_BoostEnable", "2"}, {"Chk_Tab6_ECO_EN", "1"}},
-                   {{8, 0x01}}}));
+                   {{8, 0x01}}}),
+    ByLabel<&EncodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     FluxWeaken, EncodeField,
@@ -154,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {{8, 0xFF}, {9, 0x7F}}},
         EncodeCase{"byte 2 unbound", flux_weaken_page, {}, {{2, 0}}},
         EncodeCase{
-            "idref 13 of the H set", flux_weaken_page, {{"txtId_HP13", "12.9"}}, {{28, 12}}}));
+            "idref 13 of the H set", flux_weaken_page, {{"txtId_HP13", "12.9"}}, {{28, 12}}}),
+    ByLabel<&EncodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Derate, EncodeField,
@@ -197,7 +204,8 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"bw speed step in no byte",
                    derate_page,
                    {kDerateSpeed, {"txtBwSpeedstep", "abc"}},
-                   {{24, 0xF4}, {25, 0x01}}}));
+                   {{24, 0xF4}, {25, 0x01}}}),
+    ByLabel<&EncodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Hardware, EncodeField,
@@ -273,7 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
         EncodeCase{"unbound boxes in no byte",
                    hardware_page,
                    {{"txtIcADC128A", "abc"}, {"txtIdcCalibF_All", "x"}},
-                   {{2, 0}, {3, 0}, {5, 0}, {6, 0}, {7, 0}}}));
+                   {{2, 0}, {3, 0}, {5, 0}, {6, 0}, {7, 0}}}),
+    ByLabel<&EncodeCase::what>{});
 
 // Whole frames before any reply: what each page would send with its design-time texts.
 struct GoldenCase {
@@ -313,7 +322,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "64 91 91 96 A0 FF 01 DA"},
         GoldenCase{"hardware", hardware_page,
                    "FB EE 00 00 37 00 00 00 16 05 0D 00 01 00 1A 0A 00 20 04 03 00 03 00 00 "
-                   "00 01 01 01 0C 43 32 DA"}));
+                   "00 01 01 01 0C 43 32 DA"}),
+    ByLabel<&GoldenCase::what>{});
 
 // Refused writes: no frame, the error names the field, the state stays as it was.
 struct RefusalCase {
@@ -369,7 +379,8 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"txtThrottleM", "0.5x"}},
                     "txtThrottleM"},
         RefusalCase{"hidden temperature", hardware_page, {{"txtTempMKW1", "warm"}}, "txtTempMKW1"},
-        RefusalCase{"serial year", hardware_page, {{"txtYearNum", "thirteen"}}, "txtYearNum"}));
+        RefusalCase{"serial year", hardware_page, {{"txtYearNum", "thirteen"}}, "txtYearNum"}),
+    ByLabel<&RefusalCase::what>{});
 
 TEST(HardwareWrite, ResetsTheWeekBoxOnlyOnSuccess) {
     const PageSchema& page = hardware_page();

@@ -3,6 +3,8 @@
 
 #include "pages_tables2_support.h"
 
+#include "case_names.h"
+
 #include "link/frames.h"
 #include "pages/page_tables.h"
 
@@ -14,6 +16,8 @@
 
 using namespace motiview;
 using namespace motiview::tables2_test;
+using motiview::test::ByLabel;
+using motiview::test::page_name;
 
 namespace {
 
@@ -55,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"two-byte 65535 unsigned",
                    torque_pid_page,
                    {{24, 0xFF}, {25, 0xFF}},
-                   {{"txtTKiGain", "65535"}}}));
+                   {{"txtTKiGain", "65535"}}}),
+    ByLabel<&DecodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     ModeSet, DecodeReply,
@@ -65,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{"max reg 1", mode_set_page, {{14, 1}}, {{"txtMaxRegQ", "-100"}}},
                       DecodeCase{"max reg 0", mode_set_page, {{14, 0}}, {{"txtMaxRegQ", "0"}}},
                       DecodeCase{"reg acc 15", mode_set_page, {{16, 15}}, {{"txtRegAcc1", "1500"}}},
-                      DecodeCase{"idc 7", mode_set_page, {{10, 7}}, {{"txtIdcMode5", "7"}}}));
+                      DecodeCase{"idc 7", mode_set_page, {{10, 7}}, {{"txtIdcMode5", "7"}}}),
+    ByLabel<&DecodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Other, DecodeReply,
@@ -106,12 +112,12 @@ INSTANTIATE_TEST_SUITE_P(
                     {"Chk_Tab6_BrakeE_EN", "1"},
                     {"Chk_Tab6_MotOHEN", "1"},
                     {"Chk_Tab6_BoostEnable", "1"}}},
-        DecodeCase{"bits 0x88 alarm and boost",
-                   other_page,
-                   {{8, 0x88}},
-                   {{"Chk_Tab6_ECO_EN", "0"},
-                    {"Chk_Tab6_Alarm_en", "1"},
-                    {"Chk_Tab6_BoostEnable", "1"}}}));
+        DecodeCase{
+            "bits 0x88 alarm and boost",
+            other_page,
+            {{8, 0x88}},
+            {{"Chk_Tab6_ECO_EN", "0"}, {"Chk_Tab6_Alarm_en", "1"}, {"Chk_Tab6_BoostEnable", "1"}}}),
+    ByLabel<&DecodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     FluxWeaken, DecodeReply,
@@ -123,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                       DecodeCase{"startup two bytes",
                                  flux_weaken_page,
                                  {{8, 0x40}, {9, 0x01}},
-                                 {{"txtStartupHS", "320"}}}));
+                                 {{"txtStartupHS", "320"}}}),
+    ByLabel<&DecodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Derate, DecodeReply,
@@ -133,7 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"bw speed step untouched",
                    derate_page,
                    {{24, 0x10}},
-                   {{"txtBwSpeedstep", "200"}, {"txtSpeedstep", "16"}}}));
+                   {{"txtBwSpeedstep", "200"}, {"txtSpeedstep", "16"}}}),
+    ByLabel<&DecodeCase::what>{});
 
 INSTANTIATE_TEST_SUITE_P(
     Hardware, DecodeReply,
@@ -191,7 +199,8 @@ INSTANTIATE_TEST_SUITE_P(
             "unbound boxes keep design texts",
             hardware_page,
             {{16, 0x34}, {17, 0x12}},
-            {{"txtIacADC128A", "4660"}, {"txtIcADC128A", "8192"}, {"txtIdcCalibF_All", "1"}}}));
+            {{"txtIacADC128A", "4660"}, {"txtIcADC128A", "8192"}, {"txtIdcCalibF_All", "1"}}}),
+    ByLabel<&DecodeCase::what>{});
 
 TEST(HardwareReply, BrakeBitsEnableTheirLists) {
     const PageSchema& page = hardware_page();
@@ -239,8 +248,8 @@ TEST(ModeSetReply, UnboundTailIgnored) {
 struct RoundTripCase {
     const char* what;
     PageFn page;
-    std::set<std::size_t> neverWritten;
-    std::uint8_t flagMaskByte = 0; // byte whose unwritten bits are masked off
+    std::set<std::size_t> neverWritten; // bytes of the block no field covers
+    std::uint8_t flagMaskByte = 0;      // byte whose unwritten bits are masked off
     std::uint8_t flagMask = 0xFF;
 };
 
@@ -280,10 +289,20 @@ TEST_P(ReplyRoundTrip, WritesBackWhatItRead) {
         const Result<Unit> frame = encode(page, state, kDot);
         ASSERT_TRUE(frame.ok()) << frame.error().field << ": " << frame.error().message;
         const Unit& u = frame.value();
+        // The controller's own bytes and the fields every write resets go out as 0.
+        std::set<std::size_t> zero = c.neverWritten;
+        for (std::uint8_t at : controller_owned_bytes(page)) {
+            zero.insert(at);
+        }
+        for (const FieldSchema& f : page.fields) {
+            if (!f.resetOnWrite.empty()) {
+                zero.insert(f.offset);
+            }
+        }
         ASSERT_EQ(u[1], page_codes(page.id).write);
         ASSERT_EQ(u[31], kEndByte);
         for (std::size_t b = 2; b <= 30; ++b) {
-            std::uint8_t want = c.neverWritten.contains(b) ? 0 : reply[b];
+            std::uint8_t want = zero.contains(b) ? 0 : reply[b];
             if (b == c.flagMaskByte) {
                 want = static_cast<std::uint8_t>(reply[b] & c.flagMask);
             }
@@ -292,16 +311,17 @@ TEST_P(ReplyRoundTrip, WritesBackWhatItRead) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, ReplyRoundTrip,
-    ::testing::Values(RoundTripCase{"torque pid", torque_pid_page, {}},
-                      RoundTripCase{"mode set",
-                                    mode_set_page,
-                                    {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30}},
-                      RoundTripCase{"other", other_page, {}, 8, 0xBF},
-                      RoundTripCase{"flux weaken", flux_weaken_page, {2}},
-                      RoundTripCase{"derate", derate_page, {}},
-                      RoundTripCase{"hardware", hardware_page, {2, 3, 5, 6, 7, 11, 22}, 4, 0x7F}));
+INSTANTIATE_TEST_SUITE_P(Pages, ReplyRoundTrip,
+                         ::testing::Values(RoundTripCase{"torque pid", torque_pid_page, {}},
+                                           RoundTripCase{"mode set",
+                                                         mode_set_page,
+                                                         {18, 19, 20, 21, 22, 23, 24, 25, 26, 27,
+                                                          28, 29, 30}},
+                                           RoundTripCase{"other", other_page, {}, 8, 0xBF},
+                                           RoundTripCase{"flux weaken", flux_weaken_page, {2}},
+                                           RoundTripCase{"derate", derate_page, {}},
+                                           RoundTripCase{"hardware", hardware_page, {}, 4, 0x7F}),
+                         ByLabel<&RoundTripCase::what>{});
 
 // The page-level facts the window and the receive path rely on.
 struct PageFacts {
@@ -353,7 +373,8 @@ INSTANTIATE_TEST_SUITE_P(
                       PageFacts{derate_page, PageId::Derate, "frmDerate", "derate", "cmdDerate",
                                 "Derate setting", false, 9},
                       PageFacts{hardware_page, PageId::Hardware, "frmIdcCalib", "hardware",
-                                "cmdIdcCalib", "Idc calibration", false, 8}));
+                                "cmdIdcCalib", "Idc calibration", false, 8}),
+    [](const ::testing::TestParamInfo<PageFacts>& p) { return page_name(p.param.id); });
 
 TEST(TorquePidTable, EveryFieldReadOnly) {
     for (const FieldSchema& f : torque_pid_page().fields) {

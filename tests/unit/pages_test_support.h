@@ -2,6 +2,7 @@
 // Small helpers shared by the page codec suites: find a field, fill a page, build a reply.
 
 #include "base/bytes.h"
+#include "case_names.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
 

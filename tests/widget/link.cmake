@@ -6,7 +6,9 @@ motiview_widget_test(link_widget_test ${CMAKE_CURRENT_SOURCE_DIR}/link_dialog_te
 # pty resource lock.
 add_executable(link_serial_test ${CMAKE_CURRENT_SOURCE_DIR}/link_serial_test.cpp
                                 ${CMAKE_CURRENT_SOURCE_DIR}/qt_test_main.cpp)
-target_link_libraries(link_serial_test PRIVATE motiview_link_qt Qt6::Test GTest::gtest
+# Qt Widgets only for the shared test main's QApplication.
+target_link_libraries(link_serial_test PRIVATE motiview_link_qt Qt6::Widgets Qt6::Test GTest::gtest
                                                motiview_test_warnings)
-gtest_discover_tests(link_serial_test PROPERTIES LABELS widget RESOURCE_LOCK pty TIMEOUT 60
+gtest_discover_tests(link_serial_test NO_PRETTY_VALUES
+                     PROPERTIES LABELS widget RESOURCE_LOCK pty TIMEOUT 60
                      ENVIRONMENT QT_QPA_PLATFORM=offscreen)

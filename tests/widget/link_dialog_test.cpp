@@ -1,5 +1,6 @@
-#include "link/qt/com_settings_dialog.h"
+#include "ui/com_settings_dialog.h"
 
+#include "case_names.h"
 #include "fake_transport.h"
 
 #include <QComboBox>
@@ -16,7 +17,9 @@
 #include <memory>
 
 using namespace motiview;
+using motiview::test::ByLabel;
 using motiview::test::FakeTransport;
+using motiview::test::label_name;
 
 namespace {
 
@@ -98,7 +101,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "57600"},
         ListCase{"cboDataBit", "lblDataBit", "Data Bit:", {"7", "8"}, "8"},
         ListCase{"cboStopBit", "lblStopBit", "Stop Bit:", {"1", "1.5", "2"}, "1"},
-        ListCase{"cboParity", "lblParity", "Parity:", {"NONE", "ODD", "EVEN"}, "NONE"}));
+        ListCase{"cboParity", "lblParity", "Parity:", {"NONE", "ODD", "EVEN"}, "NONE"}),
+    ByLabel<&ListCase::list>{});
 
 TEST(ComSettingsDialog, CaptionsAndFonts) {
     Fixture f;
@@ -201,7 +205,11 @@ INSTANTIATE_TEST_SUITE_P(
                       OkCase{"1", "115200", "7", "2", "EVEN", "115200,e,7,2",
                              LineSettings{115200, Parity::Even, 7, StopBits::Two}},
                       OkCase{"9", "1200", "8", "1.5", "ODD", "1200,o,8,1.5",
-                             LineSettings{1200, Parity::Odd, 8, StopBits::OneAndHalf}}));
+                             LineSettings{1200, Parity::Odd, 8, StopBits::OneAndHalf}}),
+    // "com3_57600_n_8_1"
+    [](const ::testing::TestParamInfo<OkCase>& p) {
+        return std::string("com") + p.param.port + "_" + label_name(p.param.settings);
+    });
 
 struct FailCase {
     const char* name;

@@ -1,4 +1,4 @@
-#include "link/qt/hall_test_window.h"
+#include "ui/hall_test_window.h"
 
 #include <QLabel>
 #include <QWidget>

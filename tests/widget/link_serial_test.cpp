@@ -8,11 +8,15 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <ostream>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -72,6 +76,21 @@ class Pty {
         return got;
     }
 
+    // Waits until what has come out of the wrapper ends with `tail`; returns all of it.
+    Bytes receiveThrough(const Bytes& tail) const {
+        Bytes got;
+        (void)QTest::qWaitFor(
+            [&] {
+                const Bytes more = drain();
+                got.insert(got.end(), more.begin(), more.end());
+                return got.size() >= tail.size() &&
+                       std::equal(tail.begin(), tail.end(),
+                                  got.end() - static_cast<std::ptrdiff_t>(tail.size()));
+            },
+            kWaitMs);
+        return got;
+    }
+
     void hangUp() {
         if (master_ >= 0) {
             ::close(master_);
@@ -91,6 +110,17 @@ Unit unit_of(std::uint8_t b0, std::uint8_t b1, std::uint8_t fill) {
     u[1] = b1;
     u[31] = kEndByte;
     return u;
+}
+
+// Lets the event loop go round `rounds` times: work queued before has run, and a port still
+// watching a dead device would have been told about it, and reported it, on every round.
+bool loopRounds(int rounds) {
+    int seen = 0;
+    QTimer round;
+    round.setInterval(0);
+    QObject::connect(&round, &QTimer::timeout, [&seen] { ++seen; });
+    round.start();
+    return QTest::qWaitFor([&] { return seen >= rounds; }, kWaitMs);
 }
 
 Bytes concat(const std::vector<Unit>& units) {
@@ -114,6 +144,11 @@ class SerialOnPty : public ::testing::Test {
         port_->configure(1, LineSettings{57600, Parity::None, 8, StopBits::One});
         QObject::connect(port_.get(), &Transport::unitReceived,
                          [this](const Unit& u) { units_.push_back(u); });
+        qport_ = port_->findChild<QSerialPort*>();
+        ASSERT_NE(qport_, nullptr);
+        // Connected after the wrapper's own handler: when the spy counts a readyRead, the
+        // wrapper has already taken what it brought.
+        reads_ = std::make_unique<QSignalSpy>(qport_, &QSerialPort::readyRead);
     }
     void TearDown() override {
         port_.reset();
@@ -129,10 +164,32 @@ class SerialOnPty : public ::testing::Test {
         return QTest::qWaitFor([&] { return units_.size() >= n; }, kWaitMs);
     }
 
+    // Bytes on the line that the wrapper's port has not read yet.
+    int unread() const {
+        int n = 0;
+        return ::ioctl(qport_->handle(), FIONREAD, &n) == 0 ? n : -1;
+    }
+
+    // Writes from the controller's end, then waits until the wrapper has handled a readyRead,
+    // nothing is left unread, and the event loop has gone round past anything the wrapper put
+    // off: whatever it makes of these bytes has happened by then.
+    bool feed(const Bytes& bytes) {
+        const auto before = reads_->count();
+        pty_->write(bytes);
+        const bool taken = QTest::qWaitFor(
+            [&] {
+                return reads_->count() > before && unread() == 0 && qport_->bytesAvailable() == 0;
+            },
+            kWaitMs);
+        return taken && loopRounds(2);
+    }
+
     QTemporaryDir dir_;
     QString link_;
     std::unique_ptr<Pty> pty_;
     std::unique_ptr<SerialPort> port_;
+    QSerialPort* qport_ = nullptr;
+    std::unique_ptr<QSignalSpy> reads_;
     std::vector<Unit> units_;
 };
 
@@ -163,6 +220,13 @@ struct ChunkCase {
     std::vector<std::size_t> chunks; // sizes written one after another; the rest in one go
 };
 
+void PrintTo(const ChunkCase& c, std::ostream* os) {
+    *os << "chunks";
+    for (std::size_t n : c.chunks) {
+        *os << ' ' << n;
+    }
+}
+
 class SerialChunks : public SerialOnPty, public ::testing::WithParamInterface<ChunkCase> {};
 
 TEST_P(SerialChunks, UnitsArriveWholeAndInOrder) {
@@ -172,33 +236,43 @@ TEST_P(SerialChunks, UnitsArriveWholeAndInOrder) {
     const Bytes stream = concat(sent);
     std::size_t at = 0;
     for (std::size_t n : GetParam().chunks) {
-        pty_->write(Bytes(stream.begin() + static_cast<std::ptrdiff_t>(at),
-                          stream.begin() + static_cast<std::ptrdiff_t>(at + n)));
+        ASSERT_TRUE(feed(Bytes(stream.begin() + static_cast<std::ptrdiff_t>(at),
+                               stream.begin() + static_cast<std::ptrdiff_t>(at + n))));
         at += n;
         // Whole units go out as soon as they are complete; a partial one never does.
         (void)waitUnits(at / kUnitSize);
-        QTest::qWait(20);
         EXPECT_EQ(units_.size(), at / kUnitSize) << "after " << at << " bytes";
     }
-    pty_->write(Bytes(stream.begin() + static_cast<std::ptrdiff_t>(at), stream.end()));
+    ASSERT_TRUE(feed(Bytes(stream.begin() + static_cast<std::ptrdiff_t>(at), stream.end())));
     ASSERT_TRUE(waitUnits(sent.size()));
-    QTest::qWait(50);
     ASSERT_EQ(units_.size(), sent.size());
     for (std::size_t i = 0; i < sent.size(); ++i) {
         EXPECT_EQ(to_hex(units_[i]), to_hex(sent[i])) << "unit " << i;
     }
 }
 
+// "chunks_1_30_2_40": those writes, then the rest; "one_write": the whole stream at once.
+std::string chunk_name(const ::testing::TestParamInfo<ChunkCase>& p) {
+    if (p.param.chunks.empty()) {
+        return "one_write";
+    }
+    std::string name = "chunks";
+    for (std::size_t n : p.param.chunks) {
+        name += "_" + std::to_string(n);
+    }
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(Chunks, SerialChunks,
                          ::testing::Values(ChunkCase{{}}, ChunkCase{{1, 30, 2, 40}},
                                            ChunkCase{{31}}, ChunkCase{{33, 5, 7, 1}},
-                                           ChunkCase{{64}}));
+                                           ChunkCase{{64}}),
+                         chunk_name);
 
 TEST_F(SerialOnPty, PartialUnitWaitsForTheRest) {
     ASSERT_TRUE(port_->open().ok);
     const Unit u = unit_of(0xF2, 0xE2, 0x44);
-    pty_->write(Bytes(u.begin(), u.begin() + 20));
-    QTest::qWait(100);
+    ASSERT_TRUE(feed(Bytes(u.begin(), u.begin() + 20)));
     EXPECT_TRUE(units_.empty());
     pty_->write(Bytes(u.begin() + 20, u.end()));
     ASSERT_TRUE(waitUnits(1));
@@ -209,13 +283,11 @@ TEST_F(SerialOnPty, DiscardInputDropsUpToMaxWaitingBytes) {
     ASSERT_TRUE(port_->open().ok);
     const Unit a = unit_of(0xDF, 0xEF, 0x01);
     // A misaligned tail of 10 bytes waits; discarding drops it and the next unit is whole.
-    pty_->write(Bytes(a.begin() + 22, a.end()));
-    QTest::qWait(100);
+    ASSERT_TRUE(feed(Bytes(a.begin() + 22, a.end())));
     EXPECT_TRUE(units_.empty());
     port_->discardInput(kUnitSize);
-    pty_->write(Bytes(a.begin(), a.end()));
+    ASSERT_TRUE(feed(Bytes(a.begin(), a.end())));
     ASSERT_TRUE(waitUnits(1));
-    QTest::qWait(50);
     ASSERT_EQ(units_.size(), 1u);
     EXPECT_EQ(units_.front(), a);
 
@@ -224,12 +296,10 @@ TEST_F(SerialOnPty, DiscardInputDropsUpToMaxWaitingBytes) {
     const Unit b = unit_of(0xF6, 0xE6, 0x02);
     Bytes head(8, 0x55);
     head.insert(head.end(), b.begin(), b.begin() + 12);
-    pty_->write(head);
-    QTest::qWait(100);
+    ASSERT_TRUE(feed(head));
     port_->discardInput(8);
-    pty_->write(Bytes(b.begin() + 12, b.end()));
+    ASSERT_TRUE(feed(Bytes(b.begin() + 12, b.end())));
     ASSERT_TRUE(waitUnits(1));
-    QTest::qWait(50);
     ASSERT_EQ(units_.size(), 1u);
     EXPECT_EQ(units_.front(), b);
 }
@@ -243,7 +313,7 @@ TEST_F(SerialOnPty, HangUpClosesOnceWithoutAnErrorStorm) {
 
     pty_->hangUp();
     ASSERT_TRUE(closed.wait(kWaitMs));
-    QTest::qWait(300); // a spinning port would pile up signals here
+    ASSERT_TRUE(loopRounds(5)); // a spinning port would pile up signals here
     EXPECT_EQ(closed.count(), 1);
     EXPECT_FALSE(port_->isOpen());
     int failures = 0;
@@ -287,9 +357,11 @@ TEST_F(SerialOnPty, PendingOutputIsDroppedWhenThePortCloses) {
     // Written from the event loop; closing first must not let half a frame out later.
     ASSERT_TRUE(port_->send(Bytes(kUnitSize, 0x11)));
     port_->close();
-    QTest::qWait(200);
-    EXPECT_TRUE(pty_->drain().empty());
     EXPECT_FALSE(port_->isOpen());
+    // A request sent after reopening comes out alone: nothing of the dropped frame before it.
+    const Bytes request{0xFD, 0x48, 0x55};
+    ASSERT_TRUE(port_->send(request));
+    EXPECT_EQ(to_hex(pty_->receiveThrough(request)), to_hex(request));
 }
 
 TEST_F(SerialOnPty, SecondOpenOfABusyDeviceSaysSo) {

@@ -1,5 +1,7 @@
 // The status and fault panels: design state, start-up reset, applying frames, captions, layout.
-#include "monitor/qt/status_panel.h"
+#include "ui/status_panel.h"
+
+#include "case_names.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include <utility>
 
 using namespace motiview;
+using motiview::test::ByLabel;
 
 namespace {
 
@@ -204,7 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Shown{"lblHallSt_a", "5"}, Shown{"lblMode_a", "2"},
                       Shown{"lblfrmErrHallC", "NG"}, Shown{"lblfrmErrHallH", "OK"},
                       Shown{"lblfrmErrMSOpenH", "NG"}, Shown{"lblfrmErrMSOpenC", "OK"},
-                      Shown{"lblfrmErrMSShortH", "OK"}, Shown{"lblfrmErrUVC", "OK"}));
+                      Shown{"lblfrmErrMSShortH", "OK"}, Shown{"lblfrmErrUVC", "OK"}),
+    ByLabel<&Shown::label>{});
 
 TEST_F(MonitorPanel, FaultCellsColoursAndDescriptions) {
     view->apply(decode_status(sample_frame(), kDot));
@@ -330,7 +334,8 @@ INSTANTIATE_TEST_SUITE_P(
         Caption{"lblfrmErrLockMD", "Motor lock time out"},
         Caption{"lblfrmErrMOHD", "The motor is over heat"},
         Caption{"lblfrmErrMSOpenD", "The motor thermistor is open"},
-        Caption{"lblfrmErrMSShortD", "The motor thermistor is short"}));
+        Caption{"lblfrmErrMSShortD", "The motor thermistor is short"}),
+    ByLabel<&Caption::label>{});
 
 TEST_F(MonitorPanel, FrameTitlesAndFonts) {
     view->applyCaptions();

@@ -2,7 +2,7 @@
 // monitor_shot [file.png] [main]
 #include "app/main_window.h"
 #include "fake_transport.h"
-#include "monitor/qt/status_panel.h"
+#include "ui/status_panel.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -6,7 +6,7 @@
 #include "link/frames.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
-#include "pages/qt/page_window.h"
+#include "ui/page_window.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -66,7 +66,8 @@ TEST_P(HardwareBrakeTest, ReplyBitsEnableAndDisableTheirList) {
 
 INSTANTIATE_TEST_SUITE_P(Brakes, HardwareBrakeTest,
                          ::testing::Values(BrakeCase{"ChkBrakeLevelH", "cmbBrakehigh"},
-                                           BrakeCase{"ChkBrakeLevelL", "cmbBrakelow"}));
+                                           BrakeCase{"ChkBrakeLevelL", "cmbBrakelow"}),
+                         ByLabel<&BrakeCase::check>{});
 
 TEST_F(HardwarePageTest, FlagByteOfAMixedReplySelectsEachLevel) {
     fx_.window().decodeReply(reply(0x49));
@@ -132,7 +133,8 @@ TEST_P(HardwareFocusTest, MouseFocusSelectsAllOnlyWhereAsked) {
 
 INSTANTIATE_TEST_SUITE_P(Boxes, HardwareFocusTest,
                          ::testing::Values(FocusCase{"txtIcADC128A", true},
-                                           FocusCase{"txtFluxPeriod", false}));
+                                           FocusCase{"txtFluxPeriod", false}),
+                         ByLabel<&FocusCase::field>{});
 
 TEST_F(HardwarePageTest, EveryWriteLeavesWeekZero) {
     Unit u = reply(0x00);

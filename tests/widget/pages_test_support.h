@@ -2,10 +2,11 @@
 // Shared helpers of the page window suites: plausible replies, the bytes a page never writes,
 // and finding a page's widgets by object name.
 
+#include "case_names.h"
 #include "fake_transport.h"
 #include "link/frames.h"
 #include "pages/page_schema.h"
-#include "pages/qt/page_window.h"
+#include "ui/page_window.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -23,12 +24,6 @@ namespace motiview::test {
 
 inline QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-inline std::string page_param_name(const ::testing::TestParamInfo<PageId>& param) {
-    std::string name(page_schema(param.param).cliName);
-    std::replace(name.begin(), name.end(), '-', '_');
-    return name;
 }
 
 // A reply as the controller would send it: pseudo-random payload, with list codes that name

@@ -388,9 +388,9 @@ INSTANTIATE_TEST_SUITE_P(
                       GoldenCase{PageId::ModeSet, "txtSpeedMode1", "200", 2, {0x14}},
                       GoldenCase{PageId::Hardware, "txtFluxPeriod", "300", 15, {0xFF}},
                       GoldenCase{PageId::Derate, "txtConstECOPT2", "1018", 8, {0xFA, 0x03}}),
-    [](const ::testing::TestParamInfo<GoldenCase>& param) {
-        return page_param_name(::testing::TestParamInfo<PageId>(param.param.page, param.index)) +
-               "_" + std::to_string(param.index);
+    [](const ::testing::TestParamInfo<GoldenCase>& p) {
+        const GoldenCase& c = p.param;
+        return page_name(c.page) + "_" + label_name(c.field) + "_" + text_name(c.text);
     });
 
 } // namespace

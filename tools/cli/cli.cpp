@@ -8,13 +8,11 @@
 #include "pages/page_schema.h"
 
 #include <cstdint>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <utility>
 
 namespace motiview::cli {
-namespace {
-
-constexpr std::string_view kProgram = "motiview-cli";
 
 Outcome usage_error(std::string message) {
     Outcome r;
@@ -34,6 +32,8 @@ std::string page_names() {
     }
     return names;
 }
+
+namespace {
 
 std::string hex_byte(std::uint8_t b) {
     constexpr char kDigits[] = "0123456789ABCDEF";
@@ -58,50 +58,6 @@ std::string broken_message(const Unit& u) {
            ", not 0xDA\n";
 }
 
-// Keys in first-seen order; a later value for the same key replaces the earlier one.
-class OrderedMap {
-  public:
-    void set(std::string_view key, std::string value) {
-        for (auto& [k, v] : entries_) {
-            if (k == key) {
-                v = std::move(value);
-                return;
-            }
-        }
-        entries_.emplace_back(std::string(key), std::move(value));
-    }
-    [[nodiscard]] const std::vector<std::pair<std::string, std::string>>& entries() const {
-        return entries_;
-    }
-
-  private:
-    std::vector<std::pair<std::string, std::string>> entries_;
-};
-
-std::string json_object(const OrderedMap& map) {
-    std::string s = "{";
-    bool first = true;
-    for (const auto& [k, v] : map.entries()) {
-        if (!first) {
-            s += ", ";
-        }
-        first = false;
-        s += json_string(k) + ": " + json_string(v);
-    }
-    return s + "}";
-}
-
-std::string json_array(const std::vector<std::string>& items) {
-    std::string s = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) {
-            s += ", ";
-        }
-        s += json_string(items[i]);
-    }
-    return s + "]";
-}
-
 std::string lines(const OrderedMap& map, std::string_view prefix = {}) {
     std::string s;
     for (const auto& [k, v] : map.entries()) {
@@ -110,35 +66,55 @@ std::string lines(const OrderedMap& map, std::string_view prefix = {}) {
     return s;
 }
 
-// What a decoded unit amounts to, before it is printed.
-struct Report {
-    std::string_view kind;
-    std::string_view page; // cliName, empty when none
-    std::optional<std::string> text;
-    std::optional<OrderedMap> fields;
-    std::optional<OrderedMap> colors;
-    std::optional<std::vector<std::string>> visible;
-};
+} // namespace
+
+void OrderedMap::set(std::string_view key, std::string value) {
+    for (auto& [k, v] : entries_) {
+        if (k == key) {
+            v = std::move(value);
+            return;
+        }
+    }
+    entries_.emplace_back(std::string(key), std::move(value));
+}
+
+nlohmann::ordered_json OrderedMap::json() const {
+    nlohmann::ordered_json o = nlohmann::ordered_json::object();
+    for (const auto& [k, v] : entries_) {
+        o[k] = v;
+    }
+    return o;
+}
+
+std::string json_text(const nlohmann::ordered_json& j) {
+    // Texts from the controller are already UTF-8; anything else is replaced, never thrown.
+    return j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+nlohmann::ordered_json report_json(const Report& rep) {
+    nlohmann::ordered_json j = nlohmann::ordered_json::object();
+    j["kind"] = rep.kind;
+    if (!rep.page.empty()) {
+        j["page"] = rep.page;
+    }
+    if (rep.text) {
+        j["text"] = *rep.text;
+    }
+    if (rep.fields) {
+        j["fields"] = rep.fields->json();
+    }
+    if (rep.colors) {
+        j["colors"] = rep.colors->json();
+    }
+    if (rep.visible) {
+        j["visible"] = *rep.visible;
+    }
+    return j;
+}
 
 std::string render(const Report& rep, bool json) {
     if (json) {
-        std::string s = "{\"kind\": " + json_string(rep.kind);
-        if (!rep.page.empty()) {
-            s += ", \"page\": " + json_string(rep.page);
-        }
-        if (rep.text) {
-            s += ", \"text\": " + json_string(*rep.text);
-        }
-        if (rep.fields) {
-            s += ", \"fields\": " + json_object(*rep.fields);
-        }
-        if (rep.colors) {
-            s += ", \"colors\": " + json_object(*rep.colors);
-        }
-        if (rep.visible) {
-            s += ", \"visible\": " + json_array(*rep.visible);
-        }
-        return s + "}\n";
+        return json_text(report_json(rep)) + "\n";
     }
     std::string s = "kind=" + std::string(rep.kind) + "\n";
     if (!rep.page.empty()) {
@@ -220,48 +196,54 @@ Outcome decode_command(const std::vector<std::string>& args, const NumberFormat&
     }
 
     Outcome r;
-    LinkShared link; // a throwaway link: the tool only wants the action's texts
-    const Action action = receive_unit(*unit, link);
-    const Classification c = classify(*unit);
-    if (c.kind == UnitKind::Broken) {
-        Report rep;
-        rep.kind = kind_name(UnitKind::Broken);
+    const std::optional<Report> rep = report_of(*unit, format);
+    if (!rep) {
+        Report broken;
+        broken.kind = kind_name(UnitKind::Broken);
         r.code = kExitBroken;
-        r.out = render(rep, json);
+        r.out = render(broken, json);
         r.err = broken_message(*unit);
         return r;
     }
-
-    Report rep;
-    if (c.kind == UnitKind::Status) {
-        rep = status_report(*unit, format);
-    } else {
-        rep.kind = kind_name(c.kind);
-        if (c.page) {
-            rep.page = page_schema(*c.page).cliName;
-        }
-        switch (action.type) {
-        case ActionType::PageReply:
-            if (action.page) {
-                rep.fields = page_fields(page_schema(*action.page), *unit, format);
-            }
-            if (action.hallDone) {
-                rep.text = action.hallText;
-            }
-            break;
-        case ActionType::Message:
-        case ActionType::Warning:
-        case ActionType::HallWindow:
-        case ActionType::UserName:
-            rep.text = action.text;
-            break;
-        case ActionType::None:
-        case ActionType::Status:
-            break;
-        }
-    }
-    r.out = render(rep, json);
+    r.out = render(*rep, json);
     return r;
+}
+
+std::optional<Report> report_of(const Unit& unit, const NumberFormat& format) {
+    LinkShared link; // a throwaway link: the tool only wants the action's texts
+    const Action action = receive_unit(unit, link);
+    const Classification c = classify(unit);
+    if (c.kind == UnitKind::Broken) {
+        return std::nullopt;
+    }
+    if (c.kind == UnitKind::Status) {
+        return status_report(unit, format);
+    }
+    Report rep;
+    rep.kind = kind_name(c.kind);
+    if (c.page) {
+        rep.page = page_schema(*c.page).cliName;
+    }
+    switch (action.type) {
+    case ActionType::PageReply:
+        if (action.page) {
+            rep.fields = page_fields(page_schema(*action.page), unit, format);
+        }
+        if (action.hallDone) {
+            rep.text = action.hallText;
+        }
+        break;
+    case ActionType::Message:
+    case ActionType::Warning:
+    case ActionType::HallWindow:
+    case ActionType::UserName:
+        rep.text = action.text;
+        break;
+    case ActionType::None:
+    case ActionType::Status:
+        break;
+    }
+    return rep;
 }
 
 Outcome encode_command(const std::vector<std::string>& args, const NumberFormat& format) {
@@ -345,58 +327,6 @@ Outcome encode_command(const std::vector<std::string>& args, const NumberFormat&
     return r;
 }
 
-} // namespace
-
-std::string usage_text() {
-    return std::string(kProgram) +
-           " - builds parameter write frames and explains controller frames\n"
-           "\n"
-           "Usage:\n"
-           "  motiview-cli encode PAGE [--from HEX] [NAME=TEXT ...]\n"
-           "      Prints the 32-byte write frame of PAGE as upper-case hex bytes.\n"
-           "      Without --from the fields hold their design-time texts; with --from HEX\n"
-           "      (a 32-byte parameter reply of PAGE) they hold what that reply shows.\n"
-           "      Each NAME=TEXT then sets one control as a user would: the text of a\n"
-           "      text box, the item text of a list, 0/1/2 for a check box.\n"
-           "  motiview-cli decode [--json] HEX...\n"
-           "      Explains one 32-byte unit (spaces optional, may be split over several\n"
-           "      arguments): its kind and, for a parameter reply or a hall test notice,\n"
-           "      every field as NAME=TEXT; for a status frame every label, its colour and\n"
-           "      the fault descriptions shown; for acknowledgements and notices the text\n"
-           "      the program shows. --json prints one JSON object instead.\n"
-           "  motiview-cli --help\n"
-           "\n"
-           "PAGE is one of: " +
-           page_names() +
-           "\n"
-           "\n"
-           "Numbers are read and written in the number format of the system locale, as in\n"
-           "the program's pages (LC_ALL, LC_NUMERIC, LANG). With LC_ALL=C the decimal\n"
-           "separator is \".\" and the group separator \",\"; with LC_ALL=de_DE.UTF-8 \"72,5\"\n"
-           "is valid and \"1.234\" means 1234.\n"
-           "\n"
-           "Exit status: 0 done; 2 a field was refused (nothing printed on stdout, the field\n"
-           "named on stderr); 3 the unit is broken (byte 31 is not 0xDA); 64 unknown page or\n"
-           "control, or bad arguments.\n";
-}
-
-std::string json_string(std::string_view text) {
-    std::string s = "\"";
-    for (const char ch : text) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (ch == '"') {
-            s += "\\\"";
-        } else if (ch == '\\') {
-            s += "\\\\";
-        } else if (b < 0x20) {
-            s += "\\u00" + hex_byte(b);
-        } else {
-            s += ch;
-        }
-    }
-    return s + "\"";
-}
-
 std::string line_value(std::string_view text) {
     std::string s;
     for (const char ch : text) {
@@ -423,25 +353,6 @@ std::string line_value(std::string_view text) {
         }
     }
     return s;
-}
-
-Outcome run(const std::vector<std::string>& args, const NumberFormat& format) {
-    if (args.empty()) {
-        return usage_error("no command given");
-    }
-    const std::string& cmd = args[0];
-    if (cmd == "--help" || cmd == "-h" || cmd == "help") {
-        Outcome r;
-        r.out = usage_text();
-        return r;
-    }
-    if (cmd == "encode") {
-        return encode_command(args, format);
-    }
-    if (cmd == "decode") {
-        return decode_command(args, format);
-    }
-    return usage_error("unknown command '" + cmd + "'");
 }
 
 } // namespace motiview::cli

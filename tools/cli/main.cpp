@@ -1,21 +1,238 @@
-// motiview-cli: builds write frames and explains received units from the command line.
+// motiview-cli: builds write frames and explains received units; reads, writes, saves, restores
+// and compares a controller's parameters, watches and records its status, runs its hall tests.
 
 #include "base/qt/locale_format.h"
 #include "cli.h"
+#include "link/line_settings.h"
+#include "online.h"
+
+#include <CLI/CLI.hpp>
+
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include <unistd.h>
+
+namespace {
+
+using namespace motiview;
+using namespace motiview::cli;
+
+void write_out(std::string_view s) {
+    std::fwrite(s.data(), 1, s.size(), stdout);
+    std::fflush(stdout);
+}
+
+void write_err(std::string_view s) {
+    std::fwrite(s.data(), 1, s.size(), stderr);
+    std::fflush(stderr);
+}
+
+int finish(const Outcome& r) {
+    write_out(r.out);
+    write_err(r.err);
+    return r.code;
+}
+
+constexpr const char* kFooter =
+    "PORT is a device path (/dev/ttyUSB0, a pseudo-terminal) or a COM number 1 to 9, resolved as\n"
+    "the window resolves it (MOTIVIEW_COM<n>, else the n-th serial device). MOTIVIEW_PORT gives\n"
+    "the default.\n"
+    "\n"
+    "Numbers are read and shown in the number format of the system locale, as in the program's\n"
+    "pages (LC_ALL, LC_NUMERIC, LANG). With LC_ALL=C the decimal separator is \".\" and the group\n"
+    "separator \",\"; with LC_ALL=de_DE.UTF-8 \"72,5\" is valid and \"1.234\" means 1234.\n"
+    "Parameter files and recordings always use \".\" and never group.\n"
+    "\n"
+    "Exit status: 0 done (and verified); 2 a field refused or a file damaged, nothing sent;\n"
+    "3 a broken unit; 4 written but the read-back differs; 5 no answer in time; 6 the port\n"
+    "cannot be opened; 64 usage.";
+
+struct Common {
+    std::string port;
+    int baud = 57600;
+    std::string settings;
+    bool json = false;
+};
+
+void add_port_options(CLI::App* c, Common& common, bool json = true) {
+    c->add_option("-p,--port", common.port, "device path or COM number 1..9")
+        ->envname("MOTIVIEW_PORT");
+    c->add_option("--baud", common.baud, "baud rate (default 57600)");
+    c->add_option("--settings", common.settings, "line settings as in the dialog, 57600,n,8,1");
+    if (json) {
+        c->add_flag("--json", common.json, "JSON instead of NAME=TEXT lines");
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("motiview-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOTIVIEW_VERSION));
+
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i) {
         args.emplace_back(argv[i]);
     }
-    // The same number format the program's pages use: QLocale::system() (LC_ALL, LC_NUMERIC,
-    // LANG).
-    const motiview::cli::Outcome r = motiview::cli::run(args, motiview::system_number_format());
-    std::fwrite(r.out.data(), 1, r.out.size(), stdout);
-    std::fwrite(r.err.data(), 1, r.err.size(), stderr);
-    return r.code;
+    // The same number format the program's pages use: QLocale::system().
+    const NumberFormat format = system_number_format();
+    if (args.empty()) {
+        return finish(usage_error("no command given"));
+    }
+
+    CLI::App cli{"motiview-cli - the motor controller from the command line", "motiview-cli"};
+    cli.footer("PAGE is one of: " + page_names() + "\n\n" + kFooter);
+    cli.set_version_flag("--version", std::string(MOTIVIEW_VERSION));
+    cli.require_subcommand(1, 1);
+
+    // encode and decode keep their own argument rules: everything after the command is theirs.
+    auto* encode = cli.add_subcommand(
+        "encode", "print the write frame of PAGE: motiview-cli encode PAGE [--from HEX] "
+                  "[NAME=TEXT ...]; without --from the fields hold their design-time texts");
+    encode->prefix_command();
+    auto* decode = cli.add_subcommand(
+        "decode", "explain one 32-byte unit: motiview-cli decode [--json] HEX...");
+    decode->prefix_command();
+
+    Common common;
+    auto* ports = cli.add_subcommand("ports", "list COM 1..9 with their devices and access");
+    ports->add_flag("--json", common.json, "JSON instead of a table");
+
+    bool watch = false;
+    int rate = 1;
+    auto* status = cli.add_subcommand("status", "one status request, the decoded frame");
+    add_port_options(status, common);
+    status->add_flag("--watch", watch, "poll until Ctrl+C, one line per frame");
+    status->add_option("--rate", rate, "polls a second with --watch (1..10)")
+        ->check(CLI::Range(1, 10));
+
+    std::string file;
+    double seconds = 0;
+    auto* record = cli.add_subcommand("record", "write one CSV row per status frame");
+    record->add_option("file", file, "the CSV file")->required();
+    record->add_option("--seconds", seconds, "how long to record")
+        ->required()
+        ->check(CLI::PositiveNumber);
+    record->add_option("--rate", rate, "polls a second (1..10)")->check(CLI::Range(1, 10));
+    add_port_options(record, common, false);
+
+    std::vector<std::string> pages;
+    auto* read = cli.add_subcommand("read", "read pages (or all) and print their fields");
+    read->add_option("pages", pages, "page names, or all")->required();
+    add_port_options(read, common);
+
+    std::string page;
+    std::vector<std::string> edits;
+    auto* write = cli.add_subcommand(
+        "write", "read PAGE, apply NAME=TEXT edits as typed, write, read back and compare");
+    write->add_option("page", page, "the page")->required();
+    write->add_option("edits", edits, "NAME=TEXT");
+    add_port_options(write, common, false);
+
+    auto* backup = cli.add_subcommand("backup", "save all eleven pages to a parameter file");
+    backup->add_option("file", file, "the parameter file (.json)")->required();
+    add_port_options(backup, common, false);
+
+    std::vector<std::string> only;
+    bool includeHardware = false;
+    bool dryRun = false;
+    auto* restore = cli.add_subcommand(
+        "restore", "write the pages of a parameter file, each read back and compared; the "
+                   "hardware page only with --include-hardware, always keeping the controller's "
+                   "own serial number");
+    restore->add_option("file", file, "the parameter file")->required();
+    restore->add_option("--pages", only, "only these pages (comma-separated)");
+    restore->add_flag("--include-hardware", includeHardware, "also write the hardware page");
+    restore->add_flag("--dry-run", dryRun, "print the frames and differences, write nothing");
+    add_port_options(restore, common, false);
+
+    std::vector<std::string> files;
+    auto* diff = cli.add_subcommand(
+        "diff", "the controller against a file, or two files: one line per differing field");
+    diff->add_option("files", files, "one or two parameter files")->required()->expected(1, 2);
+    add_port_options(diff, common);
+
+    std::string group;
+    auto* hall = cli.add_subcommand("hall-test", "run the hall test of group a or b");
+    hall->add_option("group", group, "a or b")->required();
+    add_port_options(hall, common);
+
+    auto* reset = cli.add_subcommand("reset-count", "reset the DC current calibration count");
+    add_port_options(reset, common, false);
+
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        cli.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        write_out(cli.help());
+        return kExitOk;
+    } catch (const CLI::CallForVersion&) {
+        write_out(std::string(MOTIVIEW_VERSION) + "\n");
+        return kExitOk;
+    } catch (const CLI::ParseError& e) {
+        std::string message = e.what();
+        if (!args[0].starts_with("-") && cli.get_subcommands().empty()) {
+            message = "unknown command '" + args[0] + "'";
+        }
+        return finish(usage_error(message));
+    }
+
+    if (encode->parsed() || decode->parsed()) {
+        // The handlers see the command as they always have: name first, then its arguments.
+        const bool isEncode = encode->parsed();
+        std::vector<std::string> rest(args.begin(), args.end());
+        return finish(isEncode ? encode_command(rest, format) : decode_command(rest, format));
+    }
+
+    Online o;
+    o.format = format;
+    o.json = common.json;
+    o.io = Io{write_out, write_err, ::isatty(STDERR_FILENO) == 1};
+    o.port.port = common.port;
+    o.port.settings.baud = common.baud;
+    if (!common.settings.empty()) {
+        const auto s = parse_line_settings(common.settings);
+        if (!s) {
+            return finish(usage_error("--settings: expected baud,parity,databits,stopbits such "
+                                      "as 57600,n,8,1, got '" +
+                                      common.settings + "'"));
+        }
+        o.port.settings = *s;
+    }
+    if (ports->parsed()) {
+        return ports_command(o);
+    }
+    if (o.port.port.empty() && !(diff->parsed() && files.size() == 2)) {
+        return finish(usage_error("no port given: --port PORT or MOTIVIEW_PORT"));
+    }
+    if (status->parsed()) {
+        return status_command(o, watch, rate);
+    }
+    if (record->parsed()) {
+        return record_command(o, file, seconds, rate);
+    }
+    if (read->parsed()) {
+        return read_command(o, pages);
+    }
+    if (write->parsed()) {
+        return write_command(o, page, edits);
+    }
+    if (backup->parsed()) {
+        return backup_command(o, file);
+    }
+    if (restore->parsed()) {
+        return restore_command(o, file, only, includeHardware, dryRun);
+    }
+    if (diff->parsed()) {
+        return diff_command(o, files);
+    }
+    if (hall->parsed()) {
+        return hall_test_command(o, group);
+    }
+    return reset_count_command(o);
 }

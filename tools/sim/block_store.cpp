@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <vector>
 
 namespace motiview::sim {
 namespace {
@@ -236,6 +237,28 @@ BlockStore::BlockStore() {
         // The start texts are fixed above and checked by the suite; a refusal is a typo there.
         mut(page) = block ? *block : Unit{};
     }
+}
+
+Result<BlockStore> BlockStore::with_texts(std::span<const std::string> startTexts) {
+    BlockStore store;
+    for (PageId page : kAllPages) {
+        const std::string_view name = page_schema(page).cliName;
+        std::vector<std::string_view> texts(default_texts(page).begin(), default_texts(page).end());
+        for (const std::string& line : startTexts) {
+            const std::string_view l(line);
+            if (l.size() > name.size() && l.substr(0, name.size()) == name &&
+                l[name.size()] == '.') {
+                texts.push_back(l.substr(name.size() + 1));
+            }
+        }
+        const auto block = block_from_texts(page, texts);
+        if (!block) {
+            return Error{block.error().field, std::string(name) + "." + block.error().field + ": " +
+                                                  block.error().message};
+        }
+        store.mut(page) = *block;
+    }
+    return store;
 }
 
 void BlockStore::store_write(PageId page, const Unit& frame) {

@@ -30,6 +30,8 @@ inline constexpr std::string_view kCalibrationCount = "txtcIdcCalibNum";
 class BlockStore {
   public:
     BlockStore();
+    // The defaults with "page.NAME=TEXT" start texts on top; Error names a refused text.
+    [[nodiscard]] static Result<BlockStore> with_texts(std::span<const std::string> startTexts);
 
     // The stored block as its parameter reply: group, read code, payload, DA.
     [[nodiscard]] const Unit& block(PageId page) const {

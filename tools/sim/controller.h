@@ -38,8 +38,8 @@ inline constexpr double kHallTestSeconds = 1.0;
 
 class Controller {
   public:
-    Controller(StatusConfig status, std::string userName)
-        : status_(status), userName_(std::move(userName)) {}
+    Controller(StatusConfig status, std::string userName, BlockStore store = {})
+        : status_(status), userName_(std::move(userName)), store_(std::move(store)) {}
 
     [[nodiscard]] Handled handle(const Request& request, double now);
     // Notices that fall due by time (the hall tests' "done").

@@ -1,4 +1,5 @@
 // motiview-sim: the motor controller played on a pseudo-terminal.
+#include "block_store.h"
 #include "options.h"
 #include "sim_loop.h"
 
@@ -42,6 +43,11 @@ int main(int argc, char** argv) {
     if (options->help) {
         std::fputs(motiview::sim::usage_text().c_str(), stdout);
         return 0;
+    }
+    const auto store = motiview::sim::BlockStore::with_texts(options->startTexts);
+    if (!store) {
+        std::fprintf(stderr, "motiview-sim: --set %s\n", store.error().message.c_str());
+        return 64;
     }
     install_signals();
     motiview::sim::SimLoop loop(options.value(), stdout);

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "monitor/status_layout.h"
+#include "pages/page_schema.h"
 
 #include <array>
 #include <bit>
@@ -110,6 +111,18 @@ class Parser {
         }
         if (name == "--dump-blocks") {
             return text(name, *v, o_.dumpPath);
+        }
+        if (name == "--set") {
+            const std::size_t dot = v->find('.');
+            const std::size_t eq = v->find('=');
+            if (dot == std::string_view::npos || eq == std::string_view::npos || eq < dot) {
+                return usage_error(name, "expected PAGE.NAME=TEXT");
+            }
+            if (page_by_cli_name(v->substr(0, dot)) == nullptr) {
+                return usage_error(name, "unknown page \"" + std::string(v->substr(0, dot)) + "\"");
+            }
+            o_.startTexts.emplace_back(*v);
+            return std::nullopt;
         }
         if (name == "--user-name") {
             if (v->size() > kMaxUserName) {
@@ -267,6 +280,8 @@ std::string usage_text() {
            "  --history-faults MASK   history fault word (0x.. or decimal)\n"
            "  --state CODE            controller state (default 3 RUN, 6 FAULT with --fault)\n"
            "  --gear CODE             gear code (default 2 FORWARD)\n"
+           "  --set PAGE.NAME=TEXT    hold TEXT in a field from the start instead of its default\n"
+           "                          (repeatable; e.g. basic.txtMaxspeed=5000)\n"
            "  --dump-blocks PATH      write the stored blocks to PATH at start, after every\n"
            "                          stored write and at exit\n"
            "  --silent-after N        stop answering after N status requests\n"

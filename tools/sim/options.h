@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace motiview::sim {
 
@@ -46,6 +47,8 @@ struct Options {
     bool badEndOnce = false;
     double maxSeconds = 0; // 0: unlimited
     bool verbose = false;
+    // Start texts over the defaults: "page.NAME=TEXT" ("basic.txtMaxspeed=5000").
+    std::vector<std::string> startTexts;
     bool help = false;
 };
 

@@ -20,11 +20,18 @@ StatusConfig status_config(const Options& o) {
     return StatusConfig{o.currentFaults, o.historyFaults, o.state, o.gear};
 }
 
+// main has refused start texts the pages do not take; here they are known to be good.
+BlockStore start_blocks(const Options& o) {
+    auto store = BlockStore::with_texts(o.startTexts);
+    return store ? std::move(store).value() : BlockStore{};
+}
+
 } // namespace
 
 SimLoop::SimLoop(const Options& options, std::FILE* out)
     : o_(options), out_(out), start_(std::chrono::steady_clock::now()),
-      controller_(status_config(options), options.userName), faults_(options) {}
+      controller_(status_config(options), options.userName, start_blocks(options)),
+      faults_(options) {}
 
 double SimLoop::now() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();

@@ -188,8 +188,22 @@ SerialPort::~SerialPort() {
     close();
 }
 
+bool device_exists(const QString& device) {
+    return device_present(device);
+}
+
+bool may_open(const QString& device) {
+    return accessible(device);
+}
+
 void SerialPort::configure(int comNumber, const LineSettings& settings) {
     comNumber_ = comNumber;
+    devicePath_.clear();
+    settings_ = settings;
+}
+
+void SerialPort::configureDevice(const QString& path, const LineSettings& settings) {
+    devicePath_ = path;
     settings_ = settings;
 }
 
@@ -201,7 +215,10 @@ OpenOutcome SerialPort::open() {
     if (port_.isOpen()) {
         return {true, false, {}};
     }
-    const ResolvedPort r = resolve_com(comNumber_);
+    const ResolvedPort r =
+        devicePath_.isEmpty() ? resolve_com(comNumber_) : ResolvedPort{devicePath_, QString()};
+    const QString where =
+        devicePath_.isEmpty() ? QStringLiteral("COM%1").arg(comNumber_) : devicePath_;
     device_ = r.device;
     if (r.device.isEmpty()) {
         return {false, true,
@@ -209,7 +226,9 @@ OpenOutcome SerialPort::open() {
     }
     if (!device_present(r.device)) {
         return {false, true,
-                QStringLiteral("COM%1: %2 does not exist.").arg(comNumber_).arg(r.device)};
+                devicePath_.isEmpty()
+                    ? QStringLiteral("%1: %2 does not exist.").arg(where, r.device)
+                    : QStringLiteral("%1 does not exist.").arg(r.device)};
     }
 
     port_.setPortName(r.device);
@@ -230,7 +249,9 @@ OpenOutcome SerialPort::open() {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
         return {false, true,
-                QStringLiteral("COM%1: %2 does not exist.").arg(comNumber_).arg(r.device)};
+                devicePath_.isEmpty()
+                    ? QStringLiteral("%1: %2 does not exist.").arg(where, r.device)
+                    : QStringLiteral("%1 does not exist.").arg(r.device)};
     case QSerialPort::PermissionError:
         if (!accessible(r.device)) {
             return {false, false,

@@ -26,6 +26,15 @@ struct ResolvedPort {
 // adapters first, then the others, each group in natural name order (ttyS2 before ttyS10).
 [[nodiscard]] QStringList order_serial_devices(QStringList names);
 
+// The device is there (a symlink to a vanished device is not).
+[[nodiscard]] bool device_exists(const QString& device);
+// This user may read and write the device (on Linux: in the dialout group, or root).
+[[nodiscard]] bool may_open(const QString& device);
+
+// The fix when a device may not be opened for want of permission.
+inline constexpr const char* kDialoutFix =
+    "add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in";
+
 class SerialPort final : public Transport {
     Q_OBJECT
   public:
@@ -33,6 +42,8 @@ class SerialPort final : public Transport {
     ~SerialPort() override;
 
     void configure(int comNumber, const LineSettings& settings) override;
+    // A device given by its path ("/dev/ttyUSB0", a pseudo-terminal) instead of a COM number.
+    void configureDevice(const QString& path, const LineSettings& settings);
     [[nodiscard]] bool isOpen() const override;
     OpenOutcome open() override;
     void close() override;
@@ -51,6 +62,7 @@ class SerialPort final : public Transport {
     QSerialPort port_;
     UnitAssembler assembler_;
     QString device_;
+    QString devicePath_; // set: open this device, not a COM number
     int comNumber_ = 1;
     LineSettings settings_{};
     bool failing_ = false; // inside the close after a device failure

@@ -1,4 +1,4 @@
-#include "pages/qt/page_window.h"
+#include "ui/page_window.h"
 
 #include "base/qt/locale_format.h"
 #include "link/frames.h"

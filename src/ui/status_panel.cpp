@@ -1,4 +1,4 @@
-#include "monitor/qt/status_panel.h"
+#include "ui/status_panel.h"
 
 #include <QFontDatabase>
 #include <QGridLayout>

@@ -1,4 +1,4 @@
-#include "link/qt/com_settings_dialog.h"
+#include "ui/com_settings_dialog.h"
 
 #include "link/line_settings.h"
 #include "link/qt/serial_port.h"

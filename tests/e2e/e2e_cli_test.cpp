@@ -1,0 +1,229 @@
+// motiview-cli against the simulator on a pseudo-terminal: backup and restore, write with
+// read-back on every page, diff, record, and the exits for a silent line and a forbidden port.
+
+#include "sim_process.h"
+
+#include "monitor/status_record.h"
+#include "pages/page_schema.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace motiview;
+using namespace motiview::test;
+
+struct CliRun {
+    int code = -1;
+    QString out;
+    QString err;
+    qint64 ms = 0;
+};
+
+CliRun cli(const QString& port, const QStringList& args, bool unprivileged = false) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+    env.insert(QStringLiteral("MOTIVIEW_PORT"), port);
+    p.setProcessEnvironment(env);
+    if (unprivileged) {
+        p.setChildProcessModifier([] {
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+                ::_exit(99);
+            }
+        });
+    }
+    QElapsedTimer clock;
+    clock.start();
+    p.start(QStringLiteral(MOTIVIEW_CLI_PATH), args);
+    CliRun r;
+    if (!p.waitForFinished(30000)) {
+        p.kill();
+        p.waitForFinished();
+        return r;
+    }
+    r.ms = clock.elapsed();
+    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+// The blocks once the simulator has dumped them (it does so right after it starts).
+std::map<std::string, std::string> dumped(const SimProcess& sim) {
+    std::map<std::string, std::string> blocks;
+    (void)QTest::qWaitFor(
+        [&] {
+            blocks = sim.blocks();
+            return blocks.size() == kPageCount;
+        },
+        3000);
+    return blocks;
+}
+
+QString q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+TEST(EndToEndCli, BackupRestoredOntoAnotherControllerGivesItTheSameBlocks) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("saved.json"));
+    std::map<std::string, std::string> saved;
+    {
+        SimProcess a;
+        ASSERT_TRUE(a.started());
+        const CliRun r = cli(a.linkPath(), {QStringLiteral("backup"), file});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.endsWith(file + QStringLiteral("\n")));
+        saved = dumped(a);
+    }
+    // Another controller holding other values on several pages, its hardware page too.
+    SimProcess b({QStringLiteral("--set"), QStringLiteral("basic.txtMaxspeed=5100"),
+                  QStringLiteral("--set"), QStringLiteral("motor.cboMTherType=KTY83"),
+                  QStringLiteral("--set"), QStringLiteral("other.txtThrottleH=3.9"),
+                  QStringLiteral("--set"), QStringLiteral("hardware.txtSNNum=815"),
+                  QStringLiteral("--set"), QStringLiteral("hardware.txtFluxPeriod=9")});
+    ASSERT_TRUE(b.started());
+    const auto before = dumped(b);
+    ASSERT_EQ(before.size(), kPageCount);
+    ASSERT_NE(before.at("basic"), saved.at("basic"));
+    ASSERT_NE(before.at("hardware"), saved.at("hardware"));
+
+    const CliRun r = cli(b.linkPath(), {QStringLiteral("restore"), file});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(QStringLiteral("hardware: skipped")));
+    EXPECT_TRUE(r.out.contains(QStringLiteral("basic: written, verified")));
+    const auto after = b.blocks();
+    for (PageId id : kAllPages) {
+        const std::string name(page_schema(id).cliName);
+        SCOPED_TRACE(name);
+        EXPECT_EQ(after.at(name), id == PageId::Hardware ? before.at(name) : saved.at(name));
+    }
+
+    // With the hardware page: its settings come from the file, its serial number stays.
+    const CliRun hw =
+        cli(b.linkPath(), {QStringLiteral("restore"), file, QStringLiteral("--include-hardware"),
+                           QStringLiteral("--pages"), QStringLiteral("hardware")});
+    ASSERT_EQ(hw.code, 0) << hw.err.toStdString();
+    EXPECT_TRUE(hw.out.contains(QStringLiteral("serial number is kept")));
+    const CliRun now = cli(b.linkPath(), {QStringLiteral("read"), QStringLiteral("hardware")});
+    EXPECT_TRUE(now.out.contains(QStringLiteral("txtSNNum=815\n"))) << now.out.toStdString();
+    EXPECT_TRUE(now.out.contains(QStringLiteral("txtFluxPeriod=5\n"))) << now.out.toStdString();
+}
+
+TEST(EndToEndCli, WriteOfEveryPageIsAcknowledgedReadBackAndStored) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.started());
+    for (PageId id : kAllPages) {
+        const PageSchema& page = page_schema(id);
+        SCOPED_TRACE(std::string(page.cliName));
+        const auto before = dumped(sim).at(std::string(page.cliName));
+        const CliRun r = cli(sim.linkPath(), {QStringLiteral("write"), q(page.cliName)});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.endsWith(q(page.cliName) + QStringLiteral(": written, verified\n")))
+            << r.out.toStdString();
+        EXPECT_EQ(sim.blocks().at(std::string(page.cliName)), before);
+    }
+    const CliRun edit = cli(sim.linkPath(), {QStringLiteral("write"), QStringLiteral("basic"),
+                                             QStringLiteral("txtMaxspeed=4321.9")});
+    EXPECT_EQ(edit.code, 0) << edit.err.toStdString();
+    EXPECT_TRUE(edit.out.contains(QStringLiteral("txtMaxspeed (Max speed[rpm]): 4200 -> 4321")))
+        << edit.out.toStdString();
+    const CliRun refused = cli(sim.linkPath(), {QStringLiteral("write"), QStringLiteral("basic"),
+                                                QStringLiteral("txtEcospeed=fast")});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("txtEcospeed")));
+}
+
+TEST(EndToEndCli, DiffOfABackupAgainstItsControllerAndItselfIsEmpty) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("saved.json"));
+    SimProcess sim;
+    ASSERT_TRUE(sim.started());
+    ASSERT_EQ(cli(sim.linkPath(), {QStringLiteral("backup"), file}).code, 0);
+    const CliRun live = cli(sim.linkPath(), {QStringLiteral("diff"), file});
+    EXPECT_EQ(live.code, 0) << live.err.toStdString();
+    EXPECT_EQ(live.out, QString());
+    const CliRun files = cli(QString(), {QStringLiteral("diff"), file, file});
+    EXPECT_EQ(files.code, 0);
+    EXPECT_EQ(files.out, QString());
+    // One change on the controller shows up as one line.
+    ASSERT_EQ(cli(sim.linkPath(), {QStringLiteral("write"), QStringLiteral("reference"),
+                                   QStringLiteral("txtVoltageH=90")})
+                  .code,
+              0);
+    const CliRun changed = cli(sim.linkPath(), {QStringLiteral("diff"), file});
+    EXPECT_EQ(changed.out, QStringLiteral("reference txtVoltageH (Over vdc[V]): 90 -> 88.5\n"));
+}
+
+TEST(EndToEndCli, RecordWritesOneRowPerStatusFrame) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("ride.csv"));
+    SimProcess sim({QStringLiteral("--fault"), QStringLiteral("over-heat"),
+                    QStringLiteral("--gear"), QStringLiteral("4"),
+                    QStringLiteral("--history-faults"), QStringLiteral("0x2000")});
+    ASSERT_TRUE(sim.started());
+    const CliRun r =
+        cli(sim.linkPath(), {QStringLiteral("record"), file, QStringLiteral("--seconds"),
+                             QStringLiteral("3"), QStringLiteral("--rate"), QStringLiteral("2")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 4); // the header and 3 s at 2 polls a second
+    EXPECT_EQ(lines.front(), q(kRecordHeader));
+    const qsizetype columns = lines.front().split(',').size();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QStringList c = lines[i].split(',');
+        ASSERT_EQ(c.size(), columns) << lines[i].toStdString();
+        // What the simulator was told to report.
+        EXPECT_EQ(c[12], QStringLiteral("FAULT"));
+        EXPECT_EQ(c[13], QStringLiteral("BACKWARD"));
+        EXPECT_EQ(c[19], QStringLiteral("0x0010"));
+        EXPECT_EQ(c[20], QStringLiteral("0x2000"));
+        EXPECT_EQ(c[21], QStringLiteral("over-heat"));
+        EXPECT_LE(c[4].toInt(), 0); // turning backward
+    }
+}
+
+TEST(EndToEndCli, ASilentLineEndsWithNoAnswerWithinThreeSeconds) {
+    SimProcess sim({QStringLiteral("--silent-after"), QStringLiteral("0")});
+    ASSERT_TRUE(sim.started());
+    for (const QStringList& args : {QStringList{QStringLiteral("status")},
+                                    QStringList{QStringLiteral("read"), QStringLiteral("basic")}}) {
+        const CliRun r = cli(sim.linkPath(), args);
+        EXPECT_EQ(r.code, 5) << r.err.toStdString();
+        EXPECT_LT(r.ms, 3000);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("no answer in time"))) << r.err.toStdString();
+    }
+}
+
+TEST(EndToEndCli, APortWithoutPermissionNamesTheDeviceAndTheFix) {
+    SimProcess sim;
+    ASSERT_TRUE(sim.started());
+    const QString device = QFile::symLinkTarget(sim.linkPath());
+    ASSERT_FALSE(device.isEmpty());
+    ASSERT_EQ(::chmod(QFile::encodeName(device).constData(), 0), 0);
+    // Root may open anything: the tool runs as an unprivileged user when the suite is root.
+    const CliRun r = cli(device, {QStringLiteral("status")}, ::geteuid() == 0);
+    EXPECT_EQ(r.code, 6) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(device)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("dialout"))) << r.err.toStdString();
+    const CliRun missing =
+        cli(QStringLiteral("/dev/motiview-no-such-port"), {QStringLiteral("status")});
+    EXPECT_EQ(missing.code, 6);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("does not exist")));
+}
+
+} // namespace

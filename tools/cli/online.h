@@ -1,0 +1,54 @@
+#pragma once
+// The commands that talk to a controller over a serial port. Each opens the port once, runs a
+// session (read, write with read-back, status, hall test, counter reset) from a loop that waits
+// on the port and ticks every 100 ms, prints as it goes and returns the exit status.
+
+#include "base/number_text.h"
+#include "link/line_settings.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace motiview::cli {
+
+struct Io {
+    std::function<void(std::string_view)> out;
+    std::function<void(std::string_view)> err;
+    bool terminal = false; // stderr is a terminal: progress lines are shown
+};
+
+// Where and how to reach the controller.
+struct PortOptions {
+    std::string port; // a device path, or a COM number 1..9 ("3", "COM3")
+    LineSettings settings{57600};
+};
+
+struct Online {
+    PortOptions port;
+    NumberFormat format;
+    bool json = false;
+    Io io;
+};
+
+[[nodiscard]] int ports_command(const Online& o);
+[[nodiscard]] int status_command(const Online& o, bool watch, int rate);
+[[nodiscard]] int record_command(const Online& o, const std::string& file, double seconds,
+                                 int rate);
+[[nodiscard]] int read_command(const Online& o, const std::vector<std::string>& pages);
+[[nodiscard]] int write_command(const Online& o, const std::string& page,
+                                const std::vector<std::string>& edits);
+[[nodiscard]] int backup_command(const Online& o, const std::string& file);
+[[nodiscard]] int restore_command(const Online& o, const std::string& file,
+                                  const std::vector<std::string>& pages, bool includeHardware,
+                                  bool dryRun);
+// One file: the controller against it; two files: offline.
+[[nodiscard]] int diff_command(const Online& o, const std::vector<std::string>& files);
+[[nodiscard]] int hall_test_command(const Online& o, const std::string& group);
+[[nodiscard]] int reset_count_command(const Online& o);
+
+// Set by Ctrl+C; the watching commands end cleanly at the next tick.
+void install_interrupt_handler();
+
+} // namespace motiview::cli
