@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 seconds=${1:-60}
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DMOTIVIEW_FUZZ=ON -DMOTIVIEW_BUILD_BENCH=OFF >/dev/null
-targets=(receive pages status user_name text)
+targets=(receive pages status user_name text params)
 cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
 for t in "${targets[@]}"; do
   work=$(mktemp -d)

@@ -107,6 +107,25 @@ Result<std::int64_t> convert_number(const FieldSchema& field, const std::string&
     return clamp_value(*rounded, field.min, field.max);
 }
 
+// The text a number field shows for the value a unit carries.
+std::string number_text(const FieldSchema& field, const Unit& unit, const NumberFormat& format) {
+    const std::int64_t shown = field.negate ? -(load_value(unit, field) - field.offsetAdd)
+                                            : load_value(unit, field) - field.offsetAdd;
+    return field.fixedDecimals > 0 ? format_fixed(shown, -field.pow10, field.fixedDecimals, format)
+                                   : format_scaled(shown, -field.pow10, format);
+}
+
+// "units of 100", "whole units", "steps of 0.01": the step a stored value moves in.
+std::string step_text(const FieldSchema& field, const NumberFormat& format) {
+    if (field.pow10 == 0) {
+        return "whole units";
+    }
+    if (field.pow10 < 0) {
+        return "units of " + format_scaled(1, -field.pow10, format);
+    }
+    return "steps of " + format_scaled(1, -field.pow10, format);
+}
+
 bool bit_is_set(const FieldSchema& field, const FieldState& s) {
     if (field.widget == Widget::Check) {
         return s.check == CheckState::Checked;
@@ -263,11 +282,7 @@ void decode_into(const PageSchema& page, const Unit& unit, PageState& state,
         switch (field.kind) {
         case FieldKind::Number:
         case FieldKind::ControllerOwned: {
-            const std::int64_t shown = field.negate ? -(load_value(unit, field) - field.offsetAdd)
-                                                    : load_value(unit, field) - field.offsetAdd;
-            s.text = field.fixedDecimals > 0
-                         ? format_fixed(shown, -field.pow10, field.fixedDecimals, format)
-                         : format_scaled(shown, -field.pow10, format);
+            s.text = number_text(field, unit, format);
             s.origin = ReplyOrigin{s.text, load_raw(unit, field)};
             break;
         }
@@ -382,6 +397,67 @@ Result<bool> set_field_text(const PageSchema& page, PageState& state, std::strin
     }
     return Error{std::string(name), "The page \"" + std::string(page.cliName) +
                                         "\" has no field \"" + std::string(name) + "\"."};
+}
+
+StoredPreview preview_stored(const FieldSchema& field, std::string_view text,
+                             const NumberFormat& format) {
+    StoredPreview p;
+    if (field.kind != FieldKind::Number || field.widget != Widget::Text) {
+        return p;
+    }
+    const std::string typedText(text);
+    const auto value = convert_number(field, typedText, format);
+    if (!value) {
+        p.kind = StoredPreview::Kind::Refused;
+        const bool number =
+            field.conversion == Conversion::Lenient || parse_strict(typedText, format).has_value();
+        p.reason = !number                        ? "not a number"
+                   : field.range == Range::Reject ? "out of range"
+                                                  : "too large";
+        return p;
+    }
+    // The value goes through the same bytes a write would carry, and back as a reply shows it.
+    Unit scratch{};
+    store_value(scratch, field, *value);
+    const std::int64_t stored = load_value(scratch, field);
+    p.shown = number_text(field, scratch, format);
+    const ExactDecimal typed = field.conversion == Conversion::Lenient
+                                   ? parse_lenient(typedText)
+                                   : *parse_strict(typedText, format);
+    const ExactDecimal scaled = scale_decimal(typed, field.pow10, field.negate, field.offsetAdd);
+    const bool exact = !scaled.sticky && compare(scaled, stored) == 0;
+    const bool wholeText = field.conversion != Conversion::Lenient ||
+                           parse_strict(typedText, NumberFormat{".", ""}).has_value();
+    if (exact && wholeText) {
+        return p;
+    }
+    p.kind = StoredPreview::Kind::Changed;
+    if (exact) {
+        p.reason = "leading number";
+    } else if (field.range == Range::BelowMinZero && compare(scaled, field.min) < 0) {
+        Unit limit{};
+        store_value(limit, field, field.min);
+        p.reason = "below " + number_text(field, limit, format);
+    } else if (compare(scaled, field.max) > 0 && stored == field.max) {
+        p.reason = "upper limit";
+    } else if (compare(scaled, field.min) < 0 && stored == field.min) {
+        p.reason = "lower limit";
+    } else {
+        p.reason = step_text(field, format);
+    }
+    return p;
+}
+
+std::string preview_note(const StoredPreview& p) {
+    switch (p.kind) {
+    case StoredPreview::Kind::Same:
+        return {};
+    case StoredPreview::Kind::Changed:
+        return "stored as " + p.shown + " (" + p.reason + ")";
+    case StoredPreview::Kind::Refused:
+        return p.reason;
+    }
+    return {};
 }
 
 std::string shown_text(const FieldSchema& field, const FieldState& state) {

@@ -64,6 +64,25 @@ void decode_into(const PageSchema& page, const Unit& unit, PageState& state,
 [[nodiscard]] Result<bool> set_field_text(const PageSchema& page, PageState& state,
                                           std::string_view name, std::string_view text);
 
+// What the controller will store for a text typed into a number field, before any write.
+struct StoredPreview {
+    enum class Kind : std::uint8_t {
+        Same,    // stored as typed (or not a number field)
+        Changed, // stored as `shown`, for `reason`: "upper limit", "whole units", "below 1"...
+        Refused, // the write would be refused: `reason` is "not a number" or "too large"
+    };
+    Kind kind = Kind::Same;
+    std::string shown;
+    std::string reason;
+};
+
+// Runs the field's own conversion, limits and rounding on the text alone; never changes it.
+[[nodiscard]] StoredPreview preview_stored(const FieldSchema& field, std::string_view text,
+                                           const NumberFormat& format);
+
+// "stored as 327.67 (upper limit)", "not a number", or "" when stored as typed.
+[[nodiscard]] std::string preview_note(const StoredPreview& p);
+
 // The field's shown state as text: text box text, list text ("" for no selection), "0"/"1"/"2".
 [[nodiscard]] std::string shown_text(const FieldSchema& field, const FieldState& state);
 
