@@ -11,6 +11,8 @@ packages=(
   clang libclang-rt-dev clang-format
   xvfb xauth imagemagick fonts-dejavu-core
   locales-all procps
+  # the Debian package: manual pages, the icon, cpack's dependencies and the package's checks
+  scdoc librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db
 )
 
 missing=()

@@ -36,6 +36,33 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget*
     return label;
 }
 
+bool any_device_present() {
+    for (int n = 1; n <= 9; ++n) {
+        const ResolvedPort r = resolve_com(n);
+        if (!r.device.isEmpty() && device_exists(r.device)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// What keeps Ok from opening the port, said before Ok is pressed; empty when nothing does.
+QString device_note(int comNumber) {
+    if (comNumber >= 1) {
+        const ResolvedPort r = resolve_com(comNumber);
+        if (!r.device.isEmpty() && device_exists(r.device)) {
+            return may_open(r.device) ? QString()
+                                      : QStringLiteral("This user may not open %1: %2.")
+                                            .arg(r.device, QString::fromLatin1(kDialoutFix));
+        }
+    }
+    if (!any_device_present()) {
+        return QStringLiteral("No serial device is present: connect the controller's serial "
+                              "adapter, then choose its port number.");
+    }
+    return {};
+}
+
 QString parity_letter(const QString& text) {
     if (text == QLatin1String("EVEN")) {
         return QStringLiteral("e");
@@ -97,6 +124,17 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
     grid->addWidget(caption(frame, "lblParity", QStringLiteral("Parity:"), cboParity_), 4, 0);
     grid->addWidget(cboParity_, 4, 1);
 
+    lblComNote_ = new QLabel(frame);
+    lblComNote_->setObjectName(QStringLiteral("lblComNote"));
+    lblComNote_->setTextFormat(Qt::PlainText);
+    lblComNote_->setWordWrap(true);
+    // Wide enough that the usermod command breaks over few lines.
+    lblComNote_->setMinimumWidth(lblComNote_->fontMetrics().averageCharWidth() * 44);
+    // The technician copies the usermod command from here.
+    lblComNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    lblComNote_->hide(); // shown by showDevice() when there is something to say
+    grid->addWidget(lblComNote_, 5, 0, 1, 3);
+
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("cmdComOK"));
     ok->setDefault(true);
@@ -122,6 +160,15 @@ void ComSettingsDialog::showDevice() {
     bool ok = false;
     const int n = cboPortNumber_->currentText().toInt(&ok);
     lblComDevice_->setText(ok ? describe_com(n) : QString());
+    const QString note = device_note(ok ? n : 0);
+    if (note == lblComNote_->text()) {
+        return;
+    }
+    lblComNote_->setText(note);
+    lblComNote_->setVisible(!note.isEmpty());
+    if (isVisible()) {
+        adjustSize(); // room for the wrapped note, or none once it has gone
+    }
 }
 
 void ComSettingsDialog::cmdComCancel_Click() {

@@ -43,6 +43,7 @@ class ComSettingsDialog : public QDialog {
     QComboBox* cboStopBit_ = nullptr;
     QComboBox* cboParity_ = nullptr;
     QLabel* lblComDevice_ = nullptr;
+    QLabel* lblComNote_ = nullptr; // no device at all, or no permission for the chosen one
 };
 
 } // namespace motiview

@@ -15,6 +15,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 using namespace motiview;
 using motiview::test::ByLabel;
@@ -299,5 +306,141 @@ TEST(ComSettingsDialog, CancelChangesNothing) {
     EXPECT_EQ(f.config.portNumber, 0);
     EXPECT_EQ(f.config.settings, "9600,n,8,1");
 }
+
+// ---- the note beside the port list ------------------------------------------------------
+
+// MOTIVIEW_COM<n> set for the test's lifetime.
+class ComOverrides {
+  public:
+    void set(int n, const QString& device) {
+        const QByteArray name = "MOTIVIEW_COM" + QByteArray::number(n);
+        qputenv(name.constData(), QFile::encodeName(device));
+        names_.append(name);
+    }
+    ~ComOverrides() {
+        for (const QByteArray& name : names_) {
+            qunsetenv(name.constData());
+        }
+    }
+
+  private:
+    QList<QByteArray> names_;
+};
+
+bool make_file(const QString& path, QFileDevice::Permissions mode) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.setPermissions(mode);
+}
+
+struct NoteSeen {
+    bool visible = false;
+    QString text;
+};
+
+NoteSeen note_of(Fixture& f) {
+    auto* note = child<QLabel>(*f.dialog, "lblComNote");
+    return note == nullptr ? NoteSeen{} : NoteSeen{note->isVisible(), note->text()};
+}
+
+TEST(ComSettingsDialog, NoteSaysWhenNoSerialDeviceIsPresent) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ComOverrides com;
+    for (int n = 1; n <= 9; ++n) {
+        com.set(n, dir.filePath(QStringLiteral("ttyGONE%1").arg(n)));
+    }
+    Fixture f;
+    f.make();
+    // Said as the dialog opens, with no number chosen yet and nothing tried.
+    NoteSeen seen = note_of(f);
+    EXPECT_TRUE(seen.visible);
+    EXPECT_TRUE(seen.text.startsWith("No serial device is present")) << seen.text.toStdString();
+    EXPECT_EQ(f.port.opens, 0);
+    f.choose("cboPortNumber", QStringLiteral("3"));
+    EXPECT_TRUE(note_of(f).visible);
+
+    // An adapter plugged in meanwhile: the next choice finds it and the note goes.
+    ASSERT_TRUE(make_file(dir.filePath(QStringLiteral("ttyGONE5")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    f.choose("cboPortNumber", QStringLiteral("5"));
+    seen = note_of(f);
+    EXPECT_FALSE(seen.visible);
+    EXPECT_TRUE(seen.text.isEmpty()) << seen.text.toStdString();
+    // Another number without a device is only "not present" beside the list.
+    f.choose("cboPortNumber", QStringLiteral("4"));
+    EXPECT_FALSE(note_of(f).visible);
+    EXPECT_EQ(child<QLabel>(*f.dialog, "lblComDevice")->text(), "not present");
+}
+
+#ifdef Q_OS_UNIX
+// The check runs as an unprivileged user: as this user when it is not root, else in a child
+// that has become uid 65534 (root may open every device).
+TEST(ComSettingsDialog, NoteNamesTheDialoutFixWhenTheDeviceIsNotPermitted) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_TRUE(QFile::setPermissions(
+        dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                        QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                        QFileDevice::ExeOther));
+    const QString locked = dir.filePath(QStringLiteral("ttyLOCKED0"));
+    const QString open = dir.filePath(QStringLiteral("ttyOPEN0"));
+    ASSERT_TRUE(make_file(locked, {}));
+    ASSERT_TRUE(make_file(open, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                    QFileDevice::ReadGroup | QFileDevice::WriteGroup |
+                                    QFileDevice::ReadOther | QFileDevice::WriteOther));
+    ComOverrides com;
+    com.set(1, locked);
+    com.set(2, open);
+
+    // The note for COM 1, then whether it is still shown for COM 2.
+    const auto look = [] {
+        Fixture f;
+        f.make();
+        f.choose("cboPortNumber", QStringLiteral("1"));
+        const NoteSeen one = note_of(f);
+        f.choose("cboPortNumber", QStringLiteral("2"));
+        return std::make_pair(one, note_of(f).visible);
+    };
+    NoteSeen one;
+    bool shownForTwo = true;
+    if (::geteuid() != 0) {
+        std::tie(one, shownForTwo) = look();
+    } else {
+        int fds[2];
+        ASSERT_EQ(::pipe(fds), 0);
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            ::close(fds[0]);
+            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
+                ::_exit(2);
+            }
+            const auto [seen, two] = look();
+            const QByteArray out = QByteArray(seen.visible ? "1" : "0") +
+                                   QByteArray(two ? "1" : "0") + seen.text.toUtf8();
+            (void)!::write(fds[1], out.constData(), static_cast<std::size_t>(out.size()));
+            ::_exit(0);
+        }
+        ::close(fds[1]);
+        QByteArray got;
+        char buf[512];
+        for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) {
+            got.append(buf, static_cast<qsizetype>(n));
+        }
+        ::close(fds[0]);
+        int status = 0;
+        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+        ASSERT_GE(got.size(), 2);
+        one = NoteSeen{got[0] == '1', QString::fromUtf8(got.mid(2))};
+        shownForTwo = got[1] == '1';
+    }
+    EXPECT_TRUE(one.visible);
+    EXPECT_TRUE(one.text.contains(locked)) << one.text.toStdString();
+    EXPECT_TRUE(one.text.contains("sudo usermod -aG dialout $USER")) << one.text.toStdString();
+    EXPECT_TRUE(one.text.contains("log out and in")) << one.text.toStdString();
+    EXPECT_FALSE(shownForTwo);
+}
+#endif
 
 } // namespace

@@ -34,6 +34,12 @@ void install_signals() {
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
+    for (const std::string_view a : args) {
+        if (a == "--version") {
+            std::printf("%s\n", MOTIVIEW_VERSION);
+            return 0;
+        }
+    }
     const auto options = motiview::sim::parse_options(args);
     if (!options) {
         std::fprintf(stderr, "motiview-sim: %s\n%s", options.error().message.c_str(),
@@ -42,6 +48,7 @@ int main(int argc, char** argv) {
     }
     if (options->help) {
         std::fputs(motiview::sim::usage_text().c_str(), stdout);
+        std::fputs("  --version               the version\n", stdout);
         return 0;
     }
     const auto store = motiview::sim::BlockStore::with_texts(options->startTexts);
