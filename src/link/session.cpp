@@ -212,23 +212,12 @@ void Session::cancel() {
 
 std::vector<std::string> read_back_differences(PageId page, const Unit& written,
                                                const Unit& readBack) {
-    const PageSchema& schema = page_schema(page);
-    const NumberFormat dot{".", ","};
-    PageState a = design_state(schema);
-    PageState b = design_state(schema);
-    decode_into(schema, written, a, dot);
-    decode_into(schema, readBack, b, dot);
-    std::vector<std::string> differing;
-    for (std::size_t i = 0; i < schema.fields.size(); ++i) {
-        const FieldSchema& f = schema.fields[i];
-        if (f.kind == FieldKind::Unbound || f.kind == FieldKind::ControllerOwned) {
-            continue;
-        }
-        if (shown_text(f, a.fields[i]) != shown_text(f, b.fields[i])) {
-            differing.emplace_back(f.name);
-        }
+    std::vector<std::string> names;
+    for (const FieldDifferenceText& d :
+         differing_fields(page_schema(page), written, readBack, NumberFormat{".", ","})) {
+        names.emplace_back(d.field->name);
     }
-    return differing;
+    return names;
 }
 
 std::string_view step_outcome_name(StepOutcome o) {

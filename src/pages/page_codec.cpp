@@ -460,6 +460,28 @@ std::string preview_note(const StoredPreview& p) {
     return {};
 }
 
+std::vector<FieldDifferenceText> differing_fields(const PageSchema& page, const Unit& a,
+                                                  const Unit& b, const NumberFormat& format) {
+    PageState sa = design_state(page);
+    PageState sb = design_state(page);
+    decode_into(page, a, sa, format);
+    decode_into(page, b, sb, format);
+    std::vector<FieldDifferenceText> out;
+    for (std::size_t i = 0; i < page.fields.size(); ++i) {
+        const FieldSchema& f = page.fields[i];
+        if (f.kind == FieldKind::Unbound || f.kind == FieldKind::ControllerOwned ||
+            f.widget == Widget::None) {
+            continue;
+        }
+        std::string ta = shown_text(f, sa.fields[i]);
+        std::string tb = shown_text(f, sb.fields[i]);
+        if (ta != tb) {
+            out.push_back({&f, std::move(ta), std::move(tb)});
+        }
+    }
+    return out;
+}
+
 std::string shown_text(const FieldSchema& field, const FieldState& state) {
     if (field.widget == Widget::Check) {
         return std::string(1, static_cast<char>('0' + static_cast<int>(state.check)));

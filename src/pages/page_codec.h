@@ -64,6 +64,18 @@ void decode_into(const PageSchema& page, const Unit& unit, PageState& state,
 [[nodiscard]] Result<bool> set_field_text(const PageSchema& page, PageState& state,
                                           std::string_view name, std::string_view text);
 
+// A shown field whose text differs between two units of the same page.
+struct FieldDifferenceText {
+    const FieldSchema* field = nullptr;
+    std::string a;
+    std::string b;
+};
+
+// The fields a page shows from its bytes (not the controller's own ones) whose texts differ
+// between the units `a` and `b`, in field order.
+[[nodiscard]] std::vector<FieldDifferenceText>
+differing_fields(const PageSchema& page, const Unit& a, const Unit& b, const NumberFormat& format);
+
 // What the controller will store for a text typed into a number field, before any write.
 struct StoredPreview {
     enum class Kind : std::uint8_t {

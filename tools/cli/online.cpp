@@ -209,27 +209,6 @@ std::string caption_of(const FieldSchema& f) {
     return std::string(!f.caption.empty() ? f.caption : f.designLabel);
 }
 
-// Shown fields of a page whose texts differ between two units of it.
-std::vector<std::pair<const FieldSchema*, std::pair<std::string, std::string>>>
-changed_fields(const PageSchema& page, const Unit& a, const Unit& b, const NumberFormat& format) {
-    const PageState sa = decoded(page, a, format);
-    const PageState sb = decoded(page, b, format);
-    std::vector<std::pair<const FieldSchema*, std::pair<std::string, std::string>>> out;
-    for (std::size_t i = 0; i < page.fields.size(); ++i) {
-        const FieldSchema& f = page.fields[i];
-        if (f.kind == FieldKind::Unbound || f.widget == Widget::None ||
-            f.kind == FieldKind::ControllerOwned) {
-            continue;
-        }
-        const std::string ta = shown_text(f, sa.fields[i]);
-        const std::string tb = shown_text(f, sb.fields[i]);
-        if (ta != tb) {
-            out.push_back({&f, {ta, tb}});
-        }
-    }
-    return out;
-}
-
 std::string short_status(const Unit& frame, const NumberFormat& format) {
     const StatusView v = decode_status(frame, format);
     const auto label = [&v](std::string_view name) {
@@ -482,13 +461,13 @@ int write_command(const Online& o, const std::string& name, const std::vector<st
         complain(o.io, frame.error().field + ": " + frame.error().message);
         return kExitRefused;
     }
-    const auto changes = changed_fields(*page, before, *frame, o.format);
+    const auto changes = differing_fields(*page, before, *frame, o.format);
     if (changes.empty()) {
         say(o.io, name + ": no field changes; writing the page as read\n");
     }
-    for (const auto& [f, texts] : changes) {
-        say(o.io, name + " " + std::string(f->name) + " (" + caption_of(*f) + "): " + texts.first +
-                      " -> " + texts.second + "\n");
+    for (const FieldDifferenceText& d : changes) {
+        say(o.io, name + " " + std::string(d.field->name) + " (" + caption_of(*d.field) +
+                      "): " + d.a + " -> " + d.b + "\n");
     }
     s.write(page->id, *frame, true);
     auto [written, wcode] = run_steps(line, s, o.io);
@@ -497,9 +476,9 @@ int write_command(const Online& o, const std::string& name, const std::vector<st
     }
     const StepResult& r = written.front();
     if (r.outcome == StepOutcome::ReadBackDiffers) {
-        for (const auto& [f, texts] : changed_fields(*page, *frame, r.answer, o.format)) {
-            say(o.io, name + " " + std::string(f->name) + " (" + caption_of(*f) + "): wrote " +
-                          texts.first + ", the controller holds " + texts.second + "\n");
+        for (const FieldDifferenceText& d : differing_fields(*page, *frame, r.answer, o.format)) {
+            say(o.io, name + " " + std::string(d.field->name) + " (" + caption_of(*d.field) +
+                          "): wrote " + d.a + ", the controller holds " + d.b + "\n");
         }
         say(o.io, name + ": written, read-back differs\n");
         return kExitReadBack;
@@ -633,7 +612,7 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
     int result = kExitOk;
     for (const Planned& p : plan) {
         const std::string name(page_schema(p.page).cliName);
-        const auto changes = changed_fields(page_schema(p.page), p.held, p.frame, o.format);
+        const auto changes = differing_fields(page_schema(p.page), p.held, p.frame, o.format);
         if (changes.empty()) {
             say(o.io, name + ": unchanged\n");
             ++unchanged;
@@ -641,9 +620,9 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
         }
         if (dryRun) {
             say(o.io, name + ": would write " + to_hex(p.frame) + "\n");
-            for (const auto& [f, texts] : changes) {
-                say(o.io, "  " + std::string(f->name) + " (" + caption_of(*f) +
-                              "): " + texts.first + " -> " + texts.second + "\n");
+            for (const FieldDifferenceText& d : changes) {
+                say(o.io, "  " + std::string(d.field->name) + " (" + caption_of(*d.field) +
+                              "): " + d.a + " -> " + d.b + "\n");
             }
             continue;
         }
