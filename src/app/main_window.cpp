@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/parameter_flows.h"
 #include "base/qt/locale_format.h"
 #include "monitor/status_frame.h"
 #include "pages/page_schema.h"
@@ -97,6 +98,9 @@ void MainWindow::Form_Load() {
     connect(&port_, &Transport::portClosed, this,
             [this](const QString& reason) { statusBar()->showMessage(reason, 10000); });
 
+    flows_ = new ParameterFlows(port_, this, [this] { return panelMcuSN_->text(); });
+    connect(flows_, &ParameterFlows::notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     buildMenus();
     buildCentral();
     buildStatusBar();
@@ -126,6 +130,10 @@ void MainWindow::buildMenus() {
         return a;
     };
     menuFile_ = menu("Menu_File", "File(&F)");
+    actSave_ = item(menuFile_, "Menu_File_Save", "&Save parameters...");
+    actCompare_ = item(menuFile_, "Menu_File_Compare", "C&ompare with file...");
+    actRestore_ = item(menuFile_, "Menu_File_Restore", "&Restore parameters...");
+    menuFile_->addSeparator();
     actExit_ = item(menuFile_, "Menu_File_Exit", "Exit(&X)");
     menuOption_ = menu("Menu_Option", "Option(&O)");
     actComSet_ = item(menuOption_, "Menu_Option_ComSet", "ComSet(&C)");
@@ -133,6 +141,9 @@ void MainWindow::buildMenus() {
     actLangEng_ = item(menuLang_, "Menu_Lang_Eng", "English");
     menuHelp_ = menu("Menu_Help", "Help(&H)");
     actContact_ = item(menuHelp_, "Menu_Help_Cont", "Contact us(&C)");
+    connect(actSave_, &QAction::triggered, flows_, &ParameterFlows::saveParameters);
+    connect(actCompare_, &QAction::triggered, flows_, &ParameterFlows::compareWithFile);
+    connect(actRestore_, &QAction::triggered, flows_, &ParameterFlows::restoreParameters);
     connect(actExit_, &QAction::triggered, this, &MainWindow::Menu_File_Exit_Click);
     connect(actComSet_, &QAction::triggered, this, &MainWindow::Menu_Option_ComSet_Click);
     connect(actLangEng_, &QAction::triggered, this, &MainWindow::Menu_Lang_Eng_Click);
@@ -243,6 +254,12 @@ void MainWindow::setButtonGroupEnabled(bool enabled) {
             b->setEnabled(enabled);
         }
     }
+    // The parameter sets talk to the controller: they follow the buttons.
+    for (QAction* a : {actSave_, actCompare_, actRestore_}) {
+        if (a->isEnabled() != enabled) {
+            a->setEnabled(enabled);
+        }
+    }
 }
 
 PageWindow* MainWindow::page(PageId id) const {
@@ -302,7 +319,13 @@ void MainWindow::MSComm1_OnComm(const Unit& unit) {
         monitor_->apply(decode_status(action.unit, format_));
         break;
     case ActionType::PageReply:
-        if (action.page) {
+        if (action.page && flows_->busy()) {
+            // A parameter set's reads leave the pages (and the user's edits) alone; a restore's
+            // read-backs show on the pages that are open.
+            if (flows_->writing() && page(*action.page) != nullptr) {
+                page(*action.page)->decodeReply(action.unit);
+            }
+        } else if (action.page) {
             ensurePage(*action.page)->decodeReply(action.unit);
         }
         if (action.hallDone) {
@@ -312,6 +335,9 @@ void MainWindow::MSComm1_OnComm(const Unit& unit) {
         }
         break;
     case ActionType::Message:
+        if (action.kind == UnitKind::WriteAck && flows_->writing()) {
+            break; // a restore ends in one summary instead
+        }
         showMessage(QStringLiteral("info"), QString::fromStdString(action.text),
                     QMessageBox::Information);
         break;

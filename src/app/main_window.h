@@ -27,6 +27,7 @@ class QMenu;
 namespace motiview {
 
 class MonitorView;
+class ParameterFlows;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -42,6 +43,8 @@ class MainWindow final : public QMainWindow {
     [[nodiscard]] PageWindow* page(PageId id) const;
     [[nodiscard]] HallTestWindow* hallTestWindow() const { return hall_; }
     [[nodiscard]] bool pollTimerActive() const { return timer3_.isActive(); }
+    // Save, compare and restore of parameter sets (the File menu).
+    [[nodiscard]] ParameterFlows* parameterFlows() const { return flows_; }
 
   public slots:
     void Timer3_Timer();
@@ -101,6 +104,9 @@ class MainWindow final : public QMainWindow {
     QMenu* menuOption_ = nullptr;
     QMenu* menuLang_ = nullptr;
     QMenu* menuHelp_ = nullptr;
+    QAction* actSave_ = nullptr;
+    QAction* actCompare_ = nullptr;
+    QAction* actRestore_ = nullptr;
     QAction* actExit_ = nullptr;
     QAction* actComSet_ = nullptr;
     QAction* actLangEng_ = nullptr;
@@ -109,6 +115,7 @@ class MainWindow final : public QMainWindow {
     std::array<QPointer<PageWindow>, kPageCount> pages_{};
     QPointer<HallTestWindow> hall_;
     QList<QPointer<QMessageBox>> openMessages_;
+    ParameterFlows* flows_ = nullptr;
 };
 
 } // namespace motiview

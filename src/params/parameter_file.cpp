@@ -576,6 +576,30 @@ Result<Unit> restore_frame(const PageEntry& entry, const Unit& base,
     }
 }
 
+Result<std::vector<RestoreWrite>> plan_restore(std::span<const PageEntry* const> entries,
+                                               std::span<const Unit> held) {
+    if (entries.size() != held.size()) {
+        return Error{"", "Every page of a restore needs the controller's current reply."};
+    }
+    std::vector<RestoreWrite> plan;
+    plan.reserve(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const PageEntry& e = *entries[i];
+        const bool hardware = e.page == PageId::Hardware;
+        const Result<Unit> frame =
+            restore_frame(e, e.reply ? *e.reply : held[i],
+                          hardware ? std::span<const std::string_view>(kSerialFields)
+                                   : std::span<const std::string_view>{},
+                          hardware ? &held[i] : nullptr);
+        if (!frame.ok()) {
+            return Error{std::string(page_schema(e.page).cliName) + " " + frame.error().field,
+                         frame.error().message};
+        }
+        plan.push_back({e.page, held[i], *frame});
+    }
+    return plan;
+}
+
 std::vector<FieldDifference> diff(const ParameterSet& a, const ParameterSet& b) {
     std::vector<FieldDifference> out;
     for (const PageId id : kAllPages) {

@@ -87,6 +87,21 @@ inline constexpr std::array<std::string_view, 5> kSerialFields = {
                                          std::span<const std::string_view> keep = {},
                                          const Unit* keepFrom = nullptr);
 
+// One page a restore writes: the reply the controller holds now and the frame that carries the
+// file's texts.
+struct RestoreWrite {
+    PageId page;
+    Unit held;
+    Unit frame;
+};
+
+// The frames of a restore, one per entry, each built on the file's reply (or `held[i]`, the
+// controller's current reply of `entries[i]`, when the file has none); the hardware page keeps
+// the controller's serial number. A refused field stops the whole plan, so nothing is written:
+// the Error's field is "page field".
+[[nodiscard]] Result<std::vector<RestoreWrite>>
+plan_restore(std::span<const PageEntry* const> entries, std::span<const Unit> held);
+
 struct FieldDifference {
     PageId page;
     std::string field;

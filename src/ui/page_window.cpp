@@ -114,6 +114,27 @@ void PageWindow::buildFields() {
         }
         }
         w.widget->setObjectName(qs(f.name));
+        if (f.access == Access::Editable && f.kind == FieldKind::Number &&
+            f.widget == Widget::Text) {
+            // Under the field, taking no room while it is empty.
+            w.note = new QLabel(this);
+            w.note->setObjectName(qs(f.name) + QStringLiteral("_note"));
+            w.note->setTextFormat(Qt::PlainText);
+            QFont small = w.note->font();
+            small.setPointSizeF(small.pointSizeF() * 0.85);
+            w.note->setFont(small);
+            w.note->hide();
+        }
+        if (f.access == Access::Editable && f.kind != FieldKind::Unbound) {
+            if (auto* edit = qobject_cast<QLineEdit*>(w.widget)) {
+                connect(edit, &QLineEdit::textChanged, this, [this, i] { onFieldChanged(i); });
+            } else if (auto* combo = qobject_cast<QComboBox*>(w.widget)) {
+                connect(combo, &QComboBox::currentTextChanged, this,
+                        [this, i] { onFieldChanged(i); });
+            } else if (auto* check = qobject_cast<QCheckBox*>(w.widget)) {
+                connect(check, &QCheckBox::stateChanged, this, [this, i] { onFieldChanged(i); });
+            }
+        }
         if (!f.label.empty()) {
             w.label = new QLabel(qs(f.designLabel), this);
             w.label->setObjectName(qs(f.label));
@@ -182,6 +203,21 @@ void PageWindow::buildLayout() {
     const int columns = rowSlots > 2 * kRowsPerColumn ? 3 : 2;
     const int perColumn = (rowSlots + columns - 1) / columns;
 
+    // A field with a note is placed with it in one cell; both stay children of the page, so
+    // the label's buddy relation (what screen readers announce) is kept.
+    auto cell = [this](QWidget* field) -> QLayout* {
+        for (const FieldWidgets& w : widgets_) {
+            if (w.widget == field && w.note != nullptr) {
+                auto* stack = new QVBoxLayout;
+                stack->setContentsMargins(0, 0, 0, 0);
+                stack->setSpacing(1);
+                stack->addWidget(field);
+                stack->addWidget(w.note);
+                return stack;
+            }
+        }
+        return nullptr;
+    };
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
@@ -203,13 +239,21 @@ void PageWindow::buildLayout() {
             boxes->setSpacing(4);
             for (QWidget* w : r.fields) {
                 w->setMaximumWidth(kGroupBoxWidth);
-                boxes->addWidget(w);
+                if (QLayout* stack = cell(w)) {
+                    boxes->addLayout(stack);
+                } else {
+                    boxes->addWidget(w);
+                }
             }
             boxes->addStretch(1);
             grid->addLayout(boxes, gridRow + 1, c, 1, 2);
         } else if (r.label != nullptr) {
             grid->addWidget(r.label, gridRow, c);
-            grid->addWidget(r.fields.front(), gridRow, c + 1);
+            if (QLayout* stack = cell(r.fields.front())) {
+                grid->addLayout(stack, gridRow, c + 1);
+            } else {
+                grid->addWidget(r.fields.front(), gridRow, c + 1);
+            }
         } else {
             // A check box carries its own caption across both cells.
             grid->addWidget(r.fields.front(), gridRow, c, 1, 2, Qt::AlignLeft | Qt::AlignVCenter);
@@ -224,6 +268,11 @@ void PageWindow::buildLayout() {
     }
 
     auto* buttons = new QHBoxLayout;
+    lblEdited_ = new QLabel(this);
+    lblEdited_->setObjectName(QStringLiteral("lblEdited"));
+    lblEdited_->setTextFormat(Qt::PlainText);
+    lblEdited_->hide();
+    buttons->addWidget(lblEdited_);
     buttons->addStretch(1);
     for (const PageButton& extra : schema_.buttons) {
         buttons->addWidget(findChild<QPushButton*>(qs(extra.name)));
@@ -277,7 +326,19 @@ void PageWindow::decodeReply(const Unit& unit) {
     // Start from what the widgets show, so fields no byte carries keep what the user typed.
     state_ = collectState();
     decode_into(schema_, unit, state_, system_number_format());
+    // The reply is now what "edited" is measured against; mirroring clears the marks.
+    replyTexts_.assign(schema_.fields.size(), std::nullopt);
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        const FieldSchema& f = schema_.fields[i];
+        if (widgets_[i].widget != nullptr && f.access == Access::Editable &&
+            f.kind != FieldKind::Unbound) {
+            replyTexts_[i] = shown_text(f, state_.fields[i]);
+        }
+    }
     mirrorAll();
+    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
+        onFieldChanged(i);
+    }
 }
 
 void PageWindow::setLinkButtonsEnabled(bool enabled) {
@@ -384,6 +445,88 @@ void PageWindow::onCheckClicked(std::size_t i) {
         widgets_[static_cast<std::size_t>(target)].widget->setEnabled(check->checkState() ==
                                                                       Qt::Checked);
     }
+}
+
+std::string PageWindow::currentText(std::size_t i) const {
+    const FieldSchema& f = schema_.fields[i];
+    FieldState fs;
+    QWidget* w = widgets_[i].widget;
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        fs.text = edit->text().toStdString();
+    } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        fs.index = combo->currentIndex();
+        fs.text = combo->currentText().toStdString();
+    } else if (auto* check = qobject_cast<QCheckBox*>(w)) {
+        fs.check = from_qt(check->checkState());
+    }
+    return shown_text(f, fs);
+}
+
+void PageWindow::onFieldChanged(std::size_t i) {
+    if (widgets_[i].widget == nullptr) {
+        return;
+    }
+    updateNote(i);
+    updateMark(i);
+}
+
+void PageWindow::updateNote(std::size_t i) {
+    QLabel* note = widgets_[i].note;
+    if (note == nullptr) {
+        return;
+    }
+    const FieldSchema& f = schema_.fields[i];
+    const std::string text = currentText(i);
+    const std::optional<ReplyOrigin>& origin = state_.fields[i].origin;
+    // An unchanged text is written back as the reply carried it: nothing to forecast.
+    StoredPreview p;
+    if (state_.filled && !(origin && origin->text == text)) {
+        p = preview_stored(f, text, system_number_format());
+    }
+    const QString shown = qs(preview_note(p));
+    if (note->text() != shown) {
+        note->setText(shown);
+        note->setStyleSheet(p.kind == StoredPreview::Kind::Refused
+                                ? QStringLiteral("color: #c00000;")
+                                : QStringLiteral("color: #505050;"));
+    }
+    note->setVisible(!shown.isEmpty());
+}
+
+void PageWindow::updateMark(std::size_t i) {
+    FieldWidgets& w = widgets_[i];
+    const bool edited =
+        i < replyTexts_.size() && replyTexts_[i] && *replyTexts_[i] != currentText(i);
+    if (edited == w.edited && !edited) {
+        return;
+    }
+    w.edited = edited;
+    QFont font = w.widget->font();
+    font.setBold(edited);
+    w.widget->setFont(font);
+    if (!edited) {
+        w.widget->setToolTip(QString());
+    } else {
+        const FieldSchema& f = schema_.fields[i];
+        std::string held = *replyTexts_[i];
+        if (f.widget == Widget::Check) {
+            held = held == "1" ? "ticked" : held == "2" ? "grayed" : "not ticked";
+        }
+        w.widget->setToolTip(QStringLiteral("controller holds %1").arg(qs(held)));
+    }
+    updateEditedLine();
+}
+
+int PageWindow::editedCount() const {
+    return static_cast<int>(std::count_if(widgets_.begin(), widgets_.end(),
+                                          [](const FieldWidgets& w) { return w.edited; }));
+}
+
+void PageWindow::updateEditedLine() {
+    const int n = editedCount();
+    lblEdited_->setText(n == 1 ? QStringLiteral("1 field edited, not written")
+                               : QStringLiteral("%1 fields edited, not written").arg(n));
+    lblEdited_->setVisible(n > 0);
 }
 
 void PageWindow::cmdread_Click() {

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -38,6 +40,8 @@ class PageWindow final : public QWidget {
     [[nodiscard]] const PageSchema& schema() const { return schema_; }
     // The widgets' contents as the codec sees them, with the origins of the last reply.
     [[nodiscard]] PageState collectState() const;
+    // Editable fields whose shown text differs from the last reply.
+    [[nodiscard]] int editedCount() const;
 
   public slots:
     void cmdread_Click();
@@ -50,6 +54,8 @@ class PageWindow final : public QWidget {
     struct FieldWidgets {
         QLabel* label = nullptr;
         QWidget* widget = nullptr; // QLineEdit, QComboBox or QCheckBox
+        QLabel* note = nullptr;    // what the controller will store, when that differs
+        bool edited = false;
     };
 
     void buildFields();
@@ -58,6 +64,11 @@ class PageWindow final : public QWidget {
     void mirrorField(std::size_t i);
     void mirrorAll();
     void onCheckClicked(std::size_t i);
+    void onFieldChanged(std::size_t i);
+    void updateNote(std::size_t i);
+    void updateMark(std::size_t i);
+    void updateEditedLine();
+    [[nodiscard]] std::string currentText(std::size_t i) const;
     void showMessage(const QString& title, const QString& text, bool warning);
     [[nodiscard]] int fieldIndex(std::string_view name) const;
     [[nodiscard]] QString accessibleCaption(std::size_t i) const;
@@ -66,6 +77,9 @@ class PageWindow final : public QWidget {
     Transport& transport_;
     PageState state_;
     std::vector<FieldWidgets> widgets_; // parallel to schema_.fields
+    // What the last reply showed in each field the user may edit; empty before any reply.
+    std::vector<std::optional<std::string>> replyTexts_;
+    QLabel* lblEdited_ = nullptr;
     QPushButton* cmdread_ = nullptr;
     QPushButton* cmdwrite_ = nullptr;
 };

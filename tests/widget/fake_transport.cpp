@@ -21,6 +21,9 @@ bool FakeTransport::send(std::span<const std::uint8_t> frame) {
         return false;
     }
     sent.emplace_back(frame.begin(), frame.end());
+    if (onSend) {
+        onSend(sent.back());
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include "link/qt/transport.h"
 
+#include <functional>
 #include <vector>
 
 namespace motiview::test {
@@ -24,6 +25,8 @@ class FakeTransport final : public Transport {
     void deliver(const Unit& unit) { emit unitReceived(unit); }
 
     std::vector<Bytes> sent;
+    // Called with every frame sent, after it is recorded (a controller double answers here).
+    std::function<void(const Bytes&)> onSend;
     std::vector<std::size_t> discards;
     int comNumber = 0;
     LineSettings settings{};

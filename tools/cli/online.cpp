@@ -577,30 +577,18 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
         complain(o.io, "nothing was written");
         return code;
     }
-    struct Planned {
-        PageId page;
-        Unit held;
-        Unit frame;
-    };
-    std::vector<Planned> plan;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const PageEntry& e = *entries[i];
-        const Unit held = current[i].answer;
-        const Unit base = e.reply ? *e.reply : held;
-        const bool hardware = e.page == PageId::Hardware;
-        const Result<Unit> frame =
-            restore_frame(e, base,
-                          hardware ? std::span<const std::string_view>(kSerialFields)
-                                   : std::span<const std::string_view>{},
-                          hardware ? &held : nullptr);
-        if (!frame.ok()) {
-            complain(o.io, std::string(page_schema(e.page).cliName) + " " + frame.error().field +
-                               ": " + frame.error().message + " Nothing was written.");
-            return kExitRefused;
-        }
-        plan.push_back({e.page, held, *frame});
+    std::vector<Unit> held;
+    for (const StepResult& r : current) {
+        held.push_back(r.answer);
     }
-    if (includeHardware && std::any_of(plan.begin(), plan.end(), [](const Planned& p) {
+    const Result<std::vector<RestoreWrite>> planned = plan_restore(entries, held);
+    if (!planned.ok()) {
+        complain(o.io,
+                 planned.error().field + ": " + planned.error().message + " Nothing was written.");
+        return kExitRefused;
+    }
+    const std::vector<RestoreWrite>& plan = *planned;
+    if (includeHardware && std::any_of(plan.begin(), plan.end(), [](const RestoreWrite& p) {
             return p.page == PageId::Hardware;
         })) {
         say(o.io, "hardware: the controller's own serial number is kept\n");
@@ -610,7 +598,7 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
     int unchanged = 0;
     std::vector<std::string> done;
     int result = kExitOk;
-    for (const Planned& p : plan) {
+    for (const RestoreWrite& p : plan) {
         const std::string name(page_schema(p.page).cliName);
         const auto changes = differing_fields(page_schema(p.page), p.held, p.frame, o.format);
         if (changes.empty()) {

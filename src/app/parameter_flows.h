@@ -1,0 +1,96 @@
+#pragma once
+// The File menu's parameter sets: save the controller to a file, compare it with one, restore
+// one. Each runs a session from the event loop, one page at a time, behind a progress dialog
+// that names the page and can be cancelled; nothing blocks and polling goes on meanwhile. A
+// damaged file is refused before anything is sent, and a save leaves nothing half-written.
+
+#include "link/qt/session_driver.h"
+#include "params/parameter_file.h"
+#include "ui/diff_window.h"
+#include "ui/progress_dialog.h"
+
+#include <QMessageBox>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace motiview {
+
+class ParameterFlows final : public QObject {
+    Q_OBJECT
+  public:
+    // `userName` gives the name the controller sent, or "" (for the default file name).
+    ParameterFlows(Transport& port, QWidget* window, std::function<QString()> userName);
+
+    // The menu items: a file dialog first (never a nested event loop), then the flow.
+    void saveParameters();
+    void compareWithFile();
+    void restoreParameters();
+
+    // The flows once the file is chosen.
+    void saveTo(const QString& path);
+    void compareWith(const QString& path);
+    void restoreFrom(const QString& path);
+
+    // A session with the controller is under way.
+    [[nodiscard]] bool busy() const { return flow_ != Flow::None; }
+    // Restore writes are under way: their acknowledgements end in one summary, and the pages'
+    // read-backs are shown on the open page windows.
+    [[nodiscard]] bool writing() const { return flow_ == Flow::Write; }
+
+    [[nodiscard]] QString defaultFileName() const;
+    [[nodiscard]] ProgressDialog* progress() const { return progress_; }
+    [[nodiscard]] DiffWindow* diffWindow() const { return diff_; }
+    [[nodiscard]] QMessageBox* lastMessage() const { return message_; }
+
+  signals:
+    // A short line for the status bar.
+    void notice(const QString& text);
+
+  private:
+    enum class Flow : std::uint8_t { None, Save, Compare, Restore, Write };
+
+    bool begin(Flow flow, const QString& path, std::vector<PageId> pages, const QString& verb);
+    void startProgress(const QString& verb, int steps);
+    void queueNext();
+    void onStep(const StepResult& r);
+    void onFinished();
+    void onCancel();
+    void end();
+    void finishSave();
+    void finishCompare();
+    void finishRestoreReads();
+    void writePages(const std::vector<PageId>& pages);
+    void finishWrites();
+    void showMessage(const QString& text, QMessageBox::Icon icon);
+    bool loadFile(const QString& path, const QString& refusal);
+
+    Transport& port_;
+    QWidget* window_;
+    std::function<QString()> userName_;
+    SessionDriver driver_;
+
+    Flow flow_ = Flow::None;
+    QString path_;
+    QString verb_;                 // "Reading", "Writing"
+    std::vector<PageId> pages_;    // the pages of the flow, in order
+    std::size_t next_ = 0;         // the next page to queue
+    std::vector<StepResult> done_; // finished steps of the flow
+    bool cancelled_ = false;
+    std::optional<StepResult> failed_;
+
+    ParameterSet file_;               // the file compared or restored
+    std::vector<RestoreWrite> plan_;  // the frames a restore writes
+    std::vector<StepResult> written_; // a restore's writes
+
+    QPointer<ProgressDialog> progress_;
+    QPointer<DiffWindow> diff_;
+    QPointer<QMessageBox> message_;
+};
+
+} // namespace motiview

@@ -1,0 +1,71 @@
+// Parameter sets end to end: the window saves the simulator's blocks, a page write changes
+// them, and a restore from the file puts the saved blocks back over the real serial port.
+#include "sim_process.h"
+
+#include "app/parameter_flows.h"
+#include "pages/page_schema.h"
+#include "ui/diff_window.h"
+#include "ui/page_window.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace motiview;
+using namespace motiview::test;
+
+namespace {
+
+TEST(EndToEndParameterSets, SaveChangeRestoreGivesTheSavedBlocksBack) {
+    Rig rig;
+    ASSERT_TRUE(rig.sim->started());
+    ASSERT_TRUE(rig.connect());
+    ParameterFlows& flows = *rig.window->parameterFlows();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("bench.json"));
+    const auto saved = rig.sim->blocks();
+
+    flows.saveTo(file);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !flows.busy(); }, 10000));
+    ASSERT_TRUE(QFile::exists(file));
+
+    // A technician changes the top speed from the page.
+    QTest::mouseClick(rig.window->findChild<QPushButton*>(QStringLiteral("cmdBasic")),
+                      Qt::LeftButton);
+    PageWindow* page = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            page = rig.window->page(PageId::Basic);
+            return page != nullptr && page->collectState().filled;
+        },
+        4000));
+    auto* speed = page->findChild<QLineEdit*>(QStringLiteral("txtMaxspeed"));
+    speed->selectAll();
+    QTest::keyClicks(speed, QStringLiteral("4321"));
+    QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("cmdwrite")), Qt::LeftButton);
+    EXPECT_EQ(waitForMessage(QStringLiteral("Basic set successfull!"), 4000),
+              "Basic set successfull!");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rig.sim->blocks() != saved; }, 3000));
+
+    flows.restoreFrom(file);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !flows.busy(); }, 10000));
+    DiffWindow* diff = flows.diffWindow();
+    ASSERT_NE(diff, nullptr);
+    ASSERT_EQ(diff->rows().size(), 1U);
+    EXPECT_EQ(diff->rows()[0].field, "txtMaxspeed");
+    EXPECT_EQ(diff->rows()[0].controller, "4321");
+    EXPECT_EQ(diff->selectedPages(), std::vector<PageId>{PageId::Basic});
+    QTest::mouseClick(diff->findChild<QPushButton*>(QStringLiteral("cmdWriteSelected")),
+                      Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !flows.busy(); }, 10000));
+    ASSERT_NE(flows.lastMessage(), nullptr);
+    EXPECT_EQ(flows.lastMessage()->text(),
+              "Restore from bench.json:\nWritten and verified: Basic setting.");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rig.sim->blocks() == saved; }, 3000));
+    // The open page shows what was read back.
+    EXPECT_NE(speed->text(), "4321");
+}
+
+} // namespace
