@@ -24,8 +24,8 @@ QString title_of(PageId page) {
     return qs(page_schema(page).title);
 }
 
-QString caption_of(const FieldSchema& f) {
-    return qs(!f.caption.empty() ? f.caption : f.designLabel);
+QString caption_of(PageId page, const FieldSchema& f) {
+    return qs(field_caption(page_schema(page), f));
 }
 
 const QString kFilter = QStringLiteral("Parameter files (*.json)");
@@ -304,7 +304,8 @@ void ParameterFlows::finishRestoreReads() {
     for (const RestoreWrite& w : plan_) {
         for (const FieldDifferenceText& d :
              differing_fields(page_schema(w.page), w.held, w.frame, kFileNumberFormat)) {
-            rows.push_back({w.page, qs(d.field->name), caption_of(*d.field), qs(d.a), qs(d.b)});
+            rows.push_back(
+                {w.page, qs(d.field->name), caption_of(w.page, *d.field), qs(d.a), qs(d.b)});
         }
     }
     if (diff_ != nullptr) {
@@ -342,7 +343,7 @@ void ParameterFlows::finishWrites() {
             QStringList fields;
             for (const std::string& name : r.differing) {
                 const FieldSchema* f = find_field(page_schema(*r.page), name);
-                fields << (f != nullptr ? caption_of(*f) : qs(name));
+                fields << (f != nullptr ? caption_of(*r.page, *f) : qs(name));
             }
             differs << title + QStringLiteral(" (") + fields.join(QStringLiteral(", ")) +
                            QLatin1Char(')');

@@ -100,4 +100,19 @@ const FieldSchema* find_field(const PageSchema& page, std::string_view name) {
     return nullptr;
 }
 
+std::string_view field_caption(const PageSchema& page, const FieldSchema& field) {
+    if (!field.caption.empty()) {
+        return field.caption;
+    }
+    // Back along the row to the box that carries its caption.
+    const auto* first = page.fields.data();
+    for (const FieldSchema* f = &field; f->sameRow && f != first;) {
+        --f;
+        if (!f->caption.empty()) {
+            return f->caption;
+        }
+    }
+    return !field.designLabel.empty() ? field.designLabel : field.name;
+}
+
 } // namespace motiview

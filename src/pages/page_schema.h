@@ -166,6 +166,9 @@ struct PageSchema {
 [[nodiscard]] const PageSchema* page_by_cli_name(std::string_view name);
 [[nodiscard]] const PageSchema* page_by_window(std::string_view window);
 [[nodiscard]] const FieldSchema* find_field(const PageSchema& page, std::string_view name);
+// What a user calls the field: its caption; a box in a row of boxes without one takes the row's
+// caption; then its design-time label, then its name. `field` is one of `page.fields`.
+[[nodiscard]] std::string_view field_caption(const PageSchema& page, const FieldSchema& field);
 
 [[nodiscard]] inline PageCodes page_codes(PageId id) {
     return page_schema(id).codes;

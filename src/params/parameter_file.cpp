@@ -35,16 +35,6 @@ std::string_view page_words(const PageSchema& page) {
     return page.cliName;
 }
 
-std::string_view field_words(const FieldSchema& field) {
-    if (!field.caption.empty()) {
-        return field.caption;
-    }
-    if (!field.designLabel.empty()) {
-        return field.designLabel;
-    }
-    return field.name;
-}
-
 // The fields a file keeps: those a reply fills and the page shows.
 bool kept_in_file(const FieldSchema& field) {
     return field.kind != FieldKind::Unbound && field.widget != Widget::None;
@@ -260,12 +250,12 @@ Result<PageEntry> read_page(const PageSchema& page, const Json& value) {
             }
             if (field.kind == FieldKind::Unbound) {
                 return field_error(page, name,
-                                   "\"" + std::string(field_words(field)) +
+                                   "\"" + std::string(field_caption(page, field)) +
                                        "\" is kept in no byte of the controller.");
             }
             if (!it.value().is_string()) {
                 return field_error(page, name,
-                                   "\"" + std::string(field_words(field)) +
+                                   "\"" + std::string(field_caption(page, field)) +
                                        "\": the text is not in quotes.");
             }
             fields.push_back({*i, {name, it.value().get_ref<const std::string&>()}});
@@ -623,7 +613,7 @@ std::vector<FieldDifference> diff(const ParameterSet& a, const ParameterSet& b) 
             std::string vb = tb[i].value_or("");
             if (oneSided || va != vb) {
                 const FieldSchema& field = page.fields[i];
-                out.push_back({id, std::string(field.name), std::string(field_words(field)),
+                out.push_back({id, std::string(field.name), std::string(field_caption(page, field)),
                                std::move(va), std::move(vb)});
             }
         }

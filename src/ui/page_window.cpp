@@ -300,26 +300,10 @@ void PageWindow::applyCaptions() {
         if (f.widget == Widget::Check) {
             static_cast<QCheckBox*>(w.widget)->setText(qs(f.caption));
         }
-        w.widget->setAccessibleName(accessibleCaption(i));
+        w.widget->setAccessibleName(qs(field_caption(schema_, f)));
     }
     cmdread_->setText(QStringLiteral("read"));
     cmdwrite_->setText(QStringLiteral("write"));
-}
-
-QString PageWindow::accessibleCaption(std::size_t i) const {
-    if (!schema_.fields[i].caption.empty()) {
-        return qs(schema_.fields[i].caption);
-    }
-    // A box of a row of boxes without a caption of its own takes the row's caption.
-    for (std::size_t j = i; j-- > 0;) {
-        if (!schema_.fields[j].caption.empty()) {
-            return qs(schema_.fields[j].caption);
-        }
-        if (!schema_.fields[j].sameRow) {
-            break;
-        }
-    }
-    return qs(schema_.fields[i].name);
 }
 
 void PageWindow::decodeReply(const Unit& unit) {

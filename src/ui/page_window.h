@@ -71,7 +71,6 @@ class PageWindow final : public QWidget {
     [[nodiscard]] std::string currentText(std::size_t i) const;
     void showMessage(const QString& title, const QString& text, bool warning);
     [[nodiscard]] int fieldIndex(std::string_view name) const;
-    [[nodiscard]] QString accessibleCaption(std::size_t i) const;
 
     const PageSchema& schema_;
     Transport& transport_;

@@ -11,10 +11,12 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QTextStream>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -94,6 +96,29 @@ int main(int argc, char** argv) {
             dump(out, QAccessible::queryAccessibleInterface(&window), 0);
         }
         out.flush();
+    }
+    // The Basic page while being edited: one field beyond its limit, one with a fraction the
+    // controller drops, both marked as not yet written.
+    {
+        test::FakeTransport port;
+        PageWindow window(page_schema(PageId::Basic), port);
+        window.setAttribute(Qt::WA_DeleteOnClose, false);
+        window.decodeReply(plausible_reply(page_schema(PageId::Basic)));
+        window.show();
+        for (const auto& [name, text] : {std::pair{"txtMaxspeed", "70000"},
+                                         std::pair{"txtBspeed", "-1500.5"}}) {
+            if (auto* edit = window.findChild<QLineEdit*>(QLatin1String(name))) {
+                edit->setText(QLatin1String(text));
+            }
+        }
+        QCoreApplication::processEvents();
+        const QString file = dir + QStringLiteral("/page-basic-edited.png");
+        if (!window.grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            ++failures;
+        } else {
+            out << file << "\n";
+        }
     }
     return failures == 0 ? 0 : 1;
 }

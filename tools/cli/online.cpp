@@ -205,8 +205,8 @@ PageState decoded(const PageSchema& page, const Unit& unit, const NumberFormat& 
     return state;
 }
 
-std::string caption_of(const FieldSchema& f) {
-    return std::string(!f.caption.empty() ? f.caption : f.designLabel);
+std::string caption_of(PageId page, const FieldSchema& f) {
+    return std::string(field_caption(page_schema(page), f));
 }
 
 std::string short_status(const Unit& frame, const NumberFormat& format) {
@@ -466,7 +466,7 @@ int write_command(const Online& o, const std::string& name, const std::vector<st
         say(o.io, name + ": no field changes; writing the page as read\n");
     }
     for (const FieldDifferenceText& d : changes) {
-        say(o.io, name + " " + std::string(d.field->name) + " (" + caption_of(*d.field) +
+        say(o.io, name + " " + std::string(d.field->name) + " (" + caption_of(page->id, *d.field) +
                       "): " + d.a + " -> " + d.b + "\n");
     }
     s.write(page->id, *frame, true);
@@ -477,8 +477,9 @@ int write_command(const Online& o, const std::string& name, const std::vector<st
     const StepResult& r = written.front();
     if (r.outcome == StepOutcome::ReadBackDiffers) {
         for (const FieldDifferenceText& d : differing_fields(*page, *frame, r.answer, o.format)) {
-            say(o.io, name + " " + std::string(d.field->name) + " (" + caption_of(*d.field) +
-                          "): wrote " + d.a + ", the controller holds " + d.b + "\n");
+            say(o.io, name + " " + std::string(d.field->name) + " (" +
+                          caption_of(page->id, *d.field) + "): wrote " + d.a +
+                          ", the controller holds " + d.b + "\n");
         }
         say(o.io, name + ": written, read-back differs\n");
         return kExitReadBack;
@@ -609,7 +610,7 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
         if (dryRun) {
             say(o.io, name + ": would write " + to_hex(p.frame) + "\n");
             for (const FieldDifferenceText& d : changes) {
-                say(o.io, "  " + std::string(d.field->name) + " (" + caption_of(*d.field) +
+                say(o.io, "  " + std::string(d.field->name) + " (" + caption_of(p.page, *d.field) +
                               "): " + d.a + " -> " + d.b + "\n");
             }
             continue;
