@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/live_tools.h"
 #include "app/parameter_flows.h"
 #include "base/qt/locale_format.h"
 #include "monitor/status_frame.h"
@@ -101,6 +102,7 @@ void MainWindow::Form_Load() {
     flows_ = new ParameterFlows(port_, this, [this] { return panelMcuSN_->text(); });
     connect(flows_, &ParameterFlows::notice, this,
             [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+    live_ = new LiveTools(port_, supervisor_, this);
     buildMenus();
     buildCentral();
     buildStatusBar();
@@ -130,11 +132,15 @@ void MainWindow::buildMenus() {
         return a;
     };
     menuFile_ = menu("Menu_File", "File(&F)");
+    live_->addRecordActions(menuFile_);
+    menuFile_->addSeparator();
     actSave_ = item(menuFile_, "Menu_File_Save", "&Save parameters...");
     actCompare_ = item(menuFile_, "Menu_File_Compare", "C&ompare with file...");
     actRestore_ = item(menuFile_, "Menu_File_Restore", "&Restore parameters...");
     menuFile_->addSeparator();
     actExit_ = item(menuFile_, "Menu_File_Exit", "Exit(&X)");
+    menuView_ = menu("Menu_View", "&View");
+    live_->addViewActions(menuView_);
     menuOption_ = menu("Menu_Option", "Option(&O)");
     actComSet_ = item(menuOption_, "Menu_Option_ComSet", "ComSet(&C)");
     menuLang_ = menu("Menu_Lang", "Language(&L)");
@@ -217,6 +223,8 @@ void MainWindow::buildStatusBar() {
     panelPortState_ = panel("PortState", 1);
     panelMcuSN_ = panel("McuSN", 2);
     panelData_ = panel("Data", 1);
+    panelLive_ = panel("Live", 2);
+    live_->setPanel(panelLive_);
 }
 
 void MainWindow::applyShellCaptions() {
@@ -282,6 +290,7 @@ void MainWindow::send(std::span<const std::uint8_t> frame) {
 }
 
 void MainWindow::Timer3_Timer() {
+    const LinkState before = link_.state;
     const TickOutput out = supervisor_.tick();
     if (out.poll) {
         if (!port_.isOpen()) {
@@ -293,6 +302,7 @@ void MainWindow::Timer3_Timer() {
         send(frame_set().statusRequest);
     }
     showLinkDisplay();
+    live_->linkChanged(before, link_.state);
 }
 
 void MainWindow::showLinkDisplay() {
@@ -312,6 +322,7 @@ void MainWindow::showLinkDisplay() {
 
 void MainWindow::MSComm1_OnComm(const Unit& unit) {
     const Action action = receive_unit(unit, link_);
+    live_->received(unit, action.type);
     switch (action.type) {
     case ActionType::None:
         break;

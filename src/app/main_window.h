@@ -28,6 +28,7 @@ namespace motiview {
 
 class MonitorView;
 class ParameterFlows;
+class LiveTools;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -45,6 +46,8 @@ class MainWindow final : public QMainWindow {
     [[nodiscard]] bool pollTimerActive() const { return timer3_.isActive(); }
     // Save, compare and restore of parameter sets (the File menu).
     [[nodiscard]] ParameterFlows* parameterFlows() const { return flows_; }
+    // Plots, traffic monitor, recording and poll rate.
+    [[nodiscard]] LiveTools* liveTools() const { return live_; }
 
   public slots:
     void Timer3_Timer();
@@ -94,6 +97,7 @@ class MainWindow final : public QMainWindow {
     QLabel* panelPortState_ = nullptr;
     QLabel* panelMcuSN_ = nullptr;
     QLabel* panelData_ = nullptr;
+    QLabel* panelLive_ = nullptr;
     std::vector<QPushButton*> buttons_; // the fourteen, enabled together
     std::array<QPushButton*, kPageCount> openers_{};
     QPushButton* cmdHallA_ = nullptr;
@@ -101,6 +105,7 @@ class MainWindow final : public QMainWindow {
     QPushButton* cmdHallStop_ = nullptr;
 
     QMenu* menuFile_ = nullptr;
+    QMenu* menuView_ = nullptr;
     QMenu* menuOption_ = nullptr;
     QMenu* menuLang_ = nullptr;
     QMenu* menuHelp_ = nullptr;
@@ -116,6 +121,7 @@ class MainWindow final : public QMainWindow {
     QPointer<HallTestWindow> hall_;
     QList<QPointer<QMessageBox>> openMessages_;
     ParameterFlows* flows_ = nullptr;
+    LiveTools* live_ = nullptr;
 };
 
 } // namespace motiview

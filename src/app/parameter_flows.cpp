@@ -1,5 +1,6 @@
 #include "app/parameter_flows.h"
 
+#include "base/qt/locale_format.h"
 #include "pages/page_codec.h"
 
 #include <QCoreApplication>
@@ -249,8 +250,7 @@ void ParameterFlows::onFinished() {
 
 void ParameterFlows::finishSave() {
     ParameterSet set;
-    const auto offset = std::chrono::minutes(QDateTime::currentDateTime().offsetFromUtc() / 60);
-    set.created = created_text(std::chrono::system_clock::now(), offset);
+    set.created = local_time_text();
     set.tool = QCoreApplication::applicationVersion().toStdString();
     set.userName = driver_.session().user_name().value_or(userName_ ? userName_().toStdString()
                                                                     : std::string());

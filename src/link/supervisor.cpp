@@ -4,7 +4,7 @@ namespace motiview {
 
 TickOutput Supervisor::tick() {
     TickOutput out;
-    if (divider_ < kPollEvery - 1) {
+    if (divider_ + 1 < pollEvery_) {
         ++divider_;
     } else {
         divider_ = 0;
@@ -23,6 +23,20 @@ TickOutput Supervisor::tick() {
     }
     out.state = link_.state;
     return out;
+}
+
+bool Supervisor::set_poll_rate(int perSecond) {
+    for (int rate : kPollRates) {
+        if (rate == perSecond) {
+            pollEvery_ = static_cast<std::uint8_t>(kPollEvery / rate);
+            // A faster rate polls on the next tick rather than after the old period.
+            if (divider_ + 1 >= pollEvery_) {
+                divider_ = static_cast<std::uint8_t>(pollEvery_ - 1);
+            }
+            return true;
+        }
+    }
+    return false;
 }
 
 LinkDisplay link_display(LinkState state, int portNumber, std::string_view settings) {

@@ -10,7 +10,7 @@
 
 namespace motiview {
 
-inline constexpr int kPollEvery = 10;    // ticks between status requests
+inline constexpr int kPollEvery = 10;    // ticks between status requests at the default rate
 inline constexpr int kSilenceLimit = 20; // at or above this, the link is offline
 
 // What the poll timer has to do and show after one tick.
@@ -29,10 +29,19 @@ class Supervisor {
 
     [[nodiscard]] std::uint8_t divider() const { return divider_; }
 
+    // Status requests a second while plotting or recording: 1 (the default), 2, 5 or 10.
+    // The silence rule stays in time: offline 2.1 s after the last valid frame at every rate.
+    // False, and nothing changes, for any other rate.
+    bool set_poll_rate(int perSecond);
+    [[nodiscard]] int poll_rate() const { return kPollEvery / pollEvery_; }
+
   private:
     LinkShared& link_;
-    std::uint8_t divider_ = 0; // 0..9
+    std::uint8_t divider_ = 0; // 0..pollEvery_-1
+    std::uint8_t pollEvery_ = kPollEvery;
 };
+
+inline constexpr int kPollRates[] = {1, 2, 5, 10};
 
 enum class Lamp : std::uint8_t { Red, Green };
 

@@ -3,6 +3,7 @@
 #include "monitor/status_layout.h"
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <utility>
 
@@ -58,14 +59,6 @@ std::string_view level(std::uint8_t bits, std::uint8_t mask) {
     return (bits & mask) != 0 ? "H" : "L";
 }
 
-std::string state_text(std::uint8_t code) {
-    if (code < kStateNames.size()) {
-        return std::string(kStateNames[code]);
-    }
-    // No name for this code: its number tells the technician what the controller sent.
-    return std::to_string(code);
-}
-
 std::string gear_text(std::uint8_t code) {
     return code < kGearNames.size() ? std::string(kGearNames[code]) : std::string();
 }
@@ -89,6 +82,14 @@ class ViewBuilder {
 };
 
 } // namespace
+
+std::string state_name(std::uint8_t code) {
+    if (code < kStateNames.size()) {
+        return std::string(kStateNames[code]);
+    }
+    // No name for this code: its number tells the technician what the controller sent.
+    return std::to_string(code);
+}
 
 std::string input_status_text(std::uint8_t inputBits) {
     std::string t;
@@ -139,7 +140,7 @@ StatusView decode_status(const Unit& frame, const NumberFormat& format) {
     v.text("lblfrmSysStatusHallP_a", format_fixed(s[Throttle], -4, 3, format));
 
     const std::uint8_t state = byte(State);
-    v.text("lblfrmSysMach_a", state_text(state),
+    v.text("lblfrmSysMach_a", state_name(state),
            state == kFaultState ? TextColor::Red : TextColor::Green);
 
     v.text("lblPortStatus", input_status_text(byte(Inputs)));
@@ -158,6 +159,47 @@ StatusView decode_status(const Unit& frame, const NumberFormat& format) {
         v.visible(row.description, (current & row.mask) != 0);
     }
     return v.take();
+}
+
+namespace {
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kPanelChannels.size(); ++i) {
+            if (static_cast<std::size_t>(kPanelChannels[i].channel) != i) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "panel channels in enum order");
+
+// Panel texts use "." and no grouping when decoded for values.
+const NumberFormat kValueFormat{".", ""};
+
+double number_of(std::string_view text) {
+    double v = 0.0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    (void)end;
+    return ec == std::errc{} ? v : 0.0;
+}
+
+} // namespace
+
+PanelValues panel_values(const StatusView& view) {
+    PanelValues values{};
+    for (const LabelUpdate& l : view.labels) {
+        for (const PanelChannelInfo& c : kPanelChannels) {
+            if (c.label == l.label) {
+                values[static_cast<std::size_t>(c.channel)] = number_of(l.text);
+            }
+        }
+    }
+    return values;
+}
+
+PanelValues panel_values(const Unit& frame) {
+    return panel_values(decode_status(frame, kValueFormat));
 }
 
 } // namespace motiview

@@ -63,35 +63,25 @@ std::string record_row(const Unit& frame, std::string_view time, long long elaps
     const StatusView view = decode_status(frame, kDot);
     const StatusValues s = read_status(frame);
     const std::string gear = label_text(view, "lblgearStatus");
-    const std::string columns[] = {
-        csv(time),
-        seconds(elapsedMs),
-        label_text(view, "lblfrmSysStatusVdc_a"),
-        label_text(view, "lblfrmSysStatusIdc_a"),
-        label_text(view, "lblfrmSysStatusRPM_a"),
-        label_text(view, "lblfrmSysStatusVthrot_a"), // the panel shows the motor temperature here
-        label_text(view, "lblfrmSysStatustemp_a"),
-        label_text(view, "lblfrmSysStatusTref_a"),
-        label_text(view, "lblfrmSysStatusTact_a"),
-        label_text(view, "lblIdref_a"),
-        label_text(view, "lblIdactual_a"),
-        label_text(view, "lblfrmSysStatusHallP_a"),
-        csv(label_text(view, "lblfrmSysMach_a")),
-        gear.empty() ? std::to_string(s[Gear]) : csv(gear),
-        std::to_string(s[HallState]),
-        std::to_string(s[Mode]),
-        std::to_string(s[PedalError]),
-        hex(s[Flags], 2),
-        hex(s[Inputs], 2),
-        hex(s[CurrentFaults], 4),
-        hex(s[HistoryFaults], 4),
-        csv(fault_names(static_cast<std::uint16_t>(s[CurrentFaults]), ";")),
-    };
-    std::string row = columns[0];
-    for (std::size_t i = 1; i < std::size(columns); ++i) {
+    std::string row = csv(time);
+    const auto add = [&row](const std::string& text) {
         row += ',';
-        row += columns[i];
+        row += text;
+    };
+    add(seconds(elapsedMs));
+    for (const PanelChannelInfo& c : kPanelChannels) {
+        add(label_text(view, c.label));
     }
+    add(csv(label_text(view, "lblfrmSysMach_a")));
+    add(gear.empty() ? std::to_string(s[Gear]) : csv(gear));
+    add(std::to_string(s[HallState]));
+    add(std::to_string(s[Mode]));
+    add(std::to_string(s[PedalError]));
+    add(hex(s[Flags], 2));
+    add(hex(s[Inputs], 2));
+    add(hex(s[CurrentFaults], 4));
+    add(hex(s[HistoryFaults], 4));
+    add(csv(fault_names(static_cast<std::uint16_t>(s[CurrentFaults]), ";")));
     return row;
 }
 

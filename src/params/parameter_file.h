@@ -6,6 +6,7 @@
 #include "base/bytes.h"
 #include "base/number_text.h"
 #include "base/result.h"
+#include "base/time_text.h"
 #include "pages/page_schema.h"
 
 #include <array>
@@ -53,10 +54,6 @@ struct ParameterSet {
 
 // "project-year-week-sequence-customer" from the hardware page; "" without it.
 [[nodiscard]] std::string serial_number(const ParameterSet& set);
-
-// "2026-12-08T11:30:05.123+01:00": the moment as local time at `utcOffset`.
-[[nodiscard]] std::string created_text(std::chrono::system_clock::time_point when,
-                                       std::chrono::minutes utcOffset);
 
 // The file's text: indented by 2, pages in kAllPages order, fields in the page's order, newline
 // at the end.

@@ -112,8 +112,12 @@ TEST(EndToEndPages, HallTestsFillMotorAndProtectionAndCloseTheirWindow) {
                 w != nullptr ? w->findChild<QLabel*>(QStringLiteral("lblfrmHallTest")) : nullptr;
             return l != nullptr && w->isVisible() ? l->text() : QString();
         };
-        EXPECT_TRUE(QTest::qWaitFor([&] { return hallText() == running; }, 3000));
-        EXPECT_TRUE(QTest::qWaitFor([&] { return hallText() == done; }, 4000));
+        // Named copies: a lambda may not capture a structured binding before C++20 compilers
+        // caught up (clang 14).
+        const QString runningText = QString::fromUtf8(running);
+        const QString doneText = QString::fromUtf8(done);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return hallText() == runningText; }, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return hallText() == doneText; }, 4000));
         // Decoded into the page, which exists (hidden) without being opened.
         PageWindow* page = rig.window->page(pageId);
         ASSERT_NE(page, nullptr);

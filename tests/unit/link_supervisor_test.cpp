@@ -68,6 +68,63 @@ TEST(SupervisorTick, DividerCountsToNineAndPollsOnTheTenth) {
     }
 }
 
+struct RateCase {
+    int rate;
+    int period; // ticks between polls
+};
+
+class PollRate : public ::testing::TestWithParam<RateCase> {};
+
+TEST_P(PollRate, PollsEveryPeriodAndGoesOfflineAfterTheSameSilence) {
+    const RateCase c = GetParam();
+    Bench b;
+    ASSERT_TRUE(b.supervisor.set_poll_rate(c.rate));
+    EXPECT_EQ(b.supervisor.poll_rate(), c.rate);
+    EXPECT_EQ(b.to_next_poll(&kStatus), "Connecting...");
+    ASSERT_EQ(b.link.state, LinkState::Online);
+    EXPECT_EQ(b.ticks, c.period);
+    for (int t = 0; t < 30; ++t) {
+        EXPECT_EQ(b.tick(&kStatus), "online");
+    }
+    for (std::size_t i = 1; i < b.polls.size(); ++i) {
+        EXPECT_EQ(b.polls[i] - b.polls[i - 1], c.period);
+    }
+    // The controller falls silent after its last answer: offline on the same tick at every
+    // rate, 21 ticks (2.1 s) after the last valid frame.
+    const int lastAnswer = b.polls.back();
+    while (b.tick() == "online") {
+    }
+    EXPECT_EQ(b.ticks - lastAnswer, kSilenceLimit + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, PollRate,
+                         ::testing::Values(RateCase{1, 10}, RateCase{2, 5}, RateCase{5, 2},
+                                           RateCase{10, 1}),
+                         [](const ::testing::TestParamInfo<RateCase>& i) {
+                             return std::to_string(i.param.rate) + "_per_second";
+                         });
+
+TEST(PollRateChange, OtherRatesAreRefusedAndAFasterRatePollsAtTheNextTick) {
+    LinkShared link;
+    Supervisor s(link);
+    for (int bad : {0, 3, 4, 20, -1}) {
+        EXPECT_FALSE(s.set_poll_rate(bad)) << bad;
+        EXPECT_EQ(s.poll_rate(), 1);
+    }
+    for (int t = 0; t < 6; ++t) {
+        EXPECT_FALSE(s.tick().poll);
+    }
+    ASSERT_TRUE(s.set_poll_rate(5));
+    EXPECT_TRUE(s.tick().poll);
+    EXPECT_FALSE(s.tick().poll);
+    EXPECT_TRUE(s.tick().poll);
+    ASSERT_TRUE(s.set_poll_rate(1)); // back to once a second, counted from the last poll
+    for (int t = 1; t < 10; ++t) {
+        EXPECT_FALSE(s.tick().poll) << t;
+    }
+    EXPECT_TRUE(s.tick().poll);
+}
+
 TEST(SupervisorTick, NoControllerOfflineThenConnectingThenOfflineForGood) {
     Bench b;
     for (int t = 1; t <= 100; ++t) {

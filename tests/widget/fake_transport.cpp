@@ -21,6 +21,7 @@ bool FakeTransport::send(std::span<const std::uint8_t> frame) {
         return false;
     }
     sent.emplace_back(frame.begin(), frame.end());
+    emit frameSent(sent.back());
     if (onSend) {
         onSend(sent.back());
     }

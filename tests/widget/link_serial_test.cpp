@@ -281,11 +281,14 @@ TEST_F(SerialOnPty, PartialUnitWaitsForTheRest) {
 
 TEST_F(SerialOnPty, DiscardInputDropsUpToMaxWaitingBytes) {
     ASSERT_TRUE(port_->open().ok);
+    QSignalSpy dropped(port_.get(), &Transport::bytesDiscarded);
     const Unit a = unit_of(0xDF, 0xEF, 0x01);
     // A misaligned tail of 10 bytes waits; discarding drops it and the next unit is whole.
     ASSERT_TRUE(feed(Bytes(a.begin() + 22, a.end())));
     EXPECT_TRUE(units_.empty());
     port_->discardInput(kUnitSize);
+    ASSERT_EQ(dropped.size(), 1);
+    EXPECT_EQ(dropped[0][0].value<std::size_t>(), 10u);
     ASSERT_TRUE(feed(Bytes(a.begin(), a.end())));
     ASSERT_TRUE(waitUnits(1));
     ASSERT_EQ(units_.size(), 1u);
@@ -298,10 +301,15 @@ TEST_F(SerialOnPty, DiscardInputDropsUpToMaxWaitingBytes) {
     head.insert(head.end(), b.begin(), b.begin() + 12);
     ASSERT_TRUE(feed(head));
     port_->discardInput(8);
+    ASSERT_EQ(dropped.size(), 2);
+    EXPECT_EQ(dropped[1][0].value<std::size_t>(), 8u);
     ASSERT_TRUE(feed(Bytes(b.begin() + 12, b.end())));
     ASSERT_TRUE(waitUnits(1));
     ASSERT_EQ(units_.size(), 1u);
     EXPECT_EQ(units_.front(), b);
+    // Nothing waiting: nothing reported.
+    port_->discardInput(kUnitSize);
+    EXPECT_EQ(dropped.size(), 2);
 }
 
 TEST_F(SerialOnPty, HangUpClosesOnceWithoutAnErrorStorm) {

@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
         window.setAttribute(Qt::WA_DeleteOnClose, false);
         window.decodeReply(plausible_reply(page_schema(PageId::Basic)));
         window.show();
-        for (const auto& [name, text] : {std::pair{"txtMaxspeed", "70000"},
-                                         std::pair{"txtBspeed", "-1500.5"}}) {
+        for (const auto& [name, text] :
+             {std::pair{"txtMaxspeed", "70000"}, std::pair{"txtBspeed", "-1500.5"}}) {
             if (auto* edit = window.findChild<QLineEdit*>(QLatin1String(name))) {
                 edit->setText(QLatin1String(text));
             }

@@ -166,13 +166,15 @@ TEST(ParameterSetMenu, ThreeItemsAboveExitFollowTheLink) {
     for (QAction* a : file->actions()) {
         items << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     }
-    EXPECT_EQ(items, QStringList({"Menu_File_Save", "Menu_File_Compare", "Menu_File_Restore", "-",
-                                  "Menu_File_Exit"}));
-    EXPECT_EQ(file->actions()[0]->text(), "&Save parameters...");
-    EXPECT_EQ(file->actions()[1]->text(), "C&ompare with file...");
-    EXPECT_EQ(file->actions()[2]->text(), "&Restore parameters...");
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_FALSE(file->actions()[i]->isEnabled()) << i;
+    EXPECT_EQ(items,
+              QStringList({"Menu_File_Record", "Menu_File_StopRecord", "-", "Menu_File_Save",
+                           "Menu_File_Compare", "Menu_File_Restore", "-", "Menu_File_Exit"}));
+    const QList<QAction*> sets = file->actions().mid(3, 3);
+    EXPECT_EQ(sets[0]->text(), "&Save parameters...");
+    EXPECT_EQ(sets[1]->text(), "C&ompare with file...");
+    EXPECT_EQ(sets[2]->text(), "&Restore parameters...");
+    for (QAction* a : sets) {
+        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     }
     (void)port.open();
     for (int i = 0; i < 10; ++i) {
@@ -184,13 +186,13 @@ TEST(ParameterSetMenu, ThreeItemsAboveExitFollowTheLink) {
     status[31] = kEndByte;
     port.deliver(status);
     window.Timer3_Timer();
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_TRUE(file->actions()[i]->isEnabled()) << i;
+    for (QAction* a : sets) {
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
     }
     for (int i = 0; i < 21; ++i) { // silence: offline again
         window.Timer3_Timer();
     }
-    EXPECT_FALSE(file->actions()[0]->isEnabled());
+    EXPECT_FALSE(sets[0]->isEnabled());
 }
 
 TEST(SaveParameters, DialogOffersTheControllersNameAndDate) {

@@ -2,6 +2,8 @@
 
 #include "cli.h"
 
+#include "base/qt/locale_format.h"
+
 #include "link/frames.h"
 #include "link/qt/serial_port.h"
 #include "link/session.h"
@@ -40,11 +42,6 @@ std::string qstr(const QString& s) {
 
 // Field texts in files use "." and never group, whatever the locale.
 const NumberFormat kFileFormat{".", ""};
-
-std::string now_iso() {
-    const QDateTime now = QDateTime::currentDateTime();
-    return qstr(now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODateWithMs));
-}
 
 void say(const Io& io, std::string_view text) {
     io.out(text);
@@ -339,7 +336,7 @@ int record_command(const Online& o, const std::string& file, double seconds, int
             if (!r.ok()) {
                 continue;
             }
-            const std::string row = record_row(r.answer, now_iso(), clock.elapsed()) + "\n";
+            const std::string row = record_row(r.answer, local_time_text(), clock.elapsed()) + "\n";
             if (std::fputs(row.c_str(), f) < 0 || std::fflush(f) != 0) {
                 complain(o.io, file + ": writing failed: " + std::strerror(errno));
                 failed = true;
@@ -504,7 +501,7 @@ int backup_command(const Online& o, const std::string& file) {
         return code;
     }
     ParameterSet set;
-    set.created = now_iso();
+    set.created = local_time_text();
     set.tool = qstr(QCoreApplication::applicationVersion());
     set.userName = s.user_name().value_or("");
     for (const StepResult& r : results) {

@@ -1,9 +1,14 @@
 #pragma once
-// The user's number format as QLocale sees it (LC_ALL, LC_NUMERIC, LANG on Linux).
+// The user's number format as QLocale sees it (LC_ALL, LC_NUMERIC, LANG on Linux), and the
+// local time as files and recordings stamp it.
 
 #include "base/number_text.h"
+#include "base/time_text.h"
 
+#include <QDateTime>
 #include <QLocale>
+
+#include <string>
 
 namespace motiview {
 
@@ -16,6 +21,12 @@ namespace motiview {
 
 [[nodiscard]] inline NumberFormat system_number_format() {
     return number_format_from(QLocale::system());
+}
+
+// Now as local time, ISO 8601 with milliseconds and the offset: "2026-12-08T11:30:05.123+01:00".
+[[nodiscard]] inline std::string local_time_text() {
+    return created_text(std::chrono::system_clock::now(),
+                        std::chrono::minutes(QDateTime::currentDateTime().offsetFromUtc() / 60));
 }
 
 } // namespace motiview

@@ -282,21 +282,31 @@ bool SerialPort::send(std::span<const std::uint8_t> frame) {
         return false;
     }
     const auto size = static_cast<qint64>(frame.size());
-    return port_.write(reinterpret_cast<const char*>(frame.data()), size) == size;
+    if (port_.write(reinterpret_cast<const char*>(frame.data()), size) != size) {
+        return false;
+    }
+    emit frameSent(Bytes(frame.begin(), frame.end()));
+    return true;
 }
 
 void SerialPort::takeWaitingBytes() {
     const QByteArray data = port_.readAll();
-    (void)assembler_.feed(
+    const std::size_t dropped = assembler_.feed(
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(data.constData()),
                                       static_cast<std::size_t>(data.size())));
+    if (dropped > 0) {
+        emit bytesDiscarded(dropped);
+    }
 }
 
 void SerialPort::discardInput(std::size_t max) {
     if (port_.isOpen()) {
         takeWaitingBytes();
     }
-    (void)assembler_.discard(max);
+    const std::size_t dropped = assembler_.discard(max);
+    if (dropped > 0) {
+        emit bytesDiscarded(dropped);
+    }
     if (assembler_.waiting() >= kUnitSize) {
         // Whole units left over go out from the event loop, not from inside the caller's tick.
         QTimer::singleShot(0, this, &SerialPort::dispatchUnits);

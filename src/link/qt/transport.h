@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 
+#include <cstddef>
 #include <span>
 
 namespace motiview {
@@ -40,6 +41,11 @@ class Transport : public QObject {
     void unitReceived(const motiview::Unit& unit);
     // The device went away or failed; the port has been closed.
     void portClosed(const QString& reason);
+    // Received bytes thrown away unread: by discardInput(), or the oldest ones when more
+    // arrived than the input buffer holds.
+    void bytesDiscarded(std::size_t count);
+    // A frame went onto the line whole (for the traffic monitor).
+    void frameSent(const motiview::Bytes& frame);
 };
 
 } // namespace motiview

@@ -1,0 +1,184 @@
+#include "app/live_tools.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace motiview {
+
+LiveTools::LiveTools(Transport& port, Supervisor& supervisor, QWidget* window)
+    : QObject(window), supervisor_(supervisor), window_(window), recorder_(this) {
+    clock_.start();
+    connect(&port, &Transport::frameSent, this,
+            [this](const Bytes& frame) { traffic_.sent(now(), frame); });
+    connect(&port, &Transport::bytesDiscarded, this,
+            [this](std::size_t count) { traffic_.discarded(now(), count); });
+    connect(&recorder_, &Recorder::progress, this, &LiveTools::updatePanel);
+    connect(&recorder_, &Recorder::stopped, this, [this](const QString& message) {
+        updatePanel();
+        if (!message.isEmpty()) {
+            showMessage(QStringLiteral("The recording stopped: %1\n%2 keeps the %3 rows written "
+                                       "before.")
+                            .arg(message, recorder_.path())
+                            .arg(recorder_.rows()));
+        }
+    });
+}
+
+void LiveTools::addRecordActions(QMenu* file) {
+    actRecord_ = file->addAction(QStringLiteral("Re&cord..."));
+    actRecord_->setObjectName(QStringLiteral("Menu_File_Record"));
+    actStopRecord_ = file->addAction(QStringLiteral("S&top recording"));
+    actStopRecord_->setObjectName(QStringLiteral("Menu_File_StopRecord"));
+    connect(actRecord_, &QAction::triggered, this, &LiveTools::askRecordPath);
+    connect(actStopRecord_, &QAction::triggered, this, &LiveTools::stopRecording);
+    updatePanel();
+}
+
+void LiveTools::addViewActions(QMenu* view) {
+    QAction* plot = view->addAction(QStringLiteral("&Plot..."));
+    plot->setObjectName(QStringLiteral("Menu_View_Plot"));
+    connect(plot, &QAction::triggered, this, &LiveTools::openPlot);
+    QAction* traffic = view->addAction(QStringLiteral("&Traffic..."));
+    traffic->setObjectName(QStringLiteral("Menu_View_Traffic"));
+    connect(traffic, &QAction::triggered, this, &LiveTools::openTraffic);
+    QMenu* rate = view->addMenu(QStringLiteral("Poll &rate"));
+    rate->setObjectName(QStringLiteral("Menu_View_PollRate"));
+    rates_ = new QActionGroup(this);
+    for (int perSecond : kPollRates) {
+        QAction* a =
+            rate->addAction(perSecond == 1 ? QStringLiteral("Once a second")
+                                           : QStringLiteral("%1 times a second").arg(perSecond));
+        a->setObjectName(QStringLiteral("Menu_View_PollRate_%1").arg(perSecond));
+        a->setCheckable(true);
+        a->setChecked(perSecond == supervisor_.poll_rate());
+        a->setData(perSecond);
+        rates_->addAction(a);
+        connect(a, &QAction::triggered, this, [this, perSecond] { setPollRate(perSecond); });
+    }
+}
+
+void LiveTools::setPanel(QLabel* panel) {
+    panel_ = panel;
+    updatePanel();
+}
+
+void LiveTools::received(const Unit& unit, ActionType action) {
+    const std::int64_t t = now();
+    traffic_.received(t, unit);
+    if (action == ActionType::Status) {
+        samples_.add(t, unit);
+        recorder_.addFrame(unit);
+    }
+}
+
+void LiveTools::linkChanged(LinkState before, LinkState after) {
+    online_ = after == LinkState::Online;
+    if (before == LinkState::Online && after == LinkState::Offline) {
+        traffic_.silence(now());
+        if (recorder_.recording()) {
+            // The file ends with the last frame received; it stays a valid recording.
+            recorder_.stop();
+            showMessage(QStringLiteral("The link was lost; the recording stopped.\n%1 holds %2 "
+                                       "rows.")
+                            .arg(recorder_.path())
+                            .arg(recorder_.rows()));
+        }
+    }
+    updatePanel();
+}
+
+QString LiveTools::startRecording(const QString& path) {
+    const QString error = recorder_.start(path);
+    updatePanel();
+    return error;
+}
+
+void LiveTools::stopRecording() {
+    recorder_.stop();
+    updatePanel();
+}
+
+void LiveTools::setPollRate(int perSecond) {
+    if (supervisor_.set_poll_rate(perSecond) && rates_ != nullptr) {
+        for (QAction* a : rates_->actions()) {
+            a->setChecked(a->data().toInt() == perSecond);
+        }
+    }
+    updatePanel();
+}
+
+void LiveTools::openPlot() {
+    if (plot_.isNull()) {
+        plot_ = new PlotWindow(samples_, window_);
+        plot_->setWindowFlag(Qt::Window);
+        plot_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    plot_->show();
+    plot_->raise();
+}
+
+void LiveTools::openTraffic() {
+    if (trafficWindow_.isNull()) {
+        trafficWindow_ = new TrafficWindow(traffic_, window_);
+        trafficWindow_->setWindowFlag(Qt::Window);
+        trafficWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    trafficWindow_->show();
+    trafficWindow_->raise();
+}
+
+void LiveTools::askRecordPath() {
+    const QString name = QStringLiteral("ride-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+                         QStringLiteral(".csv");
+    auto* d = new QFileDialog(window_, QStringLiteral("Record"), name,
+                              QStringLiteral("Recordings (*.csv)"));
+    d->setObjectName(QStringLiteral("dlgRecord"));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setDefaultSuffix(QStringLiteral("csv"));
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    connect(d, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        const QString error = startRecording(path);
+        if (!error.isEmpty()) {
+            showMessage(QStringLiteral("%1 cannot be recorded: %2").arg(path, error));
+        }
+    });
+    d->open();
+}
+
+void LiveTools::updatePanel() {
+    const bool recording = recorder_.recording();
+    if (actRecord_ != nullptr) {
+        actRecord_->setEnabled(online_ && !recording);
+        actStopRecord_->setEnabled(recording);
+    }
+    if (panel_ == nullptr) {
+        return;
+    }
+    QString text = QStringLiteral("Poll %1/s").arg(supervisor_.poll_rate());
+    if (recording) {
+        text += QStringLiteral("  ") + recorder_.progressText();
+    }
+    panel_->setText(text);
+}
+
+void LiveTools::showMessage(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("EV Motiview"), text,
+                                QMessageBox::Ok, window_);
+    box->setObjectName(QStringLiteral("msgLive"));
+    box->setTextFormat(Qt::PlainText);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Application-modal without a nested event loop.
+    box->setWindowModality(Qt::ApplicationModal);
+    message_ = box;
+    box->show();
+}
+
+} // namespace motiview

@@ -1,0 +1,82 @@
+#pragma once
+// What the window keeps of the line beyond the panels: the samples the plots draw (one bounded
+// ring per value), the traffic monitor's log, and a recording of the status frames in the
+// command line's CSV. It also holds the poll rate chosen for plotting and recording. The main
+// window feeds it every unit and every change of the link; nothing here sends to the
+// controller.
+
+#include "link/qt/transport.h"
+#include "link/receiver.h"
+#include "link/supervisor.h"
+#include "link/traffic_log.h"
+#include "monitor/sample_ring.h"
+#include "ui/plot_window.h"
+#include "ui/recorder.h"
+#include "ui/traffic_window.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QMenu;
+class QMessageBox;
+class QWidget;
+
+namespace motiview {
+
+class LiveTools final : public QObject {
+    Q_OBJECT
+  public:
+    LiveTools(Transport& port, Supervisor& supervisor, QWidget* window);
+
+    // File: "Record..." and "Stop recording"; View: "Plot...", "Traffic..." and the poll rate.
+    void addRecordActions(QMenu* file);
+    void addViewActions(QMenu* view);
+    // The status bar panel that shows the poll rate and the recording.
+    void setPanel(QLabel* panel);
+
+    // Every unit from the line, and what the receive path made of it.
+    void received(const Unit& unit, ActionType action);
+    // After each poll tick: the link state before and after it.
+    void linkChanged(LinkState before, LinkState after);
+
+    QString startRecording(const QString& path);
+    void stopRecording();
+    void setPollRate(int perSecond);
+    void openPlot();
+    void openTraffic();
+
+    [[nodiscard]] const SampleStore& samples() const { return samples_; }
+    [[nodiscard]] const TrafficLog& traffic() const { return traffic_; }
+    [[nodiscard]] Recorder& recorder() { return recorder_; }
+    [[nodiscard]] PlotWindow* plotWindow() const { return plot_; }
+    [[nodiscard]] TrafficWindow* trafficWindow() const { return trafficWindow_; }
+    [[nodiscard]] QMessageBox* lastMessage() const { return message_; }
+
+  private:
+    [[nodiscard]] std::int64_t now() const { return clock_.elapsed(); }
+    void askRecordPath();
+    void updatePanel();
+    void showMessage(const QString& text);
+
+    Supervisor& supervisor_;
+    QWidget* window_;
+    QElapsedTimer clock_;
+    SampleStore samples_;
+    TrafficLog traffic_;
+    Recorder recorder_;
+    bool online_ = false;
+
+    QAction* actRecord_ = nullptr;
+    QAction* actStopRecord_ = nullptr;
+    QActionGroup* rates_ = nullptr;
+    QLabel* panel_ = nullptr;
+    QPointer<PlotWindow> plot_;
+    QPointer<TrafficWindow> trafficWindow_;
+    QPointer<QMessageBox> message_;
+};
+
+} // namespace motiview

@@ -1,0 +1,168 @@
+#include "link/traffic_log.h"
+
+#include "link/receiver.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace motiview {
+namespace {
+
+std::string hex_byte(std::uint8_t b) {
+    std::array<char, 4> buf{};
+    std::snprintf(buf.data(), buf.size(), "%02X", static_cast<unsigned>(b));
+    return buf.data();
+}
+
+std::string page_title(PageId id) {
+    return std::string(page_schema(id).title);
+}
+
+bool same(std::span<const std::uint8_t> frame, const ShortFrame& f) {
+    return std::equal(frame.begin(), frame.end(), f.begin(), f.end());
+}
+
+TrafficRow row_of(std::int64_t timeMs, Direction d, TrafficKind kind,
+                  std::span<const std::uint8_t> bytes, std::string meaning) {
+    TrafficRow r;
+    r.timeMs = timeMs;
+    r.direction = d;
+    r.kind = kind;
+    const std::size_t n = std::min(bytes.size(), r.bytes.size());
+    std::copy_n(bytes.begin(), n, r.bytes.begin());
+    r.length = static_cast<std::uint8_t>(n);
+    r.meaning = std::move(meaning);
+    return r;
+}
+
+} // namespace
+
+std::string sent_meaning(std::span<const std::uint8_t> frame) {
+    const FrameSet& f = frame_set();
+    if (frame.size() == std::tuple_size_v<ShortFrame>) {
+        if (same(frame, f.statusRequest)) {
+            return "status request";
+        }
+        if (same(frame, f.counterReset)) {
+            return "counter reset";
+        }
+        if (same(frame, f.hallTestA)) {
+            return "hall test A";
+        }
+        if (same(frame, f.hallTestB)) {
+            return "hall test B";
+        }
+        if (same(frame, f.hallTestStop)) {
+            return "hall test stop";
+        }
+        for (PageId id : kAllPages) {
+            if (same(frame, f.read(id))) {
+                return "read " + page_title(id);
+            }
+        }
+    }
+    if (frame.size() == kUnitSize) {
+        Unit u{};
+        std::copy(frame.begin(), frame.end(), u.begin());
+        // A write frame carries the codes its acknowledgement comes back with.
+        const Classification c = classify(u);
+        if (c.kind == UnitKind::WriteAck && c.page) {
+            return "write " + page_title(*c.page);
+        }
+        if (c.kind == UnitKind::UserInfoAck) {
+            return "write user info";
+        }
+    }
+    return frame.size() == 1 ? "1 byte" : std::to_string(frame.size()) + " bytes";
+}
+
+std::string received_meaning(const Unit& unit) {
+    // The receive path's own texts, on a scratch link state so the window's stays untouched.
+    LinkShared scratch;
+    const Action a = receive_unit(unit, scratch);
+    switch (a.kind) {
+    case UnitKind::Broken:
+        return "broken unit: ends in " + hex_byte(unit[kUnitSize - 1]) + ", not " +
+               hex_byte(kEndByte);
+    case UnitKind::Unknown:
+        return "unknown code " + hex_byte(unit[0]) + " " + hex_byte(unit[1]);
+    case UnitKind::Status:
+        return "status";
+    case UnitKind::UserInfo:
+        return "user info \"" + a.text + "\"";
+    case UnitKind::ParameterReply:
+        return a.page ? page_title(*a.page) + " reply" : std::string(kind_name(a.kind));
+    case UnitKind::HallADone:
+    case UnitKind::HallBDone:
+        return a.hallText;
+    default:
+        break;
+    }
+    return a.text.empty() ? std::string(kind_name(a.kind)) : a.text;
+}
+
+TrafficLog::TrafficLog(std::size_t capacity) : rows_(capacity) {}
+
+void TrafficLog::sent(std::int64_t timeMs, std::span<const std::uint8_t> frame) {
+    ++counters_.framesSent;
+    rows_.push(row_of(timeMs, Direction::Sent, TrafficKind::Sent, frame, sent_meaning(frame)));
+}
+
+void TrafficLog::received(std::int64_t timeMs, const Unit& unit) {
+    ++counters_.unitsReceived;
+    TrafficRow r =
+        row_of(timeMs, Direction::Received, TrafficKind::Received, unit, received_meaning(unit));
+    r.unit = classify(unit).kind;
+    if (r.unit == UnitKind::Broken) {
+        ++counters_.brokenUnits;
+    } else if (r.unit == UnitKind::Unknown) {
+        ++counters_.unknownUnits;
+    }
+    rows_.push(std::move(r));
+}
+
+void TrafficLog::discarded(std::int64_t timeMs, std::size_t count) {
+    if (count == 0) {
+        return;
+    }
+    counters_.bytesDiscarded += count;
+    rows_.push(row_of(timeMs, Direction::Received, TrafficKind::Discarded, {},
+                      "discarded " + std::to_string(count) + (count == 1 ? " byte" : " bytes")));
+}
+
+void TrafficLog::silence(std::int64_t timeMs) {
+    ++counters_.silences;
+    rows_.push(
+        row_of(timeMs, Direction::None, TrafficKind::Silence, {}, "no answer: link offline"));
+}
+
+void TrafficLog::clear() {
+    rows_.clear();
+    counters_ = {};
+}
+
+std::string_view direction_name(Direction d) {
+    switch (d) {
+    case Direction::Sent:
+        return "sent";
+    case Direction::Received:
+        return "received";
+    case Direction::None:
+        break;
+    }
+    return "-";
+}
+
+std::string traffic_line(const TrafficRow& row) {
+    std::string line = std::to_string(row.timeMs);
+    line += '\t';
+    line += direction_name(row.direction);
+    line += '\t';
+    line += to_hex(row.data());
+    line += '\t';
+    line += row.meaning;
+    return line;
+}
+
+} // namespace motiview
