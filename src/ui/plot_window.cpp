@@ -54,7 +54,11 @@ PlotWindow::PlotWindow(const SampleStore& store, QWidget* parent) : QWidget(pare
     plot_->setObjectName(QStringLiteral("plotLive"));
     plot_->setMinimumSize(640, 360);
     plot_->legend->setVisible(true);
-    plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
+    // Thin curves redrawn five times a second: smoothing them cost more than the rest of the
+    // window together.
+    plot_->setNotAntialiasedElements(QCP::aeAll);
+    plot_->setPlottingHint(QCP::phFastPolylines, true);
+    plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignBottom | Qt::AlignRight);
     QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
     ticker->setTimeFormat(QStringLiteral("%h:%m:%s"));
     plot_->xAxis->setTicker(ticker);
@@ -229,8 +233,14 @@ void PlotWindow::redraw() {
     drawnEvents_ = store_.events().total();
     ++redraws_;
 
-    const std::int64_t end = paused_ && frozenEnd_ ? *frozenEnd_ : store_.last_time().value_or(0);
-    const std::int64_t begin = end - spanMs_;
+    std::int64_t end = paused_ && frozenEnd_ ? *frozenEnd_ : store_.last_time().value_or(0);
+    std::int64_t begin = end - spanMs_;
+    // Until the span is full the curves start at the left edge rather than at a time before
+    // anything was received.
+    if (store_.size() > 0 && begin < store_.time(0)) {
+        begin = store_.time(0);
+        end = begin + spanMs_;
+    }
     const SampleRange range = store_.range(begin, end);
     for (const PanelChannelInfo& info : kPanelChannels) {
         const ChannelControls& c = channels_[static_cast<std::size_t>(info.channel)];

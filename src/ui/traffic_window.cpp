@@ -171,12 +171,13 @@ TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QWidget(parent)
 
     model_ = new TrafficModel(log_, this);
     filter_ = new TrafficFilter(this);
-    filter_->setSourceModel(model_);
     filter_->setDynamicSortFilter(true);
 
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("tblTraffic"));
-    table_->setModel(filter_);
+    // The filter sits between log and table only while it hides something: keeping its
+    // mapping of 10 000 rows up to date in a flood cost more than the table itself.
+    table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setWordWrap(false);
     table_->verticalHeader()->setVisible(false);
@@ -230,7 +231,7 @@ TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QWidget(parent)
     layout->addLayout(countsRow);
     layout->addLayout(buttons);
     layout->addWidget(table_, 1);
-    resize(900, 500);
+    resize(1200, 520); // a whole unit in hex and its meaning side by side
 
     timer_ = new QTimer(this);
     timer_->setInterval(kRefreshIntervalMs);
@@ -280,6 +281,12 @@ void TrafficWindow::setHideStatus(bool hide) {
         return;
     }
     filter_->setHideStatus(hide);
+    filter_->setSourceModel(hide ? model_ : nullptr);
+    QHeaderView* header = table_->horizontalHeader();
+    const QByteArray widths = header->saveState();
+    table_->setModel(hide ? static_cast<QAbstractItemModel*>(filter_) : model_);
+    header->restoreState(widths);
+    table_->scrollToBottom();
 }
 
 void TrafficWindow::clear() {

@@ -3,6 +3,8 @@
 
 #include "sim_process.h"
 
+#include "app/live_tools.h"
+
 #include "monitor/status_record.h"
 #include "pages/page_schema.h"
 
@@ -194,6 +196,54 @@ TEST(EndToEndCli, RecordWritesOneRowPerStatusFrame) {
         EXPECT_EQ(c[20], QStringLiteral("0x2000"));
         EXPECT_EQ(c[21], QStringLiteral("over-heat"));
         EXPECT_LE(c[4].toInt(), 0); // turning backward
+    }
+}
+
+QStringList csv_lines(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts)
+               : QStringList();
+}
+
+TEST(EndToEndCli, TheWindowsRecordingReadsLikeTheCommandLines) {
+    QTemporaryDir dir;
+    const QString fromWindow = dir.filePath(QStringLiteral("window.csv"));
+    const QString fromCli = dir.filePath(QStringLiteral("cli.csv"));
+    Rig rig({QStringLiteral("--fault"), QStringLiteral("over-heat"), QStringLiteral("--gear"),
+             QStringLiteral("4"), QStringLiteral("--history-faults"), QStringLiteral("0x2000")});
+    ASSERT_TRUE(rig.sim->started());
+    ASSERT_TRUE(rig.connect());
+    LiveTools& live = *rig.window->liveTools();
+    live.setPollRate(2);
+    ASSERT_TRUE(live.startRecording(fromWindow).isEmpty());
+    QTest::qWait(3000);
+    live.stopRecording();
+    rig.port->close(); // the command line takes the line over
+    const CliRun r = cli(rig.sim->linkPath(),
+                         {QStringLiteral("record"), fromCli, QStringLiteral("--seconds"),
+                          QStringLiteral("3"), QStringLiteral("--rate"), QStringLiteral("2")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+
+    const QStringList window = csv_lines(fromWindow);
+    const QStringList line = csv_lines(fromCli);
+    ASSERT_GE(window.size(), 5) << "the header and 3 s at 2 polls a second";
+    ASSERT_GE(line.size(), 5);
+    EXPECT_EQ(window.front(), line.front());
+    const QStringList reference = line[1].split(',');
+    for (qsizetype i = 1; i < window.size(); ++i) {
+        const QStringList c = window[i].split(',');
+        ASSERT_EQ(c.size(), reference.size()) << window[i].toStdString();
+        // The same clock format, and what does not move with the throttle reads the same.
+        EXPECT_EQ(c[0].size(), reference[0].size()) << c[0].toStdString();
+        for (int k : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) {
+            bool number = false;
+            (void)c[k].toDouble(&number);
+            EXPECT_TRUE(number) << c[k].toStdString();
+        }
+        for (int k : {12, 13, 15, 19, 20, 21}) {
+            EXPECT_EQ(c[k], reference[k]) << "column " << k;
+        }
     }
 }
 
