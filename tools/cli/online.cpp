@@ -10,6 +10,7 @@
 #include "monitor/status_frame.h"
 #include "monitor/status_layout.h"
 #include "monitor/status_record.h"
+#include "monitor/status_recorder.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
 #include "params/parameter_file.h"
@@ -314,20 +315,18 @@ int record_command(const Online& o, const std::string& file, double seconds, int
     if (!line.open()) {
         return kExitPort;
     }
-    std::FILE* f = std::fopen(file.c_str(), "wb");
-    if (f == nullptr) {
-        complain(o.io, file + ": cannot be written: " + std::strerror(errno));
+    // The same recorder as the window's: header, one flushed row per frame.
+    StatusRecorder recorder;
+    QElapsedTimer clock;
+    clock.start();
+    if (const Result<bool> started = recorder.start(file, 0); !started.ok()) {
+        complain(o.io, file + ": cannot be written: " + started.error().message);
         return kExitUsage;
     }
     install_interrupt_handler();
-    std::fputs((std::string(kRecordHeader) + "\n").c_str(), f);
-    std::fflush(f);
-    QElapsedTimer clock;
-    clock.start();
     const auto limitMs = static_cast<qint64>(seconds * 1000.0);
     const int period = poll_period(rate);
     int tick = 0;
-    long rows = 0;
     bool failed = false;
     Session s;
     s.status();
@@ -336,18 +335,19 @@ int record_command(const Online& o, const std::string& file, double seconds, int
             if (!r.ok()) {
                 continue;
             }
-            const std::string row = record_row(r.answer, local_time_text(), clock.elapsed()) + "\n";
-            if (std::fputs(row.c_str(), f) < 0 || std::fflush(f) != 0) {
-                complain(o.io, file + ": writing failed: " + std::strerror(errno));
+            if (const Result<bool> added =
+                    recorder.add(r.answer, local_time_text(), clock.elapsed());
+                !added.ok()) {
+                complain(o.io, file + ": writing failed: " + added.error().message);
                 failed = true;
                 return false;
             }
-            ++rows;
         }
         if (o.io.terminal) {
             char progress[256];
-            std::snprintf(progress, sizeof progress, "\rrecording %s: %ld rows, %.1f s",
-                          file.c_str(), rows, static_cast<double>(clock.elapsed()) / 1000.0);
+            std::snprintf(progress, sizeof progress, "\rrecording %s: %lld rows, %.1f s",
+                          file.c_str(), recorder.rows(),
+                          static_cast<double>(clock.elapsed()) / 1000.0);
             o.io.err(progress);
         }
         if (clock.elapsed() >= limitMs) {
@@ -359,7 +359,11 @@ int record_command(const Online& o, const std::string& file, double seconds, int
         }
         return true;
     });
-    std::fclose(f);
+    const long long rows = recorder.rows();
+    if (const Result<bool> stopped = recorder.stop(); !stopped.ok() && !failed) {
+        complain(o.io, file + ": writing failed: " + stopped.error().message);
+        failed = true;
+    }
     if (o.io.terminal) {
         o.io.err("\n");
     }
