@@ -297,6 +297,36 @@ TEST(CompareWithFile, OneRowPerDifferingFieldAndTheRestOnOneLine) {
     EXPECT_TRUE(lines[1].contains("\t4321\t")) << lines[1].toStdString();
 }
 
+TEST(CompareWithFile, MenuItemsAskForTheFileThenReadTheController) {
+    struct Item {
+        const char* action;
+        const char* dialog;
+        DiffWindow::Mode mode;
+    };
+    for (const Item& item :
+         {Item{"Menu_File_Compare", "dlgCompareFile", DiffWindow::Mode::Compare},
+          Item{"Menu_File_Restore", "dlgRestoreFile", DiffWindow::Mode::Restore}}) {
+        SCOPED_TRACE(item.action);
+        Fixture f(store_with({"basic.txtMaxspeed=4321"}));
+        const QString file = f.path("chosen.json");
+        write_all(file, file_of(sim::BlockStore{}));
+        const std::size_t sent = f.sentCount();
+        f.window->findChild<QAction*>(QLatin1String(item.action))->trigger();
+        auto* dialog = f.window->findChild<QFileDialog*>(QLatin1String(item.dialog));
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::ExistingFile);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Parameter files (*.json)"});
+        EXPECT_EQ(f.sentCount(), sent); // nothing is read before a file is chosen
+        dialog->selectFile(file);
+        static_cast<QDialog*>(dialog)->accept(); // as the Open button does
+        ASSERT_TRUE(f.waitIdle());
+        ASSERT_NE(f.flows().diffWindow(), nullptr);
+        EXPECT_EQ(f.flows().diffWindow()->mode(), item.mode);
+        ASSERT_EQ(f.flows().diffWindow()->rows().size(), 1U);
+        EXPECT_EQ(f.flows().diffWindow()->rows()[0].field, "txtMaxspeed");
+    }
+}
+
 TEST(CompareWithFile, IdenticalFileSaysSoInOneLine) {
     Fixture f;
     const QString file = f.path("same.json");
