@@ -2,6 +2,7 @@
 //   hangup  CPU time of the process over the 5 s after the line hangs up
 //   flood   status frames at ten times the normal rate for 30 s: memory and the worst delay
 //           of a zero-timer (how long the window could not repaint)
+#include "process_figures.h"
 #include "sim_process.h"
 
 #include <QApplication>
@@ -17,29 +18,10 @@
 
 using namespace motiview;
 using namespace motiview::test;
+using motiview::bench::cpu_seconds;
+using motiview::bench::rss_kib;
 
 namespace {
-
-double cpu_seconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-long rss_kib() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long v = 0;
-            status >> v;
-            return v;
-        }
-        std::getline(status, key);
-    }
-    return -1;
-}
 
 int hangup() {
     Rig rig({"--hangup-after", "3"});

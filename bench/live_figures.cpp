@@ -6,6 +6,7 @@
 //                                                              the simulator's --flood
 //   xvfb-run -a build/bench/bench_live_figures memory 1800     recording at 10 Hz: RSS each
 //                                                              minute
+#include "process_figures.h"
 #include "sim_process.h"
 
 #include "app/live_tools.h"
@@ -25,29 +26,10 @@
 
 using namespace motiview;
 using namespace motiview::test;
+using motiview::bench::cpu_seconds;
+using motiview::bench::rss_kib;
 
 namespace {
-
-double cpu_seconds() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-long rss_kib() {
-    std::ifstream status("/proc/self/status");
-    std::string key;
-    while (status >> key) {
-        if (key == "VmRSS:") {
-            long v = 0;
-            status >> v;
-            return v;
-        }
-        std::getline(status, key);
-    }
-    return -1;
-}
 
 // Runs the event loop for `ms`; returns the worst delay of a zero-timer meanwhile.
 qint64 run_for(int ms) {

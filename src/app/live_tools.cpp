@@ -1,5 +1,6 @@
 #include "app/live_tools.h"
 
+#include "ui/message_box.h"
 #include <QAction>
 #include <QActionGroup>
 #include <QDateTime>
@@ -170,15 +171,8 @@ void LiveTools::updatePanel() {
 }
 
 void LiveTools::showMessage(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("EV Motiview"), text,
-                                QMessageBox::Ok, window_);
-    box->setObjectName(QStringLiteral("msgLive"));
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    // Application-modal without a nested event loop.
-    box->setWindowModality(Qt::ApplicationModal);
-    message_ = box;
-    box->show();
+    message_ = show_message_box(window_, QMessageBox::Warning, QStringLiteral("EV Motiview"), text,
+                                QStringLiteral("msgLive"));
 }
 
 } // namespace motiview

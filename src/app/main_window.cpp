@@ -3,9 +3,11 @@
 #include "app/live_tools.h"
 #include "app/parameter_flows.h"
 #include "base/qt/locale_format.h"
+#include "base/qt/text.h"
 #include "monitor/status_frame.h"
 #include "pages/page_schema.h"
 #include "ui/hall_test_window.h"
+#include "ui/message_box.h"
 #include "ui/page_window.h"
 #include "ui/status_panel.h"
 
@@ -31,10 +33,6 @@ constexpr int kHeightTwips = 10000;
 constexpr int kTimerIntervalMs = 100;
 constexpr int kHallCloseAfter = 4; // the window closes on the tick after the counter passes 4
 constexpr int kMaxOpenMessages = 8;
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 void set_lamp(QLabel* shape, Lamp lamp) {
     const QColor color = lamp == Lamp::Green ? QColor(0, 255, 0) : QColor(255, 0, 0);
@@ -384,15 +382,7 @@ void MainWindow::showMessage(const QString& title, const QString& text, QMessage
     if (openMessages_.size() >= kMaxOpenMessages) {
         return;
     }
-    auto* box = new QMessageBox(icon, title, text, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("msgMain"));
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    // Application-modal without a nested event loop (open() would make it window-modal):
-    // polling and reception go on while the box is up.
-    box->setWindowModality(Qt::ApplicationModal);
-    openMessages_.append(box);
-    box->show();
+    openMessages_.append(show_message_box(this, icon, title, text, QStringLiteral("msgMain")));
 }
 
 void MainWindow::Timer1_Timer() {

@@ -1,7 +1,9 @@
 #include "app/parameter_flows.h"
 
 #include "base/qt/locale_format.h"
+#include "base/qt/text.h"
 #include "pages/page_codec.h"
+#include "ui/message_box.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -16,10 +18,6 @@
 namespace motiview {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString title_of(PageId page) {
     return qs(page_schema(page).title);
@@ -400,15 +398,8 @@ void ParameterFlows::finishWrites() {
 }
 
 void ParameterFlows::showMessage(const QString& text, QMessageBox::Icon icon) {
-    auto* box =
-        new QMessageBox(icon, QStringLiteral("EV Motiview"), text, QMessageBox::Ok, window_);
-    box->setObjectName(QStringLiteral("msgParameters"));
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    // Application-modal without a nested event loop.
-    box->setWindowModality(Qt::ApplicationModal);
-    message_ = box;
-    box->show();
+    message_ = show_message_box(window_, icon, QStringLiteral("EV Motiview"), text,
+                                QStringLiteral("msgParameters"));
 }
 
 } // namespace motiview

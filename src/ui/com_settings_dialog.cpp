@@ -2,6 +2,7 @@
 
 #include "link/line_settings.h"
 #include "link/qt/serial_port.h"
+#include "ui/message_box.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -210,15 +211,8 @@ void ComSettingsDialog::cmdComOK_Click() {
 }
 
 void ComSettingsDialog::showMessage(const QString& text) {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("EV Motiview"), text,
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("msgComSet"));
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    // Application-modal without a nested event loop: QDialog::open() would make it only
-    // window-modal, exec() would re-enter the receive path.
-    box->setWindowModality(Qt::ApplicationModal);
-    box->show();
+    (void)show_message_box(this, QMessageBox::NoIcon, QStringLiteral("EV Motiview"), text,
+                           QStringLiteral("msgComSet"));
 }
 
 } // namespace motiview

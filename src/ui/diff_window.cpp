@@ -1,5 +1,6 @@
 #include "ui/diff_window.h"
 
+#include "base/qt/text.h"
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -19,10 +20,6 @@
 namespace motiview {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString page_title(PageId page) {
     return qs(page_schema(page).title);

@@ -1,7 +1,9 @@
 #include "ui/page_window.h"
 
 #include "base/qt/locale_format.h"
+#include "base/qt/text.h"
 #include "link/frames.h"
+#include "ui/message_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -21,10 +23,6 @@
 namespace motiview {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Rows of label + field pairs per column before the page spreads over another column.
 constexpr int kRowsPerColumn = 18;
@@ -541,14 +539,8 @@ void PageWindow::cmdwrite_Click() {
 }
 
 void PageWindow::showMessage(const QString& title, const QString& text, bool warning) {
-    auto* box = new QMessageBox(warning ? QMessageBox::Warning : QMessageBox::Information, title,
-                                text, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("msgPage"));
-    box->setTextFormat(Qt::PlainText);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    // Application-modal without a nested event loop: reception and polling go on meanwhile.
-    box->setWindowModality(Qt::ApplicationModal);
-    box->show();
+    (void)show_message_box(this, warning ? QMessageBox::Warning : QMessageBox::Information, title,
+                           text, QStringLiteral("msgPage"));
 }
 
 int PageWindow::fieldIndex(std::string_view name) const {

@@ -1,5 +1,6 @@
 #include "ui/plot_window.h"
 
+#include "base/qt/text.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -29,10 +30,6 @@ constexpr int kMaxMarkers = 200;                  // a flapping fault draws the 
 
 double seconds(std::int64_t ms) {
     return static_cast<double>(ms) / 1000.0;
-}
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 QString clock_text(std::int64_t ms) {

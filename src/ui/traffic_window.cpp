@@ -1,5 +1,7 @@
 #include "ui/traffic_window.h"
 
+#include "base/qt/text.h"
+#include "ui/message_box.h"
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -17,10 +19,6 @@
 
 namespace motiview {
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 bool is_trouble(const TrafficRow& r) {
     return r.kind == TrafficKind::Discarded || r.kind == TrafficKind::Silence ||
@@ -344,11 +342,8 @@ void TrafficWindow::askSavePath() {
         if (error.isEmpty()) {
             return;
         }
-        auto* box =
-            new QMessageBox(QMessageBox::Warning, windowTitle(), error, QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::ApplicationModal);
-        box->show();
+        (void)show_message_box(this, QMessageBox::Warning, windowTitle(), error,
+                               QStringLiteral("msgTraffic"));
     });
     dialog->open();
 }
