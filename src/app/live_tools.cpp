@@ -70,6 +70,10 @@ void LiveTools::setPanel(QLabel* panel) {
     updatePanel();
 }
 
+void LiveTools::lineNote(const QString& text) {
+    traffic_.note(now(), text.toStdString());
+}
+
 void LiveTools::received(const Unit& unit, ActionType action) {
     const std::int64_t t = now();
     traffic_.received(t, unit);

@@ -39,6 +39,8 @@ class LiveTools final : public QObject {
     void setPanel(QLabel* panel);
 
     // Every unit from the line, and what the receive path made of it.
+    // A session's retry or lost acknowledgement, for the traffic monitor.
+    void lineNote(const QString& text);
     void received(const Unit& unit, ActionType action);
     // After each poll tick: the link state before and after it.
     void linkChanged(LinkState before, LinkState after);

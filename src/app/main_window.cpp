@@ -101,6 +101,7 @@ void MainWindow::Form_Load() {
     connect(flows_, &ParameterFlows::notice, this,
             [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     live_ = new LiveTools(port_, supervisor_, this);
+    connect(flows_, &ParameterFlows::lineNote, live_, &LiveTools::lineNote);
     buildMenus();
     buildCentral();
     buildStatusBar();

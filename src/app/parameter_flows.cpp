@@ -34,8 +34,9 @@ const QString kFilter = QStringLiteral("Parameter files (*.json)");
 ParameterFlows::ParameterFlows(Transport& port, QWidget* window, std::function<QString()> userName)
     : QObject(window), port_(port), window_(window), userName_(std::move(userName)),
       driver_(port, this) {
-    connect(&driver_, &SessionDriver::stepFinished, this, &ParameterFlows::onStep);
+    connect(&driver_, &SessionDriver::progressed, this, &ParameterFlows::onProgress);
     connect(&driver_, &SessionDriver::finished, this, &ParameterFlows::onFinished);
+    connect(&driver_, &SessionDriver::note, this, &ParameterFlows::lineNote);
 }
 
 QString ParameterFlows::defaultFileName() const {
@@ -82,11 +83,6 @@ void ParameterFlows::restoreParameters() {
     d->open();
 }
 
-void ParameterFlows::saveTo(const QString& path) {
-    begin(Flow::Save, path, std::vector<PageId>(kAllPages.begin(), kAllPages.end()),
-          QStringLiteral("Reading"));
-}
-
 bool ParameterFlows::loadFile(const QString& path, const QString& refusal) {
     const Result<std::string> text = load_file(path.toStdString());
     if (!text.ok()) {
@@ -106,6 +102,10 @@ bool ParameterFlows::loadFile(const QString& path, const QString& refusal) {
     return true;
 }
 
+void ParameterFlows::saveTo(const QString& path) {
+    begin(Flow::Save, path, std::vector<PageId>(kAllPages.begin(), kAllPages.end()));
+}
+
 void ParameterFlows::compareWith(const QString& path) {
     if (busy() || !loadFile(path, QStringLiteral("Nothing was sent."))) {
         return;
@@ -114,7 +114,7 @@ void ParameterFlows::compareWith(const QString& path) {
     for (const PageEntry& e : file_.pages) {
         pages.push_back(e.page);
     }
-    begin(Flow::Compare, path, std::move(pages), QStringLiteral("Reading"));
+    begin(Flow::Compare, path, std::move(pages));
 }
 
 void ParameterFlows::restoreFrom(const QString& path) {
@@ -125,24 +125,21 @@ void ParameterFlows::restoreFrom(const QString& path) {
     for (const PageEntry& e : file_.pages) {
         pages.push_back(e.page);
     }
-    begin(Flow::Restore, path, std::move(pages), QStringLiteral("Reading"));
+    begin(Flow::Restore, path, std::move(pages));
 }
 
-bool ParameterFlows::begin(Flow flow, const QString& path, std::vector<PageId> pages,
-                           const QString& verb) {
+bool ParameterFlows::begin(Flow flow, const QString& path, std::vector<PageId> pages) {
     if (busy()) {
         return false;
     }
     flow_ = flow;
     path_ = path;
     pages_ = std::move(pages);
-    next_ = 0;
-    done_.clear();
-    cancelled_ = false;
-    failed_.reset();
-    startProgress(verb, static_cast<int>(pages_.size()));
-    queueNext();
-    driver_.start();
+    writes_.reset();
+    reads_ = std::make_unique<ReadJob>(pages_);
+    startProgress(QStringLiteral("Reading"), static_cast<int>(pages_.size()));
+    onProgress();
+    driver_.run(*reads_);
     return true;
 }
 
@@ -157,50 +154,51 @@ void ParameterFlows::startProgress(const QString& verb, int steps) {
     p->show();
 }
 
-void ParameterFlows::queueNext() {
-    if (next_ >= pages_.size()) {
+void ParameterFlows::onProgress() {
+    if (progress_ == nullptr) {
         return;
     }
-    const PageId page = pages_[next_];
-    if (flow_ == Flow::Write) {
-        const auto it = std::find_if(plan_.begin(), plan_.end(),
-                                     [page](const RestoreWrite& w) { return w.page == page; });
-        driver_.session().write(page, it->frame, true);
-    } else {
-        driver_.session().read(page);
+    std::optional<JobPosition> at;
+    int retries = 0;
+    if (writes_ != nullptr) {
+        at = writes_->position();
+        retries = writes_->retries();
+    } else if (reads_ != nullptr) {
+        at = reads_->position();
+        retries = reads_->retries();
     }
-    ++next_;
-    if (progress_ != nullptr) {
-        progress_->setValue(static_cast<int>(next_ - 1));
-        progress_->setLabelText(QStringLiteral("%1 %2 (%3 of %4)...")
-                                    .arg(verb_, title_of(page))
-                                    .arg(next_)
-                                    .arg(pages_.size()));
+    if (!at) {
+        return;
     }
-}
-
-void ParameterFlows::onStep(const StepResult& r) {
-    done_.push_back(r);
-    if (!r.ok() && r.outcome != StepOutcome::ReadBackDiffers) {
-        failed_ = r;
-        return; // nothing more is queued: the session goes idle
+    progress_->setValue(static_cast<int>(at->index - 1));
+    QString text = QStringLiteral("%1 %2 (%3 of %4)...")
+                       .arg(verb_, title_of(at->page))
+                       .arg(at->index)
+                       .arg(at->count);
+    if (retries > 0) {
+        // A noisy line: the answers are asked again.
+        text += QLatin1Char(' ') + qs(retries_text(retries));
     }
-    if (!cancelled_) {
-        queueNext();
-    }
+    progress_->setLabelText(text);
 }
 
 void ParameterFlows::onCancel() {
-    if (!busy() || cancelled_) {
+    if (!busy()) {
         return;
     }
-    cancelled_ = true;
-    if (flow_ == Flow::Write) {
-        // A write on the line is waited for; the pages after it are not written.
-        emit notice(QStringLiteral("Stopping after %1...").arg(title_of(pages_[next_ - 1])));
+    if (flow_ == Flow::Write && writes_ != nullptr) {
+        if (!writes_->stop_asked()) {
+            // A write on the line is settled first; the pages after it are not written.
+            if (const auto at = writes_->position()) {
+                emit notice(QStringLiteral("Stopping after %1...").arg(title_of(at->page)));
+            }
+            writes_->stop();
+        }
         return;
     }
-    driver_.cancel();
+    if (reads_ != nullptr) {
+        reads_->stop();
+    }
 }
 
 void ParameterFlows::onFinished() {
@@ -219,15 +217,12 @@ void ParameterFlows::onFinished() {
     const QString nothing = flow == Flow::Save      ? QStringLiteral("Nothing was saved.")
                             : flow == Flow::Compare ? QStringLiteral("Nothing was compared.")
                                                     : QStringLiteral("Nothing was written.");
-    if (failed_) {
-        showMessage(
-            QStringLiteral("%1 did not answer (%2). %3")
-                .arg(title_of(*failed_->page), qs(step_outcome_name(failed_->outcome)), nothing),
-            QMessageBox::Warning);
-        return;
-    }
-    if (cancelled_ || done_.size() != pages_.size()) {
-        emit notice(QStringLiteral("Cancelled. ") + nothing);
+    if (!reads_->complete()) {
+        if (reads_->failure()) {
+            showMessage(failedReads(nothing), QMessageBox::Warning);
+        } else {
+            emit notice(QStringLiteral("Cancelled. ") + nothing);
+        }
         return;
     }
     switch (flow) {
@@ -246,15 +241,27 @@ void ParameterFlows::onFinished() {
     }
 }
 
-void ParameterFlows::finishSave() {
-    ParameterSet set;
-    set.created = local_time_text();
-    set.tool = QCoreApplication::applicationVersion().toStdString();
-    set.userName = driver_.session().user_name().value_or(userName_ ? userName_().toStdString()
-                                                                    : std::string());
-    for (const StepResult& r : done_) {
-        set.pages.push_back(entry_from_reply(*r.page, r.answer));
+QString ParameterFlows::failedReads(const QString& nothing) const {
+    const StepResult& r = *reads_->failure();
+    if (r.outcome == StepOutcome::PortClosed) {
+        const char* during = flow_ == Flow::Save      ? "save"
+                             : flow_ == Flow::Compare ? "compare"
+                                                      : "restore";
+        QString text = qs(port_closed_text(during));
+        text[0] = text[0].toUpper();
+        return text + QStringLiteral(". ") + nothing;
     }
+    QString why = qs(step_outcome_name(r.outcome));
+    if (r.retries > 0) {
+        why += QStringLiteral(", ") + qs(retries_text(r.retries));
+    }
+    return QStringLiteral("%1 did not answer (%2). %3").arg(title_of(*r.page), why, nothing);
+}
+
+void ParameterFlows::finishSave() {
+    const ParameterSet set = reads_->parameter_set(
+        local_time_text(), QCoreApplication::applicationVersion().toStdString(),
+        userName_ ? userName_().toStdString() : std::string());
     const Result<bool> saved = save_file_atomically(path_.toStdString(), write_parameter_file(set));
     if (!saved.ok()) {
         showMessage(path_ + QStringLiteral(": ") + qs(saved.error().message) +
@@ -266,10 +273,7 @@ void ParameterFlows::finishSave() {
 }
 
 void ParameterFlows::finishCompare() {
-    ParameterSet controller;
-    for (const StepResult& r : done_) {
-        controller.pages.push_back(entry_from_reply(*r.page, r.answer));
-    }
+    const ParameterSet controller = reads_->parameter_set({}, {});
     std::vector<DiffRow> rows;
     for (const FieldDifference& d : diff(controller, file_)) {
         rows.push_back({d.page, qs(d.field), qs(d.caption), qs(d.a), qs(d.b)});
@@ -285,9 +289,9 @@ void ParameterFlows::finishCompare() {
 void ParameterFlows::finishRestoreReads() {
     std::vector<const PageEntry*> entries;
     std::vector<Unit> held;
-    for (std::size_t i = 0; i < done_.size(); ++i) {
+    for (std::size_t i = 0; i < reads_->reads().size(); ++i) {
         entries.push_back(&file_.pages[i]);
-        held.push_back(done_[i].answer);
+        held.push_back(reads_->reads()[i].answer);
     }
     Result<std::vector<RestoreWrite>> plan = plan_restore(entries, held);
     if (!plan.ok()) {
@@ -319,10 +323,25 @@ void ParameterFlows::writePages(const std::vector<PageId>& pages) {
     if (busy() || pages.empty()) {
         return;
     }
+    // The ticked pages, in the file's order; the user's choice is written even where the
+    // controller already holds the file.
+    std::vector<RestoreWrite> chosen;
+    for (const RestoreWrite& w : plan_) {
+        if (std::find(pages.begin(), pages.end(), w.page) != pages.end()) {
+            chosen.push_back(w);
+        }
+    }
+    if (chosen.empty()) {
+        return;
+    }
     if (diff_ != nullptr) {
         diff_->setWriting(true);
     }
-    begin(Flow::Write, path_, pages, QStringLiteral("Writing"));
+    flow_ = Flow::Write;
+    writes_ = std::make_unique<WriteJob>(std::move(chosen), false);
+    startProgress(QStringLiteral("Writing"), static_cast<int>(writes_->plan().size()));
+    onProgress();
+    driver_.run(*writes_);
 }
 
 void ParameterFlows::finishWrites() {
@@ -330,43 +349,44 @@ void ParameterFlows::finishWrites() {
     QStringList verified;
     QStringList differs;
     QString stopped;
-    for (const StepResult& r : done_) {
-        const QString title = title_of(*r.page);
-        if (r.ok()) {
-            verified << title;
-            if (diff_ != nullptr) {
-                diff_->setPageOutcome(*r.page, QStringLiteral("written, verified"), true);
-            }
-        } else if (r.outcome == StepOutcome::ReadBackDiffers) {
-            QStringList fields;
-            for (const std::string& name : r.differing) {
-                const FieldSchema* f = find_field(page_schema(*r.page), name);
-                fields << (f != nullptr ? caption_of(*r.page, *f) : qs(name));
-            }
-            differs << title + QStringLiteral(" (") + fields.join(QStringLiteral(", ")) +
-                           QLatin1Char(')');
-            if (diff_ != nullptr) {
-                diff_->setPageOutcome(*r.page,
-                                      QStringLiteral("written, read-back differs: ") +
-                                          fields.join(QStringLiteral(", ")),
-                                      false);
-            }
-        } else {
-            // Sent but not acknowledged: the controller may or may not hold it.
-            stopped = QStringLiteral("%1: %2, not confirmed")
-                          .arg(title, qs(step_outcome_name(r.outcome)));
-            if (diff_ != nullptr) {
-                diff_->setPageOutcome(
-                    *r.page, qs(step_outcome_name(r.outcome)) + QStringLiteral(", not confirmed"),
-                    false);
-            }
-        }
-    }
     QStringList notWritten;
-    for (std::size_t i = done_.size(); i < pages_.size(); ++i) {
-        notWritten << title_of(pages_[i]);
+    for (const PageWriteOutcome& o : writes_->outcomes()) {
+        const QString title = title_of(o.page);
+        QString outcome = qs(verdict_text(o.verdict));
+        switch (o.verdict) {
+        case WriteVerdict::Verified:
+        case WriteVerdict::Unchanged:
+            verified << title;
+            break;
+        case WriteVerdict::AckLostVerified:
+            verified << title + QStringLiteral(" (") + outcome + QLatin1Char(')');
+            break;
+        case WriteVerdict::ReadBackDiffers: {
+            QStringList fields;
+            for (const std::string& name : o.step->differing) {
+                const FieldSchema* f = find_field(page_schema(o.page), name);
+                fields << (f != nullptr ? caption_of(o.page, *f) : qs(name));
+            }
+            const QString list = fields.join(QStringLiteral(", "));
+            differs << title + QStringLiteral(" (") + list + QLatin1Char(')');
+            outcome += QStringLiteral(": ") + list;
+            break;
+        }
+        case WriteVerdict::PortClosed:
+            outcome = qs(port_closed_text("restore"));
+            stopped = title + QStringLiteral(": ") + outcome;
+            break;
+        case WriteVerdict::NotStored:
+        case WriteVerdict::Unknown:
+        case WriteVerdict::NotVerified:
+            stopped = title + QStringLiteral(": ") + outcome;
+            break;
+        case WriteVerdict::NotWritten:
+            notWritten << title;
+            break;
+        }
         if (diff_ != nullptr) {
-            diff_->setPageOutcome(pages_[i], QStringLiteral("not written"), false);
+            diff_->setPageOutcome(o.page, outcome, verdict_good(o.verdict));
         }
     }
     if (diff_ != nullptr) {
@@ -385,7 +405,7 @@ void ParameterFlows::finishWrites() {
     }
     if (!stopped.isEmpty()) {
         lines << QStringLiteral("Stopped at ") + stopped + QLatin1Char('.');
-    } else if (cancelled_ && !notWritten.isEmpty()) {
+    } else if (writes_->stop_asked() && !notWritten.isEmpty()) {
         lines << QStringLiteral("Cancelled.");
     }
     if (!notWritten.isEmpty()) {

@@ -1,9 +1,11 @@
 #pragma once
 // The File menu's parameter sets: save the controller to a file, compare it with one, restore
-// one. Each runs a session from the event loop, one page at a time, behind a progress dialog
-// that names the page and can be cancelled; nothing blocks and polling goes on meanwhile. A
-// damaged file is refused before anything is sent, and a save leaves nothing half-written.
+// one. Each runs the command line's workflows (read pages, write a plan with read-back) through
+// the one session driver, a page at a time, behind a progress dialog that names the page and can
+// be cancelled; nothing blocks and polling goes on meanwhile. A damaged file is refused before
+// anything is sent, and a save leaves nothing half-written.
 
+#include "jobs/page_jobs.h"
 #include "link/qt/session_driver.h"
 #include "params/parameter_file.h"
 #include "ui/diff_window.h"
@@ -15,6 +17,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -51,22 +54,23 @@ class ParameterFlows final : public QObject {
   signals:
     // A short line for the status bar.
     void notice(const QString& text);
+    // A retry or a lost acknowledgement, for the traffic monitor.
+    void lineNote(const QString& text);
 
   private:
     enum class Flow : std::uint8_t { None, Save, Compare, Restore, Write };
 
-    bool begin(Flow flow, const QString& path, std::vector<PageId> pages, const QString& verb);
+    bool begin(Flow flow, const QString& path, std::vector<PageId> pages);
     void startProgress(const QString& verb, int steps);
-    void queueNext();
-    void onStep(const StepResult& r);
+    void onProgress();
     void onFinished();
     void onCancel();
-    void end();
     void finishSave();
     void finishCompare();
     void finishRestoreReads();
     void writePages(const std::vector<PageId>& pages);
     void finishWrites();
+    [[nodiscard]] QString failedReads(const QString& nothing) const;
     void showMessage(const QString& text, QMessageBox::Icon icon);
     bool loadFile(const QString& path, const QString& refusal);
 
@@ -77,16 +81,13 @@ class ParameterFlows final : public QObject {
 
     Flow flow_ = Flow::None;
     QString path_;
-    QString verb_;                 // "Reading", "Writing"
-    std::vector<PageId> pages_;    // the pages of the flow, in order
-    std::size_t next_ = 0;         // the next page to queue
-    std::vector<StepResult> done_; // finished steps of the flow
-    bool cancelled_ = false;
-    std::optional<StepResult> failed_;
+    QString verb_;              // "Reading", "Writing"
+    std::vector<PageId> pages_; // the file's pages, in order
+    std::unique_ptr<ReadJob> reads_;
+    std::unique_ptr<WriteJob> writes_;
 
-    ParameterSet file_;               // the file compared or restored
-    std::vector<RestoreWrite> plan_;  // the frames a restore writes
-    std::vector<StepResult> written_; // a restore's writes
+    ParameterSet file_;              // the file compared or restored
+    std::vector<RestoreWrite> plan_; // the frames a restore may write, one per page of the file
 
     QPointer<ProgressDialog> progress_;
     QPointer<DiffWindow> diff_;

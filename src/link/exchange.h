@@ -60,6 +60,7 @@ class Exchange {
     [[nodiscard]] bool done() const { return state_ != ExchangeState::Waiting; }
     [[nodiscard]] const Unit& answer() const { return answer_; }
     [[nodiscard]] const Expectation& expectation() const { return expect_; }
+    [[nodiscard]] const Bytes& frame() const { return frame_; }
 
   private:
     Bytes frame_;

@@ -1,7 +1,10 @@
 #include "link/session.h"
 
 #include "link/receiver.h"
+#include "link/traffic_log.h"
 #include "pages/page_codec.h"
+
+#include <algorithm>
 
 namespace motiview {
 namespace {
@@ -25,36 +28,44 @@ StepOutcome outcome_of(ExchangeState s) {
     return StepOutcome::Done;
 }
 
-// Reads and status requests change nothing on the controller: they may be asked twice.
+// Reads and status requests change nothing on the controller: they may be asked again.
 bool may_repeat(StepKind kind, bool readingBack) {
     return readingBack || kind == StepKind::Read || kind == StepKind::Status;
 }
 
+// The drain ends by itself on the second tick, should the driver not report a quiet line.
+constexpr int kDrainTicks = 2;
+
 } // namespace
 
+Session::Session(int retries) : retries_(std::clamp(retries, 0, kMaxRetries)) {}
+
 void Session::status() {
-    queue_.push_back({StepKind::Status, PageId::Basic, {}, false});
+    queue_.push_back({StepKind::Status, PageId::Basic, {}, false, std::nullopt});
     start_next();
 }
 
 void Session::read(PageId page) {
-    queue_.push_back({StepKind::Read, page, {}, false});
+    queue_.push_back({StepKind::Read, page, {}, false, std::nullopt});
     start_next();
 }
 
-void Session::write(PageId page, const Unit& frame, bool verify) {
-    queue_.push_back({StepKind::Write, page, frame, verify});
+void Session::write(PageId page, const Unit& frame, bool verify, std::optional<Unit> previous) {
+    queue_.push_back({StepKind::Write, page, frame, verify, previous});
     start_next();
 }
 
 void Session::hall_test(bool groupB) {
-    queue_.push_back(
-        {groupB ? StepKind::HallTestB : StepKind::HallTestA, PageId::Basic, {}, false});
+    queue_.push_back({groupB ? StepKind::HallTestB : StepKind::HallTestA,
+                      PageId::Basic,
+                      {},
+                      false,
+                      std::nullopt});
     start_next();
 }
 
 void Session::reset_count() {
-    queue_.push_back({StepKind::ResetCount, PageId::Hardware, {}, false});
+    queue_.push_back({StepKind::ResetCount, PageId::Hardware, {}, false, std::nullopt});
     start_next();
 }
 
@@ -106,7 +117,7 @@ void Session::start_next() {
 
 void Session::begin_exchange(Bytes frame, Expectation expect, int timeoutTicks) {
     current_.emplace(std::move(frame), expect, timeoutTicks);
-    tries_ = 0;
+    asked_ = 0;
 }
 
 void Session::begin_read_back() {
@@ -120,15 +131,42 @@ std::optional<Bytes> Session::take_frame() {
     if (!current_) {
         return std::nullopt;
     }
+    if (needDrain_) {
+        // Whatever is left of a garbled answer would put the next answer out of step.
+        if (!draining_) {
+            draining_ = true;
+            drainRequested_ = true;
+            drainTicks_ = 0;
+        }
+        return std::nullopt;
+    }
     auto frame = current_->take_frame();
     if (frame) {
-        ++tries_;
+        ++asked_;
         ++result_.requests;
     }
     return frame;
 }
 
+bool Session::take_drain_request() {
+    const bool requested = drainRequested_;
+    drainRequested_ = false;
+    return requested;
+}
+
+void Session::line_quiet() {
+    if (!draining_) {
+        return;
+    }
+    draining_ = false;
+    drainRequested_ = false;
+    needDrain_ = false;
+}
+
 void Session::on_unit(const Unit& unit) {
+    if (draining_) {
+        return; // the tail of the garbage, or an answer already given up on
+    }
     if (classify(unit).kind == UnitKind::UserInfo) {
         userName_ = decode_user_name(unit);
     }
@@ -142,6 +180,12 @@ void Session::on_unit(const Unit& unit) {
 }
 
 void Session::tick() {
+    if (draining_) {
+        if (++drainTicks_ >= kDrainTicks) {
+            line_quiet();
+        }
+        return;
+    }
     if (!current_) {
         return;
     }
@@ -153,16 +197,31 @@ void Session::tick() {
 
 void Session::on_exchange_done() {
     const ExchangeState state = current_->state();
+    if (state == ExchangeState::Broken || state == ExchangeState::Unknown) {
+        needDrain_ = true;
+    }
+    const std::string request = sent_meaning(current_->frame());
     if (state != ExchangeState::Answered) {
-        if (tries_ < 2 && may_repeat(step_->kind, readingBack_)) {
-            // Asked once more: a fresh exchange for the same request (tries_ keeps counting).
-            const Expectation expect = current_->expectation();
-            Bytes frame = step_->kind == StepKind::Status ? bytes_of(frame_set().statusRequest)
-                                                          : bytes_of(frame_set().read(step_->page));
-            current_.emplace(std::move(frame), expect, kAnswerTimeoutTicks);
+        if (step_->kind == StepKind::Write && !readingBack_) {
+            // Never sent twice: what the controller holds now says whether it was stored.
+            result_.ackLost = true;
+            note("acknowledgement lost (" + std::string(step_outcome_name(outcome_of(state))) +
+                 "): " + request + ", reading the page back");
+            begin_read_back();
             return;
         }
-        finish(outcome_of(state));
+        if (may_repeat(step_->kind, readingBack_) && asked_ <= retries_) {
+            ++result_.retries;
+            note("retry " + std::to_string(asked_) + " of " + std::to_string(retries_) + ": " +
+                 request + " (" + std::string(step_outcome_name(outcome_of(state))) + ")");
+            const Expectation expect = current_->expectation();
+            Bytes again = current_->frame(); // a copy: emplace ends the old exchange first
+            const int asked = asked_;
+            current_.emplace(std::move(again), expect, kAnswerTimeoutTicks);
+            asked_ = asked;
+            return;
+        }
+        finish(readingBack_ && result_.ackLost ? StepOutcome::NoReadBack : outcome_of(state));
         return;
     }
     const Unit answer = current_->answer();
@@ -178,11 +237,28 @@ void Session::on_exchange_done() {
     }
     result_.answer = answer;
     if (readingBack_) {
-        result_.differing = read_back_differences(step_->page, step_->frame, answer);
-        finish(result_.differing.empty() ? StepOutcome::Done : StepOutcome::ReadBackDiffers);
+        settle_read_back(answer);
         return;
     }
     finish(StepOutcome::Done);
+}
+
+void Session::settle_read_back(const Unit& answer) {
+    const PageId page = step_->page;
+    result_.differing = read_back_differences(page, step_->frame, answer);
+    if (result_.differing.empty()) {
+        result_.written = true;
+        finish(StepOutcome::Done);
+        return;
+    }
+    if (result_.ackLost && step_->previous) {
+        if (read_back_differences(page, *step_->previous, answer).empty()) {
+            finish(StepOutcome::NotStored);
+            return;
+        }
+        result_.written = true; // it holds neither: something of the write arrived
+    }
+    finish(StepOutcome::ReadBackDiffers);
 }
 
 void Session::finish(StepOutcome outcome) {
@@ -197,10 +273,38 @@ void Session::finish(StepOutcome outcome) {
     start_next();
 }
 
+void Session::line_lost() {
+    draining_ = false;
+    drainRequested_ = false;
+    needDrain_ = false;
+    if (step_) {
+        finish(StepOutcome::PortClosed);
+    }
+    queue_.clear();
+}
+
+void Session::stop() {
+    if (step_ && step_->kind == StepKind::Write) {
+        queue_.clear(); // the write on the line is settled first
+        return;
+    }
+    cancel();
+}
+
 std::vector<StepResult> Session::take_results() {
     std::vector<StepResult> out;
     out.swap(results_);
     return out;
+}
+
+std::vector<std::string> Session::take_notes() {
+    std::vector<std::string> out;
+    out.swap(notes_);
+    return out;
+}
+
+void Session::note(std::string text) {
+    notes_.push_back(std::move(text));
 }
 
 void Session::cancel() {
@@ -208,6 +312,19 @@ void Session::cancel() {
     current_.reset();
     step_.reset();
     readingBack_ = false;
+    draining_ = false;
+    drainRequested_ = false;
+}
+
+std::optional<StepKind> Session::current_kind() const {
+    return step_ ? std::optional<StepKind>(step_->kind) : std::nullopt;
+}
+
+std::optional<PageId> Session::current_page() const {
+    if (!step_) {
+        return std::nullopt;
+    }
+    return result_.page;
 }
 
 std::vector<std::string> read_back_differences(PageId page, const Unit& written,
@@ -232,8 +349,18 @@ std::string_view step_outcome_name(StepOutcome o) {
         return "unknown unit";
     case StepOutcome::ReadBackDiffers:
         return "read-back differs";
+    case StepOutcome::NotStored:
+        return "not stored: read-back shows the controller's previous values";
+    case StepOutcome::NoReadBack:
+        return "unknown: no answer to the read-back";
+    case StepOutcome::PortClosed:
+        return "the port closed";
     }
     return "done";
+}
+
+std::string retries_text(int retries) {
+    return std::to_string(retries) + (retries == 1 ? " retry" : " retries");
 }
 
 } // namespace motiview

@@ -137,6 +137,13 @@ void TrafficLog::silence(std::int64_t timeMs) {
         row_of(timeMs, Direction::None, TrafficKind::Silence, {}, "no answer: link offline"));
 }
 
+void TrafficLog::note(std::int64_t timeMs, std::string text) {
+    if (text.starts_with("retry ")) {
+        ++counters_.retries;
+    }
+    rows_.push(row_of(timeMs, Direction::None, TrafficKind::Note, {}, std::move(text)));
+}
+
 void TrafficLog::clear() {
     rows_.clear();
     counters_ = {};

@@ -24,6 +24,7 @@ enum class TrafficKind : std::uint8_t {
     Received,  // a received unit; `unit` says which kind
     Discarded, // received bytes thrown away unread
     Silence,   // the link fell silent and went offline
+    Note,      // a session's retry or lost acknowledgement
 };
 
 struct TrafficRow {
@@ -47,6 +48,7 @@ struct TrafficCounters {
     std::uint64_t unknownUnits = 0;
     std::uint64_t bytesDiscarded = 0;
     std::uint64_t silences = 0;
+    std::uint64_t retries = 0; // requests a session asked again
 };
 
 // What the program makes of a frame it sends ("status request", "read Basic setting",
@@ -64,6 +66,8 @@ class TrafficLog {
     void discarded(std::int64_t timeMs, std::size_t count);
     // The window calls this when the link goes offline for want of answers.
     void silence(std::int64_t timeMs);
+    // What a session did about a bad answer: "retry 1 of 3: read Basic setting (broken unit)".
+    void note(std::int64_t timeMs, std::string text);
 
     // Forgets rows and counts; the row numbering goes on (see Ring::total).
     void clear();

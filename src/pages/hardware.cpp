@@ -263,6 +263,10 @@ constexpr std::uint8_t kCounterReset = 0xEC;
 // The averaging factor starts again from 1 with the count.
 constexpr PageButton kButtons[] = {{"cmdCntReset", "Reset count", "txtIdcCalibF_All", "1"}};
 
+// The unit's serial number: project-year-week-sequence-customer.
+constexpr std::string_view kIdentity[] = {"txtProjectNum", "txtYearNum", "txtWeekNum", "txtSNNum",
+                                          "txtCustomerNum"};
+
 } // namespace
 
 const PageSchema& hardware_page() {
@@ -281,6 +285,7 @@ const PageSchema& hardware_page() {
         .closes = kCloses,
         .buttons = kButtons,
         .linkButtons = false,
+        .identityFields = kIdentity,
         .widthTwips = 9000,
         .heightTwips = 6800,
     };

@@ -158,7 +158,10 @@ struct PageSchema {
     std::span<const PageId> closes = {};             // pages the opener unloads
     std::span<const PageButton> buttons = {};        // the page's own buttons
     bool linkButtons = false;                        // Timer3 enables read/write with the link
-    int widthTwips = 0;                              // 0: the window sizes itself
+    // The page carries the controller's identity: a restore never ticks or writes it unless
+    // asked, and these fields (the serial number, in its order) always keep the controller's.
+    std::span<const std::string_view> identityFields = {};
+    int widthTwips = 0; // 0: the window sizes itself
     int heightTwips = 0;
 };
 
@@ -169,6 +172,13 @@ struct PageSchema {
 // What a user calls the field: its caption; a box in a row of boxes without one takes the row's
 // caption; then its design-time label, then its name. `field` is one of `page.fields`.
 [[nodiscard]] std::string_view field_caption(const PageSchema& page, const FieldSchema& field);
+
+[[nodiscard]] inline bool carries_identity(const PageSchema& page) {
+    return !page.identityFields.empty();
+}
+[[nodiscard]] inline bool carries_identity(PageId id) {
+    return carries_identity(page_schema(id));
+}
 
 [[nodiscard]] inline PageCodes page_codes(PageId id) {
     return page_schema(id).codes;

@@ -391,18 +391,24 @@ PageEntry entry_from_reply(PageId page, const Unit& reply) {
 }
 
 std::string serial_number(const ParameterSet& set) {
-    const PageEntry* hardware = set.find(PageId::Hardware);
-    if (hardware == nullptr) {
+    const PageEntry* entry = nullptr;
+    for (const PageEntry& e : set.pages) {
+        if (carries_identity(e.page)) {
+            entry = &e;
+            break;
+        }
+    }
+    if (entry == nullptr) {
         return {};
     }
-    const PageSchema& page = page_schema(PageId::Hardware);
-    const auto texts = shown_texts(*hardware);
+    const PageSchema& page = page_schema(entry->page);
+    const auto texts = shown_texts(*entry);
     std::string serial;
-    for (std::size_t k = 0; k < kSerialFields.size(); ++k) {
+    for (std::size_t k = 0; k < page.identityFields.size(); ++k) {
         if (k > 0) {
             serial += '-';
         }
-        if (const auto i = field_index(page, kSerialFields[k]); i && texts[*i]) {
+        if (const auto i = field_index(page, page.identityFields[k]); i && texts[*i]) {
             serial += *texts[*i];
         }
     }
@@ -555,12 +561,10 @@ Result<std::vector<RestoreWrite>> plan_restore(std::span<const PageEntry* const>
     plan.reserve(entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const PageEntry& e = *entries[i];
-        const bool hardware = e.page == PageId::Hardware;
-        const Result<Unit> frame =
-            restore_frame(e, e.reply ? *e.reply : held[i],
-                          hardware ? std::span<const std::string_view>(kSerialFields)
-                                   : std::span<const std::string_view>{},
-                          hardware ? &held[i] : nullptr);
+        const PageSchema& page = page_schema(e.page);
+        const bool identity = carries_identity(page);
+        const Result<Unit> frame = restore_frame(
+            e, e.reply ? *e.reply : held[i], page.identityFields, identity ? &held[i] : nullptr);
         if (!frame.ok()) {
             return Error{std::string(page_schema(e.page).cliName) + " " + frame.error().field,
                          frame.error().message};

@@ -52,7 +52,7 @@ struct ParameterSet {
 // The page as a reply shows it: every field a reply fills and the page shows, as text.
 [[nodiscard]] PageEntry entry_from_reply(PageId page, const Unit& reply);
 
-// "project-year-week-sequence-customer" from the hardware page; "" without it.
+// "project-year-week-sequence-customer" from the page that carries the identity; "" without it.
 [[nodiscard]] std::string serial_number(const ParameterSet& set);
 
 // The file's text: indented by 2, pages in kAllPages order, fields in the page's order, newline
@@ -69,10 +69,6 @@ struct ParameterSet {
 
 [[nodiscard]] Result<std::string> load_file(const std::string& path,
                                             std::size_t maxBytes = kMaxParameterFileBytes);
-
-// Fields a restore takes from the controller rather than from the file: the unit's identity.
-inline constexpr std::array<std::string_view, 5> kSerialFields = {
-    "txtProjectNum", "txtYearNum", "txtWeekNum", "txtSNNum", "txtCustomerNum"};
 
 // The write frame that restores a page. `base` is the reply the frame starts from (the file's
 // reply, or the controller's current one when the file has none); every text of the entry that
@@ -93,9 +89,9 @@ struct RestoreWrite {
 };
 
 // The frames of a restore, one per entry, each built on the file's reply (or `held[i]`, the
-// controller's current reply of `entries[i]`, when the file has none); the hardware page keeps
-// the controller's serial number. A refused field stops the whole plan, so nothing is written:
-// the Error's field is "page field".
+// controller's current reply of `entries[i]`, when the file has none); a page that carries the
+// controller's identity keeps the controller's serial number. A refused field stops the whole plan,
+// so nothing is written: the Error's field is "page field".
 [[nodiscard]] Result<std::vector<RestoreWrite>>
 plan_restore(std::span<const PageEntry* const> entries, std::span<const Unit> held);
 

@@ -135,8 +135,8 @@ void DiffWindow::buildPageList() {
         item->setData(kPageRole, static_cast<int>(page));
         item->setData(kBaseTextRole, text);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
-        // The hardware page is the controller's identity: never ticked for the user.
-        item->setCheckState(n > 0 && page != PageId::Hardware ? Qt::Checked : Qt::Unchecked);
+        // A page that carries the controller's identity is never ticked for the user.
+        item->setCheckState(n > 0 && !carries_identity(page) ? Qt::Checked : Qt::Unchecked);
     }
     connect(pageList_, &QListWidget::itemChanged, this, [this] { updateWriteButton(); });
 
@@ -144,11 +144,15 @@ void DiffWindow::buildPageList() {
     warning_->setObjectName(QStringLiteral("lblHardwareWarning"));
     warning_->setWordWrap(true);
     warning_->setTextFormat(Qt::PlainText);
-    warning_->setText(
-        QStringLiteral("%1 carries the controller's identity and is not ticked. When it is "
-                       "written, the controller keeps its own serial number.")
-            .arg(page_title(PageId::Hardware)));
-    warning_->setVisible(std::find(pages_.begin(), pages_.end(), PageId::Hardware) != pages_.end());
+    const auto identity =
+        std::find_if(pages_.begin(), pages_.end(), [](PageId p) { return carries_identity(p); });
+    if (identity != pages_.end()) {
+        warning_->setText(
+            QStringLiteral("%1 carries the controller's identity and is not ticked. When it is "
+                           "written, the controller keeps its own serial number.")
+                .arg(page_title(*identity)));
+    }
+    warning_->setVisible(identity != pages_.end());
 
     write_ = new QPushButton(QStringLiteral("Write selected pages"), this);
     write_->setObjectName(QStringLiteral("cmdWriteSelected"));
@@ -187,7 +191,13 @@ QString DiffWindow::summary() const {
             same << page_title(page);
         }
     }
-    if (!same.isEmpty()) {
+    if (!same.isEmpty() && mode_ == Mode::Restore) {
+        // A restore run again after a cut writes only what still differs.
+        text += QStringLiteral(" %1 already hold%2 the file: %3.")
+                    .arg(plural(static_cast<std::size_t>(same.size()), "page"))
+                    .arg(same.size() == 1 ? QStringLiteral("s") : QString())
+                    .arg(same.join(QStringLiteral(", ")));
+    } else if (!same.isEmpty()) {
         text += QStringLiteral(" No difference on: ") + same.join(QStringLiteral(", ")) +
                 QStringLiteral(".");
     }

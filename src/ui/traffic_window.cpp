@@ -22,6 +22,7 @@ namespace {
 
 bool is_trouble(const TrafficRow& r) {
     return r.kind == TrafficKind::Discarded || r.kind == TrafficKind::Silence ||
+           r.kind == TrafficKind::Note ||
            (r.kind == TrafficKind::Received &&
             (r.unit == UnitKind::Broken || r.unit == UnitKind::Unknown));
 }
@@ -191,8 +192,9 @@ TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QWidget(parent)
     mono.setStyleHint(QFont::TypeWriter);
     table_->setFont(mono);
 
-    static constexpr std::array<const char*, 6> kCountNames = {
-        "lblSent", "lblReceived", "lblBroken", "lblUnknown", "lblDiscarded", "lblSilences"};
+    static constexpr std::array<const char*, 7> kCountNames = {
+        "lblSent",      "lblReceived", "lblBroken", "lblUnknown",
+        "lblDiscarded", "lblSilences", "lblRetries"};
     auto* countsRow = new QHBoxLayout;
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] = new QLabel(this);
@@ -299,7 +301,8 @@ QStringList counter_texts(const TrafficCounters& c) {
             QStringLiteral("Broken: %1").arg(c.brokenUnits),
             QStringLiteral("Unknown: %1").arg(c.unknownUnits),
             QStringLiteral("Discarded: %1 bytes").arg(c.bytesDiscarded),
-            QStringLiteral("Silences: %1").arg(c.silences)};
+            QStringLiteral("Silences: %1").arg(c.silences),
+            QStringLiteral("Retries: %1").arg(c.retries)};
 }
 
 void TrafficWindow::updateCounters() {

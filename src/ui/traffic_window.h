@@ -105,7 +105,7 @@ class TrafficWindow final : public QWidget {
     QTableView* table_ = nullptr;
     QPushButton* pause_ = nullptr;
     QCheckBox* hideStatus_ = nullptr;
-    std::array<QLabel*, 6> counts_{};
+    std::array<QLabel*, 7> counts_{};
     QTimer* timer_ = nullptr;
     bool paused_ = false;
 };

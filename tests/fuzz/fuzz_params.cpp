@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 base[i] = data[i - 2];
             }
         }
-        const auto frame = restore_frame(entry, base, kSerialFields, &base);
+        const auto frame =
+            restore_frame(entry, base, page_schema(PageId::Hardware).identityFields, &base);
         FUZZ_CHECK(frame.ok());
         FUZZ_CHECK(frame.value()[0] == codes.group);
         FUZZ_CHECK(frame.value()[1] == codes.write);

@@ -374,14 +374,25 @@ Event silence(int ticks) {
     return {std::nullopt, ticks};
 }
 
-// A session whose every offered frame is put on the line at once.
+// A session whose every offered frame is put on the line at once; a drain it asks for finds
+// the line quiet at once. The tables below ask once more at most (one retry), unless a case says.
 struct Line {
+    explicit Line(int retries = 1) : session(retries) {}
+
     Session session;
     std::vector<std::string> sent; // hex
+    int drains = 0;
 
     void take() {
-        while (auto f = session.take_frame()) {
-            sent.push_back(hex(*f));
+        for (;;) {
+            while (auto f = session.take_frame()) {
+                sent.push_back(hex(*f));
+            }
+            if (!session.take_drain_request()) {
+                return;
+            }
+            ++drains;
+            session.line_quiet();
         }
     }
 
@@ -617,6 +628,8 @@ struct WriteCase {
     int requests = 0;
     std::vector<std::string> differing = {};
     std::optional<Unit> answer = std::nullopt;
+    bool ackLost = false;
+    std::optional<Unit> previous = std::nullopt; // what the controller held before the write
 };
 
 std::vector<WriteCase> write_cases() {
@@ -624,6 +637,7 @@ std::vector<WriteCase> write_cases() {
     const Written w = write_of(basic, {{"txtMaxspeed", "3210"}});
     const Unit same = read_back_of(basic, w);
     const Unit differs = read_back_of(basic, w, {{"txtBspeed", "-1234"}});
+    const Unit previous = reply_of(basic);
     const Unit ack = ack_of(basic);
     const std::string W = hex(w.frame);
     const std::string R = hex(frame_set().read(basic));
@@ -656,53 +670,130 @@ std::vector<WriteCase> write_cases() {
          {},
          same},
         {"no ack 9", basic, w.frame, true, {silence(9)}, {W}, std::nullopt},
-        {"no ack 10", basic, w.frame, true, {silence(10)}, {W}, O::TimedOut, false, 1},
-        {"no ack 50", basic, w.frame, true, {silence(50)}, {W}, O::TimedOut, false, 1},
-        {"ack after the timeout",
+        // A lost acknowledgement is settled by reading back; the write is never sent again.
+        {"no ack 10 reads back", basic, w.frame, true, {silence(10)}, {W, R}, std::nullopt},
+        {"no ack, read-back matches",
+         basic,
+         w.frame,
+         true,
+         {silence(10), arrive(same)},
+         {W, R},
+         O::Done,
+         true,
+         2,
+         {},
+         same,
+         true},
+        {"no ack, read-back shows the previous values",
+         basic,
+         w.frame,
+         true,
+         {silence(10), arrive(previous)},
+         {W, R},
+         O::NotStored,
+         false,
+         2,
+         {"txtMaxspeed"},
+         previous,
+         true,
+         previous},
+        {"no ack, read-back shows neither",
+         basic,
+         w.frame,
+         true,
+         {silence(10), arrive(differs)},
+         {W, R},
+         O::ReadBackDiffers,
+         true,
+         2,
+         {"txtBspeed"},
+         differs,
+         true,
+         previous},
+        {"no ack, read-back unlike the write and nothing known before",
+         basic,
+         w.frame,
+         true,
+         {silence(10), arrive(previous)},
+         {W, R},
+         O::ReadBackDiffers,
+         false,
+         2,
+         {"txtMaxspeed"},
+         previous,
+         true},
+        {"no ack 50, no read-back",
+         basic,
+         w.frame,
+         true,
+         {silence(50)},
+         {W, R, R},
+         O::NoReadBack,
+         false,
+         3,
+         {},
+         std::nullopt,
+         true},
+        {"ack after the timeout is no read-back",
          basic,
          w.frame,
          true,
          {silence(10), arrive(ack), silence(50)},
-         {W},
-         O::TimedOut,
+         {W, R, R},
+         O::NoReadBack,
          false,
-         1},
+         3,
+         {},
+         std::nullopt,
+         true},
         {"broken instead of ack",
          basic,
          w.frame,
          true,
-         {arrive(broken(ack)), silence(50)},
-         {W},
-         O::Broken,
-         false,
-         1},
+         {arrive(broken(ack)), arrive(same)},
+         {W, R},
+         O::Done,
+         true,
+         2,
+         {},
+         same,
+         true},
         {"unknown instead of ack",
          basic,
          w.frame,
          true,
          {arrive(unknown_unit()), silence(50)},
-         {W},
-         O::Unknown,
+         {W, R, R},
+         O::NoReadBack,
          false,
-         1},
+         3,
+         {},
+         std::nullopt,
+         true},
         {"other page ack is no ack",
          basic,
          w.frame,
          true,
-         {arrive(ack_of(PageId::Reference)), silence(50)},
-         {W},
-         O::TimedOut,
-         false,
-         1},
+         {arrive(ack_of(PageId::Reference)), silence(10), arrive(same)},
+         {W, R},
+         O::Done,
+         true,
+         2,
+         {},
+         same,
+         true},
         {"reply is no ack",
          basic,
          w.frame,
          true,
          {arrive(same), silence(50)},
-         {W},
-         O::TimedOut,
+         {W, R, R},
+         O::NoReadBack,
          false,
-         1},
+         3,
+         {},
+         std::nullopt,
+         true},
         {"read back differs in one field",
          basic,
          w.frame,
@@ -802,7 +893,7 @@ class WriteStep : public ::testing::TestWithParam<WriteCase> {};
 TEST_P(WriteStep, IsSentOnceAndReadBack) {
     const auto& c = GetParam();
     Line line;
-    line.session.write(c.page, c.frame, c.verify);
+    line.session.write(c.page, c.frame, c.verify, c.previous);
     line.play(c.events);
 
     EXPECT_EQ(line.sent, c.sent);
@@ -818,6 +909,7 @@ TEST_P(WriteStep, IsSentOnceAndReadBack) {
     EXPECT_EQ(r->written, c.written);
     EXPECT_EQ(r->requests, c.requests);
     EXPECT_EQ(r->differing, c.differing);
+    EXPECT_EQ(r->ackLost, c.ackLost);
     if (c.answer) {
         EXPECT_EQ(hex(r->answer), hex(*c.answer));
     }
@@ -1058,31 +1150,38 @@ TEST_P(FailingStep, DropsTheStepsQueuedAfterIt) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, FailingStep,
-    ::testing::Values(
-        FailCase{"read silent", false, {silence(20)}, StepOutcome::TimedOut, 2},
-        FailCase{"read broken twice",
-                 false,
-                 {arrive(broken(basic_reply())), arrive(broken(basic_reply()))},
-                 StepOutcome::Broken,
-                 2},
-        FailCase{"write not acknowledged", true, {silence(10)}, StepOutcome::TimedOut, 1},
-        FailCase{"write broken ack",
-                 true,
-                 {arrive(broken(ack_of(PageId::Basic)))},
-                 StepOutcome::Broken,
-                 1},
-        FailCase{"write unknown", true, {arrive(unknown_unit())}, StepOutcome::Unknown, 1},
-        FailCase{"read back silent",
-                 true,
-                 {arrive(ack_of(PageId::Basic)), silence(20)},
-                 StepOutcome::TimedOut,
-                 3},
-        FailCase{"read back differs",
-                 true,
-                 {arrive(ack_of(PageId::Basic)),
-                  arrive(reply_of(PageId::Basic, {{"txtMaxspeed", "1"}}))},
-                 StepOutcome::ReadBackDiffers,
-                 2}),
+    ::testing::Values(FailCase{"read silent", false, {silence(20)}, StepOutcome::TimedOut, 2},
+                      FailCase{"read broken twice",
+                               false,
+                               {arrive(broken(basic_reply())), arrive(broken(basic_reply()))},
+                               StepOutcome::Broken,
+                               2},
+                      FailCase{"write not acknowledged, no read-back",
+                               true,
+                               {silence(10)},
+                               StepOutcome::NoReadBack,
+                               3},
+                      FailCase{"write broken ack, no read-back",
+                               true,
+                               {arrive(broken(ack_of(PageId::Basic)))},
+                               StepOutcome::NoReadBack,
+                               3},
+                      FailCase{"write unknown, no read-back",
+                               true,
+                               {arrive(unknown_unit())},
+                               StepOutcome::NoReadBack,
+                               3},
+                      FailCase{"read back silent",
+                               true,
+                               {arrive(ack_of(PageId::Basic)), silence(20)},
+                               StepOutcome::TimedOut,
+                               3},
+                      FailCase{"read back differs",
+                               true,
+                               {arrive(ack_of(PageId::Basic)),
+                                arrive(reply_of(PageId::Basic, {{"txtMaxspeed", "1"}}))},
+                               StepOutcome::ReadBackDiffers,
+                               2}),
     ByLabel<&FailCase::name>{});
 
 TEST(SessionQueue, CancelDropsTheQueueAndTheStepInProgress) {
@@ -1231,5 +1330,192 @@ INSTANTIATE_TEST_SUITE_P(
         // The controller's own count is not the user's to compare.
         DiffCase{PageId::Hardware, {{"txtcIdcCalibNum", "9"}}, {}}),
     diff_case_name);
+
+// ---- retries, drains and a lost port ------------------------------------------------------
+
+struct RetryCase {
+    const char* name;
+    int retries;
+    std::vector<Event> events;
+    std::size_t frames;
+    std::optional<StepOutcome> outcome;
+    int retried = 0;
+    int drains = 0;
+};
+
+class Retries : public ::testing::TestWithParam<RetryCase> {};
+
+// Every request the same read; a garbled answer drains the line before the next one.
+TEST_P(Retries, AskAgainUpToTheLimitAndDrainAfterGarbage) {
+    const auto& c = GetParam();
+    Line line(c.retries);
+    line.session.read(PageId::Basic);
+    line.play(c.events);
+    EXPECT_EQ(line.sent.size(), c.frames);
+    for (const std::string& f : line.sent) {
+        EXPECT_EQ(f, hex(frame_set().read(PageId::Basic)));
+    }
+    EXPECT_EQ(line.drains, c.drains);
+    const auto r = line.only_result();
+    ASSERT_EQ(r.has_value(), c.outcome.has_value()) << outcome_text(r);
+    if (!r) {
+        return;
+    }
+    EXPECT_EQ(r->outcome, *c.outcome) << outcome_text(r);
+    EXPECT_EQ(r->retries, c.retried);
+    EXPECT_EQ(r->requests, c.retried + 1);
+    // Each retry reaches the traffic monitor.
+    const auto notes = line.session.take_notes();
+    EXPECT_EQ(notes.size(), static_cast<std::size_t>(c.retried));
+    for (std::size_t i = 0; i < notes.size(); ++i) {
+        EXPECT_TRUE(notes[i].starts_with("retry " + std::to_string(i + 1) + " of " +
+                                         std::to_string(c.retries) + ": read Basic"))
+            << notes[i];
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, Retries,
+    ::testing::Values(
+        RetryCase{"none silent", 0, {silence(10)}, 1, StepOutcome::TimedOut},
+        RetryCase{"none broken", 0, {arrive(broken(basic_reply()))}, 1, StepOutcome::Broken, 0, 0},
+        RetryCase{"three silent 39", 3, {silence(39)}, 4, std::nullopt},
+        RetryCase{"three silent 40", 3, {silence(40)}, 4, StepOutcome::TimedOut, 3},
+        RetryCase{"ten silent", 10, {silence(200)}, 11, StepOutcome::TimedOut, 10},
+        RetryCase{"two faults in a row",
+                  3,
+                  {arrive(broken(basic_reply())), arrive(unknown_unit()), arrive(basic_reply())},
+                  3,
+                  StepOutcome::Done,
+                  2,
+                  2},
+        RetryCase{"garbage then silence then answer",
+                  3,
+                  {arrive(broken(basic_reply())), silence(10), arrive(basic_reply())},
+                  3,
+                  StepOutcome::Done,
+                  2,
+                  1},
+        RetryCase{"four broken answers",
+                  3,
+                  {arrive(broken(basic_reply())), arrive(broken(basic_reply())),
+                   arrive(broken(basic_reply())), arrive(broken(basic_reply()))},
+                  4,
+                  StepOutcome::Broken,
+                  3,
+                  3}),
+    ByLabel<&RetryCase::name>{});
+
+TEST(SessionDrain, NothingIsSentOrTakenUntilTheLineIsQuiet) {
+    Session s(3);
+    s.read(PageId::Basic);
+    ASSERT_TRUE(s.take_frame().has_value());
+    s.on_unit(broken(basic_reply()));
+    // The retry waits for the drain: the garbage's tail must not meet its answer.
+    EXPECT_FALSE(s.take_frame().has_value());
+    EXPECT_TRUE(s.take_drain_request());
+    EXPECT_FALSE(s.take_drain_request()) << "asked once";
+    EXPECT_TRUE(s.draining());
+    s.on_unit(basic_reply()); // arrives while draining: thrown away with the rest
+    EXPECT_FALSE(s.take_frame().has_value());
+    EXPECT_TRUE(s.take_results().empty());
+    s.line_quiet();
+    EXPECT_FALSE(s.draining());
+    const auto retry = s.take_frame();
+    ASSERT_TRUE(retry.has_value());
+    EXPECT_EQ(hex(*retry), hex(frame_set().read(PageId::Basic)));
+    s.on_unit(basic_reply());
+    const auto results = s.take_results();
+    ASSERT_EQ(results.size(), 1U);
+    EXPECT_TRUE(results[0].ok());
+    EXPECT_EQ(results[0].retries, 1);
+}
+
+TEST(SessionDrain, EndsByItselfOnTheSecondTickWithoutAQuietReport) {
+    Session s(3);
+    s.read(PageId::Basic);
+    (void)s.take_frame();
+    s.on_unit(unknown_unit());
+    EXPECT_FALSE(s.take_frame().has_value());
+    s.tick();
+    EXPECT_TRUE(s.draining());
+    EXPECT_FALSE(s.take_frame().has_value());
+    s.tick();
+    EXPECT_FALSE(s.draining());
+    EXPECT_TRUE(s.take_frame().has_value());
+}
+
+TEST(SessionDrain, TheNextStepDrainsAfterAGarbledFailure) {
+    Line line(0);
+    line.session.read(PageId::Basic);
+    line.play({arrive(broken(basic_reply()))});
+    ASSERT_EQ(line.only_result()->outcome, StepOutcome::Broken);
+    EXPECT_EQ(line.drains, 0) << "nothing more to send yet";
+    line.session.read(PageId::Motor);
+    line.take();
+    EXPECT_EQ(line.drains, 1);
+    EXPECT_EQ(line.sent.back(), hex(frame_set().read(PageId::Motor)));
+}
+
+struct LostCase {
+    const char* name;
+    bool write;
+    std::vector<Event> before; // then the port closes
+    std::size_t frames;
+};
+
+class PortLost : public ::testing::TestWithParam<LostCase> {};
+
+TEST_P(PortLost, EndsTheStepAndDropsTheQueue) {
+    const auto& c = GetParam();
+    const Written w = write_of(PageId::Basic, {{"txtMaxspeed", "3210"}});
+    Line line(3);
+    if (c.write) {
+        line.session.write(PageId::Basic, w.frame, true, reply_of(PageId::Basic));
+    } else {
+        line.session.read(PageId::Basic);
+    }
+    line.session.read(PageId::Motor);
+    line.play(c.before);
+    line.session.line_lost();
+    line.play({silence(50)});
+    EXPECT_EQ(line.sent.size(), c.frames);
+    EXPECT_TRUE(line.session.idle());
+    const auto r = line.only_result();
+    ASSERT_TRUE(r.has_value());
+    EXPECT_EQ(r->outcome, StepOutcome::PortClosed) << outcome_text(r);
+    EXPECT_EQ(r->page, PageId::Basic);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PortLost,
+    ::testing::Values(LostCase{"read waiting", false, {silence(3)}, 1},
+                      LostCase{"read draining", false, {arrive(broken(basic_reply()))}, 2},
+                      LostCase{"write waiting for its ack", true, {silence(3)}, 1},
+                      LostCase{"write reading back", true, {arrive(ack_of(PageId::Basic))}, 2}),
+    ByLabel<&LostCase::name>{});
+
+TEST(SessionStop, AReadStopsAtOnceAWriteIsSettledFirst) {
+    Line reading(3);
+    reading.session.read(PageId::Basic);
+    reading.session.read(PageId::Motor);
+    reading.take();
+    reading.session.stop();
+    EXPECT_TRUE(reading.session.idle());
+
+    const Written w = write_of(PageId::Basic, {{"txtMaxspeed", "3210"}});
+    Line writing(3);
+    writing.session.write(PageId::Basic, w.frame, true);
+    writing.session.read(PageId::Motor);
+    writing.take();
+    writing.session.stop();
+    EXPECT_FALSE(writing.session.idle()) << "the write on the line is read back";
+    writing.play({arrive(ack_of(PageId::Basic)), arrive(read_back_of(PageId::Basic, w))});
+    EXPECT_TRUE(writing.session.idle());
+    const auto r = writing.only_result();
+    ASSERT_TRUE(r.has_value());
+    EXPECT_TRUE(r->ok()) << outcome_text(r);
+    EXPECT_EQ(writing.sent.size(), 2U) << "the queued read is not sent";
+}
 
 } // namespace

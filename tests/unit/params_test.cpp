@@ -749,14 +749,16 @@ TEST(ParamsRestoreKeep, SerialNumberComesFromTheController) {
     store_u16le(expected, 12, 0);
     expected[14] = 9;
 
-    const auto onSaved = restore_frame(entry, *entry.reply, kSerialFields, &current);
+    const auto onSaved =
+        restore_frame(entry, *entry.reply, page_schema(PageId::Hardware).identityFields, &current);
     ASSERT_TRUE(onSaved.ok()) << onSaved.error().message;
     EXPECT_EQ(to_hex(*onSaved), to_hex(expected));
 
     // The file without its reply starts from the controller's reply: the same frame.
     PageEntry noReply = entry;
     noReply.reply.reset();
-    const auto onCurrent = restore_frame(noReply, current, kSerialFields, &current);
+    const auto onCurrent =
+        restore_frame(noReply, current, page_schema(PageId::Hardware).identityFields, &current);
     ASSERT_TRUE(onCurrent.ok()) << onCurrent.error().message;
     EXPECT_EQ(to_hex(*onCurrent), to_hex(expected));
 
@@ -769,13 +771,15 @@ TEST(ParamsRestoreKeep, SerialNumberComesFromTheController) {
 
 TEST(ParamsRestoreKeep, KeepNeedsTheControllersReplyOnlyWhereThePageHasTheFields) {
     const PageEntry hardware = entry_from_reply(PageId::Hardware, start_block(PageId::Hardware));
-    const auto refused = restore_frame(hardware, *hardware.reply, kSerialFields);
+    const auto refused =
+        restore_frame(hardware, *hardware.reply, page_schema(PageId::Hardware).identityFields);
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.error().field, "hardware.txtProjectNum");
     EXPECT_NE(refused.error().message.find("Idc calibration"), std::string::npos);
 
     const PageEntry basic = entry_from_reply(PageId::Basic, start_block(PageId::Basic));
-    const auto frame = restore_frame(basic, *basic.reply, kSerialFields);
+    const auto frame =
+        restore_frame(basic, *basic.reply, page_schema(PageId::Hardware).identityFields);
     ASSERT_TRUE(frame.ok()) << frame.error().message;
     EXPECT_EQ(to_hex(*frame), to_hex(expected_write(PageId::Basic, start_block(PageId::Basic))));
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 using namespace motiview;
@@ -110,6 +111,99 @@ TEST(SimFaults, HangUpWithoutReturnEndsTheRun) {
     const Options o = options({"--hangup-after", "1"});
     const FaultInjector f(o);
     EXPECT_TRUE(f.exit_after_hangup());
+}
+
+TEST(SimFaults, EachWriteFaultHitsItsOwnWriteOnce) {
+    constexpr auto S = WriteFate::Stored;
+    constexpr auto A = WriteFate::AckLost;
+    constexpr auto L = WriteFate::Lost;
+    constexpr auto H = WriteFate::HangUp;
+    struct Case {
+        std::vector<std::string_view> args;
+        std::vector<WriteFate> fates; // of writes 1, 2, ...
+    };
+    const std::vector<Case> cases = {
+        {{}, {S, S, S, S}},
+        {{"--drop-ack", "2"}, {S, A, S, S}},
+        {{"--drop-write", "1", "--drop-ack", "3"}, {L, S, A, S}},
+        {{"--hangup-at-write", "4", "--drop-write", "2", "--reappear-after", "1"},
+         {S, L, S, H, S, S}},
+    };
+    for (const Case& c : cases) {
+        const Options o = options(c.args);
+        FaultInjector f(o);
+        // Status requests and answers in between count for nothing.
+        ASSERT_TRUE(f.on_status_request(1.0));
+        (void)f.plan_answer(true);
+        std::vector<WriteFate> fates;
+        for (std::size_t i = 0; i < c.fates.size(); ++i) {
+            fates.push_back(f.on_write_request());
+        }
+        EXPECT_EQ(fates, c.fates) << (c.args.empty() ? "" : c.args[0]);
+        EXPECT_EQ(f.write_requests(), c.fates.size());
+    }
+}
+
+// Drives the queue as the loop does, every 1/8 s: the pushes due, then every piece due.
+struct Piece {
+    double at;
+    std::size_t size;
+    bool operator==(const Piece&) const = default;
+};
+std::vector<Piece> pieces(PieceQueue& q, const std::vector<std::pair<double, Bytes>>& pushes,
+                          Bytes& out) {
+    std::vector<Piece> got;
+    std::size_t next = 0;
+    for (double t = 0; t <= 10; t += 0.125) {
+        for (; next < pushes.size() && pushes[next].first <= t; ++next) {
+            q.push(pushes[next].second);
+        }
+        while (const auto p = q.take_due(t)) {
+            got.push_back({t, p->size()});
+            out.insert(out.end(), p->begin(), p->end());
+        }
+        // What is left waits for a moment still to come: the loop never spins on it.
+        if (q.size() > 0) {
+            EXPECT_GT(q.next_due().value_or(0), t);
+        } else {
+            EXPECT_FALSE(q.next_due().has_value());
+        }
+    }
+    return got;
+}
+
+TEST(SimFaults, OutputGoesInPiecesWithAGap) {
+    const Bytes frame = noise_bytes(32, 7);
+    const Bytes noise = noise_bytes(3, 8);
+    struct Case {
+        unsigned size;
+        double gap;
+        std::vector<std::pair<double, Bytes>> pushes;
+        std::vector<Piece> pieces;
+    };
+    const std::vector<Case> cases = {
+        // Noise and a frame cut as one stream: the third piece spans both.
+        {12, 0.25, {{1, noise}, {1, frame}}, {{1, 12}, {1.25, 12}, {1.5, 11}}},
+        {31, 0.25, {{1, frame}}, {{1, 31}, {1.25, 1}}},
+        // No gap: separate pieces, all at once.
+        {8, 0, {{2, frame}}, {{2, 8}, {2, 8}, {2, 8}, {2, 8}}},
+        // The first piece after a pause goes at once; one pushed right behind another
+        // waits for the gap.
+        {16,
+         0.5,
+         {{1, frame}, {4, frame}, {4.125, frame}},
+         {{1, 16}, {1.5, 16}, {4, 16}, {4.5, 16}, {5, 16}, {5.5, 16}}},
+    };
+    for (const Case& c : cases) {
+        PieceQueue q(c.size, c.gap);
+        Bytes out;
+        EXPECT_EQ(pieces(q, c.pushes, out), c.pieces) << c.size;
+        Bytes in;
+        for (const auto& push : c.pushes) {
+            in.insert(in.end(), push.second.begin(), push.second.end());
+        }
+        EXPECT_EQ(out, in) << c.size;
+    }
 }
 
 TEST(SimFaults, NoiseIsNeverAnEndByteOrAGroupCode) {

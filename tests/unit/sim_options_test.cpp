@@ -25,6 +25,22 @@ TEST(SimOptions, Defaults) {
     EXPECT_FALSE(o->silentAfter.has_value());
     EXPECT_FALSE(o->hangupAfter.has_value());
     EXPECT_FALSE(o->badEndOnce);
+    EXPECT_EQ(o->pieces, 0u);
+    EXPECT_EQ(o->pieceGapMs, 5u);
+    EXPECT_EQ(o->dropAck + o->dropWrite + o->hangupAtWrite, 0u);
+}
+
+TEST(SimOptions, WriteFaultsAndPieces) {
+    const auto o = parse({"--drop-ack", "2", "--drop-write=3", "--hangup-at-write", "0x10",
+                          "--reappear-after", "1", "--pieces", "31", "--piece-gap-ms", "0"});
+    ASSERT_TRUE(o.ok()) << o.error().message;
+    EXPECT_EQ(o->dropAck, 2u);
+    EXPECT_EQ(o->dropWrite, 3u);
+    EXPECT_EQ(o->hangupAtWrite, 16u);
+    EXPECT_EQ(o->reappearAfter, 1.0);
+    EXPECT_EQ(o->pieces, 31u);
+    EXPECT_EQ(o->pieceGapMs, 0u);
+    EXPECT_EQ(parse({"--pieces", "1", "--piece-gap-ms", "50"})->pieceGapMs, 50u);
 }
 
 TEST(SimOptions, ValuesTakenAsGiven) {
@@ -101,6 +117,16 @@ TEST(SimOptions, RefusedWithAReason) {
         {"--silent-after", "two"},
         {"--resume-after", "3"}, // without --silent-after
         {"--reappear-after", "3"},
+        {"--pieces", "0"},
+        {"--pieces", "32"},
+        {"--pieces", "1", "--piece-gap-ms", "51"},
+        {"--piece-gap-ms", "10"}, // without --pieces
+        {"--drop-ack", "0"},
+        {"--drop-write", "-2"},
+        {"--hangup-at-write", "0"},
+        {"--drop-ack", "2", "--drop-write", "2"},
+        {"--drop-write", "4", "--hangup-at-write", "4"},
+        {"--hangup-at-write", "1", "--hangup-after", "3"},
         {"--noise-every", "2"},
         {"--max-seconds", "-1"},
         {"--max-seconds", "nan"},
@@ -124,12 +150,13 @@ TEST(SimOptions, HelpNamesEveryOption) {
     EXPECT_TRUE(parse({"--help"})->help);
     const std::string text = usage_text();
     for (const char* opt :
-         {"--link",         "--user-name",      "--fault",       "--history-faults",
-          "--state",        "--gear",           "--dump-blocks", "--silent-after",
-          "--resume-after", "--noise-bytes",    "--noise-every", "--drop-every",
-          "--hangup-after", "--reappear-after", "--flood",       "--bad-end-once",
-          "--max-seconds",  "--verbose",        "--help",        "thermistor-short",
-          "motor-over-heat"}) {
+         {"--link",          "--user-name",      "--fault",       "--history-faults",
+          "--state",         "--gear",           "--dump-blocks", "--silent-after",
+          "--resume-after",  "--noise-bytes",    "--noise-every", "--drop-every",
+          "--hangup-after",  "--reappear-after", "--flood",       "--bad-end-once",
+          "--max-seconds",   "--verbose",        "--help",        "thermistor-short",
+          "motor-over-heat", "--drop-ack",       "--drop-write",  "--hangup-at-write",
+          "--pieces",        "--piece-gap-ms"}) {
         EXPECT_NE(text.find(opt), std::string::npos) << opt;
     }
 }

@@ -106,8 +106,9 @@ class SimProcess {
     [[nodiscard]] std::string link() const { return dir_ + "/com1"; }
     [[nodiscard]] std::string dump() const { return dir_ + "/blocks.txt"; }
 
-    // The first line the simulator prints.
-    std::string first_line() {
+    // The next line the simulator prints: the first names the device, later ones the
+    // device it reappeared as.
+    std::string next_line() {
         std::string line;
         for (Bytes c = read_bytes(stdout_, 1); !c.empty() && c[0] != '\n';
              c = read_bytes(stdout_, 1)) {
@@ -132,6 +133,11 @@ class SimProcess {
     // SIGTERM, then the exit status (-1 if it did not end within kPatience).
     int terminate() {
         ::kill(pid_, SIGTERM);
+        return exit_status();
+    }
+
+    // The exit status once it ends (-1 if it did not end within kPatience).
+    int exit_status() {
         const auto until = Clock::now() + kPatience;
         int status = 0;
         while (Clock::now() < until) {
@@ -186,7 +192,7 @@ bool wait_for(const std::function<bool()>& condition) {
 TEST(SimProcess, AnswersStatusReadWriteAndDumpsTheBlocks) {
     SimProcess sim({"--user-name", "T-7"});
     ASSERT_TRUE(sim.started());
-    const std::string path = sim.first_line();
+    const std::string path = sim.next_line();
     ASSERT_EQ(path.rfind("/dev/pts/", 0), 0u) << path;
     char target[256] = {};
     ASSERT_GT(::readlink(sim.link().c_str(), target, sizeof target - 1), 0);
@@ -247,7 +253,7 @@ TEST(SimProcess, AnswersStatusReadWriteAndDumpsTheBlocks) {
 TEST(SimProcess, KeepsServingWhenThePortIsClosedAndReopened) {
     SimProcess sim({});
     ASSERT_TRUE(sim.started());
-    ASSERT_FALSE(sim.first_line().empty());
+    ASSERT_FALSE(sim.next_line().empty());
     for (int round = 0; round < 3; ++round) {
         SCOPED_TRACE(round);
         termios saved{};
@@ -268,7 +274,7 @@ TEST(SimProcess, KeepsServingWhenThePortIsClosedAndReopened) {
 TEST(SimProcess, HallTestAndCounterReset) {
     SimProcess sim({});
     ASSERT_TRUE(sim.started());
-    ASSERT_FALSE(sim.first_line().empty());
+    ASSERT_FALSE(sim.next_line().empty());
     termios saved{};
     const int fd = open_port(sim.link(), saved);
     ASSERT_GE(fd, 0);
@@ -300,7 +306,7 @@ TEST(SimProcess, HallTestAndCounterReset) {
 TEST(SimProcess, BadEndOnceBreaksOneParameterReply) {
     SimProcess sim({"--bad-end-once"});
     ASSERT_TRUE(sim.started());
-    ASSERT_FALSE(sim.first_line().empty());
+    ASSERT_FALSE(sim.next_line().empty());
     termios saved{};
     const int fd = open_port(sim.link(), saved);
     ASSERT_GE(fd, 0);
@@ -312,6 +318,112 @@ TEST(SimProcess, BadEndOnceBreaksOneParameterReply) {
     EXPECT_EQ(unit_of(read_bytes(fd, kUnitSize))[31], kEndByte);
     close_port(fd, saved);
     EXPECT_EQ(sim.terminate(), 0);
+}
+
+// The basic page's write frame carrying `value` in its first field, built on a read reply.
+Bytes basic_write(Unit block, std::uint16_t value) {
+    block[1] = 0xE1;
+    store_u16le(block, 2, value);
+    return Bytes(block.begin(), block.end());
+}
+
+std::uint16_t first_field(const Unit& u) {
+    return static_cast<std::uint16_t>(u[2] | (u[3] << 8));
+}
+
+const Bytes kReadBasic = {0xF0, 0xE0, 0xDA};
+
+TEST(SimProcess, PiecesCarryALostAckAndALostWrite) {
+    SimProcess sim(
+        {"--drop-ack", "1", "--drop-write", "2", "--pieces", "5", "--piece-gap-ms", "10"});
+    ASSERT_TRUE(sim.started());
+    ASSERT_FALSE(sim.next_line().empty());
+    termios saved{};
+    const int fd = open_port(sim.link(), saved);
+    ASSERT_GE(fd, 0);
+
+    // Status and user info: 64 bytes in 13 pieces, 12 gaps of 10 ms.
+    const auto start = Clock::now();
+    send(fd, {0xFD, 0x48, 0x55});
+    const Bytes first = read_bytes(fd, 2 * kUnitSize);
+    EXPECT_GE(Clock::now() - start, std::chrono::milliseconds(110));
+    ASSERT_EQ(first.size(), 2 * kUnitSize);
+    EXPECT_EQ(classify(unit_of(first)).kind, UnitKind::Status);
+    EXPECT_EQ(classify(unit_of(first, kUnitSize)).kind, UnitKind::UserInfo);
+
+    send(fd, kReadBasic);
+    const Unit block = unit_of(read_bytes(fd, kUnitSize));
+    ASSERT_EQ(classify(block).kind, UnitKind::ParameterReply);
+    // Each write followed by a read: the first frame back tells whether it was acknowledged,
+    // the read whether it was stored.
+    struct Step {
+        std::uint16_t value;
+        bool acknowledged;
+        std::uint16_t stored;
+    };
+    for (const Step& step :
+         {Step{1111, false, 1111}, Step{2222, false, 1111}, Step{3333, true, 3333}}) {
+        SCOPED_TRACE(step.value);
+        Bytes both = basic_write(block, step.value);
+        both.insert(both.end(), kReadBasic.begin(), kReadBasic.end());
+        send(fd, both);
+        if (step.acknowledged) {
+            EXPECT_EQ(unit_of(read_bytes(fd, kUnitSize))[1], 0xE1);
+        }
+        const Unit reply = unit_of(read_bytes(fd, kUnitSize));
+        EXPECT_EQ(reply[1], 0xE0);
+        EXPECT_EQ(first_field(reply), step.stored);
+    }
+    close_port(fd, saved);
+    EXPECT_EQ(sim.terminate(), 0);
+}
+
+TEST(SimProcess, HangsUpOnAWriteAndComesBackWithTheBlocks) {
+    SimProcess sim({"--hangup-at-write", "2", "--reappear-after", "0.3"});
+    ASSERT_TRUE(sim.started());
+    ASSERT_FALSE(sim.next_line().empty());
+    termios saved{};
+    int fd = open_port(sim.link(), saved);
+    ASSERT_GE(fd, 0);
+    send(fd, kReadBasic);
+    const Unit block = unit_of(read_bytes(fd, kUnitSize));
+    send(fd, basic_write(block, 4321));
+    EXPECT_EQ(unit_of(read_bytes(fd, kUnitSize))[1], 0xE1);
+    // The second write and the read behind it meet a line that is gone.
+    Bytes both = basic_write(block, 1234);
+    both.insert(both.end(), kReadBasic.begin(), kReadBasic.end());
+    send(fd, both);
+    EXPECT_TRUE(wait_for([&] {
+        pollfd p{fd, POLLIN, 0};
+        return ::poll(&p, 1, 0) == 1 && (p.revents & POLLHUP) != 0;
+    }));
+    close_port(fd, saved);
+
+    // A second line names the new device (the kernel may hand out the same number again).
+    const std::string after = sim.next_line();
+    ASSERT_EQ(after.rfind("/dev/pts/", 0), 0u) << after;
+    fd = open_port(sim.link(), saved);
+    ASSERT_GE(fd, 0);
+    send(fd, kReadBasic);
+    EXPECT_EQ(first_field(unit_of(read_bytes(fd, kUnitSize))), 4321);
+    close_port(fd, saved);
+    EXPECT_EQ(sim.terminate(), 0);
+}
+
+TEST(SimProcess, EndsAfterAHangUpOnAWriteWithoutReturn) {
+    SimProcess sim({"--hangup-at-write", "1"});
+    ASSERT_TRUE(sim.started());
+    ASSERT_FALSE(sim.next_line().empty());
+    ASSERT_TRUE(wait_for([&] { return sim.blocks().size() == kPageCount; }));
+    const std::string start = sim.blocks().at("basic");
+    termios saved{};
+    const int fd = open_port(sim.link(), saved);
+    ASSERT_GE(fd, 0);
+    send(fd, kReadBasic);
+    send(fd, basic_write(unit_of(read_bytes(fd, kUnitSize)), 4321));
+    EXPECT_EQ(sim.exit_status(), 0);
+    EXPECT_EQ(sim.blocks().at("basic"), start) << "the write was not stored";
+    close_port(fd, saved);
 }
 
 } // namespace

@@ -20,9 +20,20 @@ class FakeTransport final : public Transport {
     void close() override { open_ = false; }
     bool send(std::span<const std::uint8_t> frame) override;
     void discardInput(std::size_t max) override { discards.push_back(max); }
+    void setDraining(bool on) override {
+        draining = on;
+        drains += on ? 1 : 0;
+    }
 
-    // Delivers a unit as the serial wrapper would.
-    void deliver(const Unit& unit) { emit unitReceived(unit); }
+    // Delivers a unit as the serial wrapper would; while draining it is dropped.
+    void deliver(const Unit& unit) {
+        if (draining) {
+            drained += kUnitSize;
+            emit bytesDiscarded(kUnitSize);
+            return;
+        }
+        emit unitReceived(unit);
+    }
 
     std::vector<Bytes> sent;
     // Called with every frame sent, after it is recorded (a controller double answers here).
@@ -31,8 +42,11 @@ class FakeTransport final : public Transport {
     int comNumber = 0;
     LineSettings settings{};
     int opens = 0;
-    bool failOpen = false; // open() fails as for a missing device
-    bool notFound = true;  // ...reported as "does not exist"
+    bool draining = false;
+    int drains = 0;          // times draining was turned on
+    std::size_t drained = 0; // bytes dropped while draining
+    bool failOpen = false;   // open() fails as for a missing device
+    bool notFound = true;    // ...reported as "does not exist"
 
   private:
     bool open_ = false;

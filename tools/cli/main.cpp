@@ -47,15 +47,21 @@ constexpr const char* kFooter =
     "separator \",\"; with LC_ALL=de_DE.UTF-8 \"72,5\" is valid and \"1.234\" means 1234.\n"
     "Parameter files and recordings always use \".\" and never group.\n"
     "\n"
+    "A broken or unknown unit makes the next request drain the line first; reads and status\n"
+    "requests are asked again (--retries), a write never: when its acknowledgement is lost the\n"
+    "page is read back to tell whether it was stored.\n"
+    "\n"
     "Exit status: 0 done (and verified); 2 a field refused or a file damaged, nothing sent;\n"
-    "3 a broken unit; 4 written but the read-back differs; 5 no answer in time; 6 the port\n"
-    "cannot be opened; 64 usage.";
+    "3 a broken unit; 4 written but the read-back differs, or not stored; 5 no answer in time,\n"
+    "or no answer to the read-back after a lost acknowledgement; 6 the port cannot be opened,\n"
+    "or it closed during the command; 64 usage.";
 
 struct Common {
     std::string port;
     int baud = 57600;
     std::string settings;
     bool json = false;
+    int retries = kDefaultRetries;
 };
 
 void add_port_options(CLI::App* c, Common& common, bool json = true) {
@@ -63,6 +69,10 @@ void add_port_options(CLI::App* c, Common& common, bool json = true) {
         ->envname("MOTIVIEW_PORT");
     c->add_option("--baud", common.baud, "baud rate (default 57600)");
     c->add_option("--settings", common.settings, "line settings as in the dialog, 57600,n,8,1");
+    c->add_option("--retries", common.retries,
+                  "ask a read or status request again up to N times after no good answer "
+                  "(0..10, default 3); a write is never sent twice")
+        ->check(CLI::Range(0, kMaxRetries));
     if (json) {
         c->add_flag("--json", common.json, "JSON instead of NAME=TEXT lines");
     }
@@ -192,6 +202,7 @@ int main(int argc, char** argv) {
     Online o;
     o.format = format;
     o.json = common.json;
+    o.retries = common.retries;
     o.io = Io{write_out, write_err, ::isatty(STDERR_FILENO) == 1};
     o.port.port = common.port;
     o.port.settings.baud = common.baud;

@@ -1,10 +1,11 @@
 #pragma once
 // The commands that talk to a controller over a serial port. Each opens the port once, runs a
-// session (read, write with read-back, status, hall test, counter reset) from a loop that waits
-// on the port and ticks every 100 ms, prints as it goes and returns the exit status.
+// session or one of the parameter-set workflows through the session driver the window uses,
+// prints as it goes and returns the exit status.
 
 #include "base/number_text.h"
 #include "link/line_settings.h"
+#include "link/session.h"
 
 #include <functional>
 #include <string>
@@ -29,6 +30,7 @@ struct Online {
     PortOptions port;
     NumberFormat format;
     bool json = false;
+    int retries = kDefaultRetries; // reads and status requests asked again, 0..10
     Io io;
 };
 
@@ -48,7 +50,8 @@ struct Online {
 [[nodiscard]] int hall_test_command(const Online& o, const std::string& group);
 [[nodiscard]] int reset_count_command(const Online& o);
 
-// Set by Ctrl+C; the watching commands end cleanly at the next tick.
+// Set by Ctrl+C: the watching commands end at the next tick, a restore after the page on the
+// line.
 void install_interrupt_handler();
 
 } // namespace motiview::cli

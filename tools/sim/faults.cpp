@@ -1,6 +1,7 @@
 #include "faults.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace motiview::sim {
 
@@ -57,6 +58,23 @@ AnswerPlan FaultInjector::plan_answer(bool parameterReply) {
     return plan;
 }
 
+WriteFate FaultInjector::on_write_request() {
+    if (writeRequests_ < std::numeric_limits<unsigned>::max()) {
+        ++writeRequests_;
+    }
+    const auto is = [this](unsigned n) { return n != 0 && n == writeRequests_; };
+    if (is(o_.hangupAtWrite)) {
+        return WriteFate::HangUp;
+    }
+    if (is(o_.dropWrite)) {
+        return WriteFate::Lost;
+    }
+    if (is(o_.dropAck)) {
+        return WriteFate::AckLost;
+    }
+    return WriteFate::Stored;
+}
+
 bool FaultInjector::hangup_due(double now) const {
     return o_.hangupAfter && !hangupDone_ && firstRequestAt_ &&
            now >= *firstRequestAt_ + *o_.hangupAfter;
@@ -88,6 +106,31 @@ std::optional<double> FaultInjector::next_deadline() const {
         consider(*hungAt_ + *o_.reappearAfter);
     }
     return next;
+}
+
+PieceQueue::PieceQueue(unsigned pieceSize, double gapSeconds)
+    : pieceSize_(std::max(pieceSize, 1u)), gap_(std::max(gapSeconds, 0.0)) {}
+
+void PieceQueue::push(std::span<const std::uint8_t> bytes) {
+    bytes_.insert(bytes_.end(), bytes.begin(), bytes.end());
+}
+
+std::optional<Bytes> PieceQueue::take_due(double now) {
+    if (bytes_.empty() || (lastAt_ && now < *lastAt_ + gap_)) {
+        return std::nullopt;
+    }
+    const auto n = static_cast<std::ptrdiff_t>(std::min(pieceSize_, bytes_.size()));
+    Bytes piece(bytes_.begin(), bytes_.begin() + n);
+    bytes_.erase(bytes_.begin(), bytes_.begin() + n);
+    lastAt_ = now;
+    return piece;
+}
+
+std::optional<double> PieceQueue::next_due() const {
+    if (bytes_.empty()) {
+        return std::nullopt;
+    }
+    return lastAt_ ? *lastAt_ + gap_ : 0.0;
 }
 
 Bytes noise_bytes(unsigned count, unsigned seed) {

@@ -1,13 +1,16 @@
 #pragma once
 // The named failure modes: silence after N polls (and the return), noise bytes, dropped
-// answers, a broken end byte, a hang-up (and a new device). Decisions only; the main loop
-// carries them out. Times are seconds since the simulator started.
+// answers, a broken end byte, lost writes and acknowledgements, a hang-up (and a new
+// device), output cut into pieces. Decisions only; the main loop carries them out. Times are
+// seconds since the simulator started.
 
 #include "base/bytes.h"
 #include "options.h"
 
 #include <cstdint>
+#include <deque>
 #include <optional>
+#include <span>
 
 namespace motiview::sim {
 
@@ -15,6 +18,14 @@ struct AnswerPlan {
     bool drop = false;
     unsigned noiseBytes = 0; // garbage written before the answer
     bool breakEnd = false;   // byte 31 = 0x00
+};
+
+// What becomes of a write request of the PC.
+enum class WriteFate : std::uint8_t {
+    Stored,  // stored and acknowledged
+    AckLost, // stored, the acknowledgement never sent
+    Lost,    // neither stored nor acknowledged
+    HangUp,  // not stored; the line hangs up at once
 };
 
 class FaultInjector {
@@ -30,8 +41,12 @@ class FaultInjector {
     // and the counter reset (the broken end byte lands on one of those).
     [[nodiscard]] AnswerPlan plan_answer(bool parameterReply);
 
-    // The hang-up is due (once, counted from the first status request).
+    // A write request arrived (counted from the start, silent or not).
+    [[nodiscard]] WriteFate on_write_request();
+
+    // The hang-up by time is due (once, counted from the first status request).
     [[nodiscard]] bool hangup_due(double now) const;
+    // The line went down, by time or on a write.
     void hung_up(double now);
     // With --reappear-after: the new device is due.
     [[nodiscard]] bool reappear_due(double now) const;
@@ -44,10 +59,12 @@ class FaultInjector {
     [[nodiscard]] std::optional<double> next_deadline() const;
 
     [[nodiscard]] unsigned status_requests() const { return statusRequests_; }
+    [[nodiscard]] unsigned write_requests() const { return writeRequests_; }
 
   private:
     const Options& o_;
     unsigned statusRequests_ = 0;
+    unsigned writeRequests_ = 0;
     unsigned answers_ = 0;
     bool noiseOnceDone_ = false;
     bool badEndDone_ = false;
@@ -56,6 +73,29 @@ class FaultInjector {
     std::optional<double> firstRequestAt_;
     std::optional<double> hungAt_;
     bool hangupDone_ = false;
+};
+
+// The output stream cut into pieces of a few bytes with a pause between them, as a slow or
+// buffering line delivers it. The stream is cut, not the frames: a piece may end one frame
+// and start the next.
+class PieceQueue {
+  public:
+    PieceQueue(unsigned pieceSize, double gapSeconds);
+
+    void push(std::span<const std::uint8_t> bytes);
+    // The next piece if its time has come: at once after a pause, else a gap after the one
+    // before it.
+    [[nodiscard]] std::optional<Bytes> take_due(double now);
+    // When the next piece is due; nothing while the queue is empty.
+    [[nodiscard]] std::optional<double> next_due() const;
+    [[nodiscard]] std::size_t size() const { return bytes_.size(); }
+    void clear() { bytes_.clear(); }
+
+  private:
+    std::size_t pieceSize_;
+    double gap_;
+    std::deque<std::uint8_t> bytes_;
+    std::optional<double> lastAt_;
 };
 
 // Garbage for the noise: never the end byte and never a controller frame's group code, so

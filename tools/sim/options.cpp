@@ -1,5 +1,6 @@
 #include "options.h"
 
+#include "base/bytes.h"
 #include "monitor/status_layout.h"
 #include "pages/page_schema.h"
 
@@ -8,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace motiview::sim {
 namespace {
@@ -21,6 +23,8 @@ constexpr auto kFaults = [] {
     }
     return out;
 }();
+
+constexpr std::uint64_t kMaxCount = 1'000'000;
 
 Error usage_error(std::string_view option, std::string_view what) {
     return Error{std::string(option), std::string(option) + ": " + std::string(what)};
@@ -76,8 +80,17 @@ class Parser {
         if (o_.resumeAfter && !o_.silentAfter) {
             return usage_error("--resume-after", "needs --silent-after");
         }
-        if (o_.reappearAfter && !o_.hangupAfter) {
-            return usage_error("--reappear-after", "needs --hangup-after");
+        if (o_.reappearAfter && !o_.hangupAfter && o_.hangupAtWrite == 0) {
+            return usage_error("--reappear-after", "needs --hangup-after or --hangup-at-write");
+        }
+        if (o_.hangupAtWrite != 0 && o_.hangupAfter) {
+            return usage_error("--hangup-at-write", "not together with --hangup-after");
+        }
+        if (pieceGapGiven_ && o_.pieces == 0) {
+            return usage_error("--piece-gap-ms", "needs --pieces");
+        }
+        if (auto err = one_fate_per_write()) {
+            return *err;
         }
         if (o_.noiseEvery != 0 && o_.noiseBytes == 0) {
             return usage_error("--noise-every", "needs --noise-bytes");
@@ -164,6 +177,23 @@ class Parser {
         if (name == "--drop-every") {
             return number(name, *v, 1'000'000, o_.dropEvery);
         }
+        if (name == "--drop-ack") {
+            return number(name, *v, 1, kMaxCount, o_.dropAck);
+        }
+        if (name == "--drop-write") {
+            return number(name, *v, 1, kMaxCount, o_.dropWrite);
+        }
+        if (name == "--hangup-at-write") {
+            return number(name, *v, 1, kMaxCount, o_.hangupAtWrite);
+        }
+        if (name == "--pieces") {
+            // Fewer bytes than a frame: a whole unit in one piece would be no fault.
+            return number(name, *v, 1, kUnitSize - 1, o_.pieces);
+        }
+        if (name == "--piece-gap-ms") {
+            pieceGapGiven_ = true;
+            return number(name, *v, 0, 50, o_.pieceGapMs);
+        }
         if (name == "--resume-after") {
             return seconds(name, *v, o_.resumeAfter);
         }
@@ -219,11 +249,36 @@ class Parser {
     template <class T>
     static std::optional<Error> number(std::string_view name, std::string_view v, std::uint64_t max,
                                        T& out) {
+        return number(name, v, 0, max, out);
+    }
+
+    template <class T>
+    static std::optional<Error> number(std::string_view name, std::string_view v, std::uint64_t min,
+                                       std::uint64_t max, T& out) {
         const auto n = parse_unsigned(v);
-        if (!n || *n > max) {
-            return usage_error(name, "expects a whole number from 0 to " + std::to_string(max));
+        if (!n || *n < min || *n > max) {
+            return usage_error(name, "expects a whole number from " + std::to_string(min) + " to " +
+                                         std::to_string(max));
         }
         out = static_cast<T>(*n);
+        return std::nullopt;
+    }
+
+    // Two write faults on the same write would contradict each other.
+    std::optional<Error> one_fate_per_write() const {
+        const std::array<std::pair<std::string_view, unsigned>, 3> faults = {{
+            {"--drop-ack", o_.dropAck},
+            {"--drop-write", o_.dropWrite},
+            {"--hangup-at-write", o_.hangupAtWrite},
+        }};
+        for (std::size_t i = 0; i < faults.size(); ++i) {
+            for (std::size_t j = i + 1; j < faults.size(); ++j) {
+                if (faults[i].second != 0 && faults[i].second == faults[j].second) {
+                    return usage_error(faults[j].first,
+                                       "the same write as " + std::string(faults[i].first));
+                }
+            }
+        }
         return std::nullopt;
     }
 
@@ -242,6 +297,7 @@ class Parser {
     std::optional<std::string_view> inline_;
     Options o_;
     bool stateGiven_ = false;
+    bool pieceGapGiven_ = false;
 };
 
 } // namespace
@@ -289,9 +345,16 @@ std::string usage_text() {
            "  --noise-bytes K         K garbage bytes before the next answer\n"
            "  --noise-every N         with --noise-bytes: before every Nth answer\n"
            "  --drop-every N          drop every Nth answer\n"
+           "  --drop-ack N            store the Nth write (counted from the start) but never\n"
+           "                          acknowledge it\n"
+           "  --drop-write N          lose the Nth write: neither stored nor acknowledged\n"
            "  --hangup-after S        hang up S seconds after the first status request\n"
-           "  --reappear-after S2     with --hangup-after: a new pseudo-terminal S2 seconds\n"
-           "                          later, the --link symlink moved to it\n"
+           "  --hangup-at-write N     hang up when the Nth write arrives, before storing it\n"
+           "  --reappear-after S2     after a hang-up: a new pseudo-terminal S2 seconds later,\n"
+           "                          the --link symlink moved to it, the blocks kept\n"
+           "  --pieces N              send all output in pieces of N bytes (1 to 31)\n"
+           "  --piece-gap-ms MS       with --pieces: MS milliseconds between pieces (default\n"
+           "                          5, at most 50)\n"
            "  --flood RATE            also send status frames unasked, RATE per second\n"
            "  --bad-end-once          the next parameter reply ends in 0x00\n"
            "  --max-seconds S         exit after S seconds (0: never, the default)\n"

@@ -43,7 +43,13 @@ struct Options {
     unsigned dropEvery = 0;
     std::optional<double> hangupAfter;   // seconds after the first status request
     std::optional<double> reappearAfter; // seconds after the hang-up
-    double floodRate = 0;                // unasked status frames per second
+    // Writes are counted from the start, 1 for the first; 0: the fault is off.
+    unsigned dropAck = 0;       // this write is stored, its acknowledgement lost
+    unsigned dropWrite = 0;     // this write is lost on the line: not stored, not acknowledged
+    unsigned hangupAtWrite = 0; // this write is not stored and the line hangs up
+    unsigned pieces = 0;        // bytes per piece of output; 0: as it comes
+    unsigned pieceGapMs = 5;    // between two pieces
+    double floodRate = 0;       // unasked status frames per second
     bool badEndOnce = false;
     double maxSeconds = 0; // 0: unlimited
     bool verbose = false;

@@ -1,6 +1,7 @@
 #include "sim_loop.h"
 
 #include "dump_file.h"
+#include "pages/page_schema.h"
 
 #include <algorithm>
 #include <array>
@@ -31,7 +32,7 @@ BlockStore start_blocks(const Options& o) {
 SimLoop::SimLoop(const Options& options, std::FILE* out)
     : o_(options), out_(out), start_(std::chrono::steady_clock::now()),
       controller_(status_config(options), options.userName, start_blocks(options)),
-      faults_(options) {}
+      faults_(options), pieces_(options.pieces, options.pieceGapMs / 1000.0) {}
 
 double SimLoop::now() const {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
@@ -60,6 +61,7 @@ bool SimLoop::open_device() {
     std::fprintf(out_, "%s\n", pty_.slave_path().c_str());
     std::fflush(out_);
     recognizer_ = Recognizer{};
+    pieces_.clear();
     pending_.clear();
     lastRequestAt_.reset();
     controller_.new_connection();
@@ -81,9 +83,10 @@ int SimLoop::run(const volatile std::sig_atomic_t& stop) {
         }
         if (faults_.hangup_due(t)) {
             hang_up(t);
-            if (faults_.exit_after_hangup()) {
-                break;
-            }
+        }
+        // Hung up by time just now, or on a write during the last turn.
+        if (faults_.hung() && faults_.exit_after_hangup()) {
+            break;
         }
         if (faults_.reappear_due(t)) {
             reappear();
@@ -109,6 +112,9 @@ int SimLoop::run(const volatile std::sig_atomic_t& stop) {
 void SimLoop::hang_up(double t) {
     log(true, "hanging up " + pty_.slave_path());
     pty_.close();
+    // What was on its way, either direction, went down with the line.
+    recognizer_ = Recognizer{};
+    pieces_.clear();
     pending_.clear();
     faults_.hung_up(t);
 }
@@ -138,6 +144,7 @@ void SimLoop::serve(double t) {
         dump();
     }
     flood(t);
+    release_pieces(t);
 
     std::array<pollfd, 2> fds{{{pty_.master(), 0, 0}, {pty_.watch_fd(), POLLIN, 0}}};
     pollfd& p = fds[0];
@@ -158,6 +165,9 @@ void SimLoop::serve(double t) {
     }
     if ((p.revents & POLLIN) != 0) {
         read_input(after);
+        if (!pty_.is_open()) {
+            return; // hung up on a write
+        }
     } else if ((p.revents & (POLLHUP | POLLERR)) != 0) {
         // Nobody holds the slave (our own descriptor included): back off instead of spinning.
         pty_.reopen_holder();
@@ -169,6 +179,9 @@ void SimLoop::serve(double t) {
     if (recognizer_.waiting() > 0 && lastInputAt_ &&
         after - *lastInputAt_ >= kPartialFrameSeconds) {
         for (const Request& r : recognizer_.expire()) {
+            if (!pty_.is_open()) {
+                break;
+            }
             handle(r, after);
         }
         if (const std::size_t skipped = recognizer_.take_skipped(); skipped > 0) {
@@ -206,6 +219,9 @@ void SimLoop::read_input(double t) {
         log(false, "skipped " + std::to_string(skipped) + " unknown bytes");
     }
     for (const Request& r : requests) {
+        if (!pty_.is_open()) {
+            break; // hung up on a write: the rest never arrived
+        }
         handle(r, t);
     }
 }
@@ -219,13 +235,33 @@ void SimLoop::handle(const Request& request, double t) {
         }
     }
     lastRequestAt_ = t;
+    // Writes count from the start whatever becomes of them, the ones met by silence included.
+    const WriteFate fate =
+        request.kind == RequestKind::Write ? faults_.on_write_request() : WriteFate::Stored;
+    const std::string write = request.kind == RequestKind::Write
+                                  ? "write " + std::to_string(faults_.write_requests()) + " (" +
+                                        std::string(page_schema(request.page).cliName) + ")"
+                                  : std::string();
+    if (fate == WriteFate::HangUp) {
+        log(true, write + ": not stored, the line goes down");
+        hang_up(t);
+        return;
+    }
     const bool answered =
         request.kind == RequestKind::Status ? faults_.on_status_request(t) : !faults_.silent(t);
     if (!answered) {
         log(false, "silent: request not answered");
         return;
     }
+    if (fate == WriteFate::Lost) {
+        log(true, write + " lost on the line: neither stored nor acknowledged");
+        return;
+    }
     Handled h = controller_.handle(request, t);
+    if (fate == WriteFate::AckLost) {
+        h.frames.clear();
+        h.event = write + " stored, its acknowledgement lost; " + h.event;
+    }
     log(request.kind == RequestKind::Write, h.event);
     for (const OutFrame& f : h.frames) {
         send(f, t);
@@ -247,7 +283,7 @@ void SimLoop::send(OutFrame frame, double t) {
         }
         if (plan.noiseBytes > 0) {
             const Bytes noise = noise_bytes(plan.noiseBytes, ++noiseSeed_);
-            enqueue(noise.data(), noise.size());
+            enqueue(noise.data(), noise.size(), t);
             log(false, std::to_string(plan.noiseBytes) + " noise bytes");
         }
         if (plan.breakEnd) {
@@ -255,16 +291,34 @@ void SimLoop::send(OutFrame frame, double t) {
             log(false, "parameter reply with a broken end byte");
         }
     }
-    enqueue(frame.unit.data(), frame.unit.size());
+    enqueue(frame.unit.data(), frame.unit.size(), t);
 }
 
-void SimLoop::enqueue(const std::uint8_t* data, std::size_t n) {
-    if (pending_.size() + n > kMaxPendingOutput) {
+void SimLoop::enqueue(const std::uint8_t* data, std::size_t n, double t) {
+    if (pending_.size() + pieces_.size() + n > kMaxPendingOutput) {
         log(false, "nobody reads: output dropped");
+        return;
+    }
+    if (o_.pieces != 0) {
+        pieces_.push(std::span(data, n));
+        release_pieces(t);
         return;
     }
     pending_.insert(pending_.end(), data, data + n);
     flush_output();
+}
+
+// A piece goes to the line only once the one before it is all written, so that pieces stay
+// apart and the gap between them is real.
+void SimLoop::release_pieces(double t) {
+    while (pending_.empty() && pty_.is_open()) {
+        std::optional<Bytes> piece = pieces_.take_due(t);
+        if (!piece) {
+            return;
+        }
+        pending_ = std::move(*piece);
+        flush_output();
+    }
 }
 
 void SimLoop::flush_output() {
@@ -320,6 +374,10 @@ int SimLoop::poll_timeout_ms(double t) const {
     }
     if (recognizer_.waiting() > 0 && lastInputAt_) {
         consider(*lastInputAt_ + kPartialFrameSeconds);
+    }
+    if (pending_.empty()) {
+        // Else POLLOUT wakes the loop when the piece before has gone.
+        consider(pieces_.next_due());
     }
     if (hupBackoffUntil_ > t) {
         wait = std::min(wait, hupBackoffUntil_ - t);

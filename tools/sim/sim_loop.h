@@ -42,7 +42,8 @@ class SimLoop {
     void watch_openings();
     void handle(const Request& request, double t);
     void send(OutFrame frame, double t);
-    void enqueue(const std::uint8_t* data, std::size_t n);
+    void enqueue(const std::uint8_t* data, std::size_t n, double t);
+    void release_pieces(double t);
     void flush_output();
     void flood(double t);
     void dump();
@@ -56,7 +57,8 @@ class SimLoop {
     Recognizer recognizer_;
     Controller controller_;
     FaultInjector faults_;
-    Bytes pending_;
+    PieceQueue pieces_; // with --pieces: output not yet handed to the line
+    Bytes pending_;     // handed over, waiting for room in the pseudo-terminal
     std::optional<double> lastInputAt_;
     std::optional<double> lastRequestAt_;
     double floodNext_ = 0;

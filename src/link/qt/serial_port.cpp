@@ -313,7 +313,27 @@ void SerialPort::discardInput(std::size_t max) {
     }
 }
 
+void SerialPort::setDraining(bool on) {
+    draining_ = on;
+    if (on) {
+        std::size_t dropped = assembler_.discard(assembler_.waiting());
+        if (port_.isOpen()) {
+            dropped += static_cast<std::size_t>(port_.readAll().size());
+        }
+        if (dropped > 0) {
+            emit bytesDiscarded(dropped);
+        }
+    }
+}
+
 void SerialPort::MSComm1_OnComm() {
+    if (draining_) {
+        const auto dropped = static_cast<std::size_t>(port_.readAll().size());
+        if (dropped > 0) {
+            emit bytesDiscarded(dropped);
+        }
+        return;
+    }
     takeWaitingBytes();
     dispatchUnits();
 }

@@ -49,6 +49,7 @@ class SerialPort final : public Transport {
     void close() override;
     bool send(std::span<const std::uint8_t> frame) override;
     void discardInput(std::size_t max) override;
+    void setDraining(bool on) override;
 
     // The device path of the last open attempt.
     [[nodiscard]] QString device() const { return device_; }
@@ -65,7 +66,8 @@ class SerialPort final : public Transport {
     QString devicePath_; // set: open this device, not a COM number
     int comNumber_ = 1;
     LineSettings settings_{};
-    bool failing_ = false; // inside the close after a device failure
+    bool failing_ = false;  // inside the close after a device failure
+    bool draining_ = false; // every byte read is dropped
 };
 
 } // namespace motiview

@@ -35,6 +35,9 @@ class Transport : public QObject {
     virtual bool send(std::span<const std::uint8_t> frame) = 0;
     // Reads and drops up to `max` waiting bytes.
     virtual void discardInput(std::size_t max) = 0;
+    // On: drops every waiting byte and every byte that arrives until it is turned off (each drop
+    // reported by bytesDiscarded), so that no unit is cut from a garbled stretch of the line.
+    virtual void setDraining(bool on) = 0;
 
   signals:
     // One complete 32-byte unit; partial data waits for the rest.

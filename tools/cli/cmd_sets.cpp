@@ -1,0 +1,285 @@
+// backup, restore and diff: the parameter-set workflows over a port.
+#include "cli.h"
+#include "line.h"
+
+#include "base/qt/locale_format.h"
+#include "jobs/page_jobs.h"
+#include "params/parameter_file.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <set>
+
+namespace motiview::cli {
+namespace {
+
+std::string join(const std::vector<std::string>& items, std::string_view sep = ", ") {
+    std::string out;
+    for (const std::string& s : items) {
+        out += (out.empty() ? "" : std::string(sep)) + s;
+    }
+    return out;
+}
+
+std::string name_of(PageId page) {
+    return std::string(page_schema(page).cliName);
+}
+
+// Reads the pages, saying each as it comes when `tell`; false (with the message said and the
+// exit status in `code`) when the reads did not all answer.
+bool read_pages(Line& line, ReadJob& job, const Online& o, std::string_view during, bool tell,
+                int& code) {
+    line.run(job, [&] {
+        for (const StepResult& r : job.take_finished()) {
+            if (r.ok() && r.kind == StepKind::Read && (tell || r.retries > 0)) {
+                say(o.io, name_of(*r.page) + ": read" + retry_suffix(r.retries) + "\n");
+            }
+        }
+    });
+    if (job.complete()) {
+        return true;
+    }
+    if (job.port_lost()) {
+        complain(o.io, port_closed_text(during));
+        code = kExitPort;
+    } else if (job.failure()) {
+        complain(o.io, what_failed(*job.failure()));
+        code = exit_for(job.failure()->outcome);
+    } else {
+        complain(o.io, "interrupted");
+        code = kExitNoAnswer;
+    }
+    return false;
+}
+
+} // namespace
+
+int backup_command(const Online& o, const std::string& file) {
+    Line line(o);
+    if (!line.open()) {
+        return kExitPort;
+    }
+    install_interrupt_handler();
+    // The controller sends its user name after the first request.
+    ReadJob job(std::vector<PageId>(kAllPages.begin(), kAllPages.end()), true, o.retries);
+    int code = kExitOk;
+    if (!read_pages(line, job, o, "backup", true, code)) {
+        complain(o.io, "nothing was saved");
+        return code;
+    }
+    const ParameterSet set =
+        job.parameter_set(local_time_text(), qstr(QCoreApplication::applicationVersion()));
+    const Result<bool> saved = save_file_atomically(file, write_parameter_file(set));
+    if (!saved.ok()) {
+        complain(o.io, file + ": " + saved.error().message);
+        return kExitUsage;
+    }
+    say(o.io, file + "\n");
+    return kExitOk;
+}
+
+int restore_command(const Online& o, const std::string& file, const std::vector<std::string>& only,
+                    bool includeHardware, bool dryRun) {
+    const Result<std::string> text = load_file(file);
+    if (!text.ok()) {
+        complain(o.io, file + ": " + text.error().message);
+        return kExitUsage;
+    }
+    const Result<ParameterSet> set = read_parameter_file(*text);
+    if (!set.ok()) {
+        complain(o.io, file + ": " + set.error().message + " Nothing was sent.");
+        return kExitRefused;
+    }
+    std::set<PageId> chosen;
+    for (const std::string& list : only) {
+        std::size_t start = 0;
+        while (start <= list.size()) {
+            const std::size_t comma = std::min(list.find(',', start), list.size());
+            const std::string name = list.substr(start, comma - start);
+            if (!name.empty()) {
+                const PageSchema* p = page_named(o.io, name);
+                if (p == nullptr) {
+                    return kExitUsage;
+                }
+                chosen.insert(p->id);
+            }
+            start = comma + 1;
+        }
+    }
+    std::vector<const PageEntry*> entries;
+    std::vector<PageId> pages;
+    for (const PageEntry& e : set->pages) {
+        if (!chosen.empty() && !chosen.contains(e.page)) {
+            continue;
+        }
+        if (carries_identity(e.page) && !includeHardware) {
+            say(o.io,
+                name_of(e.page) +
+                    ": skipped (it carries the controller's identity; "
+                    "--include-hardware writes it, keeping the controller's serial number)\n");
+            continue;
+        }
+        entries.push_back(&e);
+        pages.push_back(e.page);
+    }
+
+    Line line(o);
+    if (!line.open()) {
+        return kExitPort;
+    }
+    install_interrupt_handler();
+    // First read what the controller holds, and build every frame: a refused field stops the
+    // restore before anything is written.
+    ReadJob reads(pages, false, o.retries);
+    int code = kExitOk;
+    if (!read_pages(line, reads, o, "restore", false, code)) {
+        complain(o.io, "nothing was written");
+        return code;
+    }
+    std::vector<Unit> held;
+    for (const StepResult& r : reads.reads()) {
+        held.push_back(r.answer);
+    }
+    Result<std::vector<RestoreWrite>> planned = plan_restore(entries, held);
+    if (!planned.ok()) {
+        complain(o.io,
+                 planned.error().field + ": " + planned.error().message + " Nothing was written.");
+        return kExitRefused;
+    }
+    std::vector<RestoreWrite> plan = std::move(planned).value();
+    for (const RestoreWrite& p : plan) {
+        if (carries_identity(p.page)) {
+            say(o.io, name_of(p.page) + ": the controller's own serial number is kept\n");
+        }
+    }
+
+    if (dryRun) {
+        int unchanged = 0;
+        for (const RestoreWrite& p : plan) {
+            const auto changes = differing_fields(page_schema(p.page), p.held, p.frame, o.format);
+            if (changes.empty()) {
+                say(o.io, name_of(p.page) + ": unchanged\n");
+                ++unchanged;
+                continue;
+            }
+            say(o.io, name_of(p.page) + ": would write " + to_hex(p.frame) + "\n");
+            for (const FieldDifferenceText& d : changes) {
+                say(o.io, "  " + std::string(d.field->name) + " (" + caption_of(p.page, *d.field) +
+                              "): " + d.a + " -> " + d.b + "\n");
+            }
+        }
+        say(o.io, "dry run: 0 written, " + std::to_string(unchanged) + " unchanged\n");
+        return kExitOk;
+    }
+
+    WriteJob job(std::move(plan), true, o.retries);
+    std::vector<std::string> verified;
+    line.run(job, [&] {
+        for (const PageWriteOutcome& out : job.take_outcomes()) {
+            if (out.verdict == WriteVerdict::NotWritten ||
+                out.verdict == WriteVerdict::PortClosed) {
+                continue;
+            }
+            std::string said = name_of(out.page) + ": " + std::string(verdict_text(out.verdict));
+            if (out.verdict == WriteVerdict::ReadBackDiffers) {
+                said += ":";
+                for (const std::string& f : out.step->differing) {
+                    said += " " + f;
+                }
+            }
+            if (out.step) {
+                said += retry_suffix(out.step->retries);
+            }
+            say(o.io, said + "\n");
+            if (out.verdict == WriteVerdict::Verified ||
+                out.verdict == WriteVerdict::AckLostVerified) {
+                verified.push_back(name_of(out.page));
+            }
+        }
+    });
+
+    const std::string before = verified.empty()
+                                   ? "nothing was written and verified before it"
+                                   : "written and verified before it: " + join(verified);
+    if (job.port_lost()) {
+        complain(o.io, port_closed_text("restore") + "; " + before);
+        return kExitPort;
+    }
+    if (job.failure()) {
+        complain(o.io, "stopped at " + name_of(*job.failure()->page) + "; " + before);
+        return exit_for(job.failure()->outcome);
+    }
+    const std::size_t unchanged = job.count(WriteVerdict::Unchanged);
+    const std::size_t written = job.count(WriteVerdict::Verified) +
+                                job.count(WriteVerdict::AckLostVerified) +
+                                job.count(WriteVerdict::ReadBackDiffers);
+    std::string summary =
+        std::to_string(written) + " written, " + std::to_string(unchanged) + " unchanged";
+    if (unchanged > 0) {
+        summary += " (" + std::to_string(unchanged) +
+                   (unchanged == 1 ? " page already holds" : " pages already hold") + " the file)";
+    }
+    say(o.io, summary + "\n");
+    if (job.count(WriteVerdict::NotWritten) > 0) {
+        complain(o.io, "interrupted; " + before);
+        return kExitNoAnswer;
+    }
+    return job.count(WriteVerdict::ReadBackDiffers) > 0 ? kExitReadBack : kExitOk;
+}
+
+int diff_command(const Online& o, const std::vector<std::string>& files) {
+    std::vector<ParameterSet> sets;
+    for (const std::string& file : files) {
+        const Result<std::string> text = load_file(file);
+        if (!text.ok()) {
+            complain(o.io, file + ": " + text.error().message);
+            return kExitUsage;
+        }
+        Result<ParameterSet> set = read_parameter_file(*text);
+        if (!set.ok()) {
+            complain(o.io, file + ": " + set.error().message);
+            return kExitRefused;
+        }
+        sets.push_back(std::move(set).value());
+    }
+    if (sets.size() == 1) {
+        Line line(o);
+        if (!line.open()) {
+            return kExitPort;
+        }
+        install_interrupt_handler();
+        std::vector<PageId> pages;
+        for (const PageEntry& e : sets.front().pages) {
+            pages.push_back(e.page);
+        }
+        ReadJob job(pages, false, o.retries);
+        int code = kExitOk;
+        const Io quiet{o.io.err, o.io.err, o.io.terminal}; // retries go to stderr
+        const Online retell{o.port, o.format, o.json, o.retries, quiet};
+        if (!read_pages(line, job, retell, "diff", false, code)) {
+            return code;
+        }
+        sets.insert(sets.begin(), job.parameter_set({}, {}));
+    }
+    const std::vector<FieldDifference> d = diff(sets[0], sets[1]);
+    if (o.json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const FieldDifference& x : d) {
+            list.push_back({{"page", page_schema(x.page).cliName},
+                            {"field", x.field},
+                            {"caption", x.caption},
+                            {"a", x.a},
+                            {"b", x.b}});
+        }
+        say(o.io, json_text(list) + "\n");
+        return kExitOk;
+    }
+    for (const FieldDifference& x : d) {
+        say(o.io,
+            name_of(x.page) + " " + x.field + " (" + x.caption + "): " + x.a + " -> " + x.b + "\n");
+    }
+    return kExitOk;
+}
+
+} // namespace motiview::cli
