@@ -7,6 +7,7 @@
 
 #include "monitor/status_record.h"
 #include "pages/page_schema.h"
+#include "params/parameter_file.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -275,6 +276,154 @@ TEST(EndToEndCli, APortWithoutPermissionNamesTheDeviceAndTheFix) {
         cli(QStringLiteral("/dev/motiview-no-such-port"), {QStringLiteral("status")});
     EXPECT_EQ(missing.code, 6);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("does not exist")));
+}
+
+// ---- a noisy line -------------------------------------------------------------------------
+
+QStringList args_of(std::initializer_list<const char*> list) {
+    QStringList out;
+    for (const char* a : list) {
+        out << QString::fromLatin1(a);
+    }
+    return out;
+}
+
+// The pages of a saved file as the controller sent them (the file's time stamp aside).
+std::vector<PageEntry> pages_in(const QString& file) {
+    const auto text = load_file(file.toStdString());
+    if (!text.ok()) {
+        return {};
+    }
+    const auto set = read_parameter_file(*text);
+    return set.ok() ? set->pages : std::vector<PageEntry>{};
+}
+
+// Another controller: other values on five pages.
+const QStringList kOtherController = args_of(
+    {"--set", "basic.txtMaxspeed=5100", "--set", "reference.txtVoltageH=80", "--set",
+     "motor.txtPolePairN=7", "--set", "control.txtIdcLimitKiGain=123", "--set", "other.txtThrottleH=3.9"});
+
+TEST(EndToEndNoisyLine, BackupAndRestoreGiveTheCleanLinesResult) {
+    QTemporaryDir dir;
+    const QString cleanFile = dir.filePath(QStringLiteral("clean.json"));
+    std::map<std::string, std::string> saved;
+    {
+        SimProcess clean;
+        ASSERT_TRUE(clean.started());
+        const CliRun r = cli(clean.linkPath(), {QStringLiteral("backup"), cleanFile});
+        ASSERT_EQ(r.code, 0) << r.err.toStdString();
+        saved = dumped(clean);
+    }
+    const std::vector<PageEntry> cleanPages = pages_in(cleanFile);
+    ASSERT_EQ(cleanPages.size(), kPageCount);
+
+    // Junk bytes before every second answer; answers cut into pieces; both.
+    for (const QStringList& noise :
+         {args_of({"--noise-bytes", "3", "--noise-every", "2"}), args_of({"--pieces", "5"}),
+          args_of({"--noise-bytes", "3", "--noise-every", "2", "--pieces", "7"})}) {
+        SCOPED_TRACE(noise.join(QLatin1Char(' ')).toStdString());
+        const QString noisyFile = dir.filePath(QStringLiteral("noisy.json"));
+        {
+            SimProcess same(noise);
+            ASSERT_TRUE(same.started());
+            const CliRun r = cli(same.linkPath(), {QStringLiteral("backup"), noisyFile});
+            ASSERT_EQ(r.code, 0) << r.err.toStdString();
+            if (noise.contains(QStringLiteral("--noise-bytes"))) {
+                EXPECT_TRUE(r.out.contains(QStringLiteral("retry)"))) << r.out.toStdString();
+            }
+        }
+        EXPECT_EQ(pages_in(noisyFile), cleanPages);
+
+        SimProcess other(kOtherController + noise);
+        ASSERT_TRUE(other.started());
+        const auto before = dumped(other);
+        const CliRun r = cli(other.linkPath(), {QStringLiteral("restore"), cleanFile});
+        ASSERT_EQ(r.code, 0) << r.out.toStdString() << r.err.toStdString();
+        const auto after = other.blocks();
+        for (PageId id : kAllPages) {
+            const std::string name(page_schema(id).cliName);
+            EXPECT_EQ(after.at(name), id == PageId::Hardware ? before.at(name) : saved.at(name))
+                << name;
+        }
+    }
+}
+
+TEST(EndToEndNoisyLine, ARestoreCutByAHangUpSaysWhatWasWrittenAndASecondRunCompletesIt) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("saved.json"));
+    std::map<std::string, std::string> saved;
+    {
+        SimProcess a;
+        ASSERT_TRUE(a.started());
+        ASSERT_EQ(cli(a.linkPath(), {QStringLiteral("backup"), file}).code, 0);
+        saved = dumped(a);
+    }
+    // The fourth write meets a pulled cable; the adapter is back a second later.
+    SimProcess b(kOtherController +
+                 args_of({"--hangup-at-write", "4", "--reappear-after", "1"}));
+    ASSERT_TRUE(b.started());
+    const CliRun cut = cli(b.linkPath(), {QStringLiteral("restore"), file});
+    EXPECT_EQ(cut.code, 6) << cut.err.toStdString();
+    EXPECT_TRUE(cut.err.contains(QStringLiteral(
+        "the port closed during the restore (cable or adapter removed?); written and verified "
+        "before it: basic, reference, motor")))
+        << cut.err.toStdString();
+    EXPECT_FALSE(cut.err.contains(QStringLiteral("ioctl"))) << cut.err.toStdString();
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(b.linkPath()); }, 5000));
+    CliRun again;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            again = cli(b.linkPath(), {QStringLiteral("restore"), file});
+            return again.code != 6;
+        },
+        8000));
+    EXPECT_EQ(again.code, 0) << again.out.toStdString() << again.err.toStdString();
+    EXPECT_TRUE(again.out.contains(QStringLiteral("basic: unchanged"))) << again.out.toStdString();
+    EXPECT_TRUE(again.out.contains(QStringLiteral("control: written, verified")))
+        << again.out.toStdString();
+    EXPECT_TRUE(again.out.contains(QStringLiteral("2 written, 8 unchanged (8 pages already hold "
+                                                  "the file)")))
+        << again.out.toStdString();
+    const auto after = b.blocks();
+    for (PageId id : kAllPages) {
+        if (id != PageId::Hardware) {
+            const std::string name(page_schema(id).cliName);
+            EXPECT_EQ(after.at(name), saved.at(name)) << name;
+        }
+    }
+}
+
+TEST(EndToEndNoisyLine, ALostAcknowledgementIsSettledByReadingBack) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("saved.json"));
+    {
+        SimProcess a;
+        ASSERT_TRUE(a.started());
+        ASSERT_EQ(cli(a.linkPath(), {QStringLiteral("backup"), file}).code, 0);
+    }
+    struct Case {
+        const char* fault;
+        int code;
+        const char* says;
+    };
+    for (const Case& c : {Case{"--drop-ack", 0,
+                               "basic: written, acknowledgement lost, read-back matches\n"},
+                          Case{"--drop-write", 4,
+                               "basic: not stored: read-back shows the controller's previous "
+                               "values\n"}}) {
+        SCOPED_TRACE(c.fault);
+        SimProcess b(kOtherController + args_of({c.fault, "1"}));
+        ASSERT_TRUE(b.started());
+        const CliRun r = cli(b.linkPath(), {QStringLiteral("restore"), file});
+        EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QString::fromLatin1(c.says))) << r.out.toStdString();
+        if (c.code != 0) {
+            EXPECT_TRUE(r.err.contains(QStringLiteral("stopped at basic; nothing was written and "
+                                                      "verified before it")))
+                << r.err.toStdString();
+        }
+    }
 }
 
 } // namespace

@@ -2,8 +2,10 @@
 // them, and a restore from the file puts the saved blocks back over the real serial port.
 #include "sim_process.h"
 
+#include "app/live_tools.h"
 #include "app/parameter_flows.h"
 #include "pages/page_schema.h"
+#include "params/parameter_file.h"
 #include "ui/diff_window.h"
 #include "ui/page_window.h"
 
@@ -66,6 +68,37 @@ TEST(EndToEndParameterSets, SaveChangeRestoreGivesTheSavedBlocksBack) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return rig.sim->blocks() == saved; }, 3000));
     // The open page shows what was read back.
     EXPECT_NE(speed->text(), "4321");
+}
+
+TEST(EndToEndParameterSets, SaveOnANoisyLineHoldsEveryPageAsTheControllerHoldsIt) {
+    // Junk before every second answer, and every answer in pieces.
+    Rig rig({QStringLiteral("--noise-bytes"), QStringLiteral("3"), QStringLiteral("--noise-every"),
+             QStringLiteral("2"), QStringLiteral("--pieces"), QStringLiteral("7")});
+    ASSERT_TRUE(rig.sim->started());
+    ASSERT_TRUE(rig.connect());
+    ParameterFlows& flows = *rig.window->parameterFlows();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("noisy.json"));
+    flows.saveTo(file);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !flows.busy(); }, 30000));
+    ASSERT_TRUE(QFile::exists(file)) << (flows.lastMessage() != nullptr
+                                             ? flows.lastMessage()->text().toStdString()
+                                             : std::string("no message"));
+    const auto text = load_file(file.toStdString());
+    ASSERT_TRUE(text.ok());
+    const auto set = read_parameter_file(*text);
+    ASSERT_TRUE(set.ok());
+    ASSERT_EQ(set->pages.size(), kPageCount);
+    const auto blocks = rig.sim->blocks();
+    for (const PageEntry& e : set->pages) {
+        const std::string name(page_schema(e.page).cliName);
+        ASSERT_TRUE(e.reply.has_value()) << name;
+        EXPECT_EQ(to_hex(*e.reply), blocks.at(name)) << name;
+    }
+    // The noise was there: garbled answers were asked again, and the traffic log says so.
+    const TrafficCounters& counts = rig.window->liveTools()->traffic().counters();
+    EXPECT_GT(counts.retries, 0U);
+    EXPECT_GT(counts.bytesDiscarded, 0U);
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 // transport: save, compare and restore, a page that does not answer, a cancelled save, a
 // read-back that differs, the hardware page's serial number, and a damaged file.
 #include "app/main_window.h"
+#include "app/live_tools.h"
 #include "app/parameter_flows.h"
 #include "params/parameter_file.h"
 #include "ui/diff_window.h"
 
 #include "controller.h"
+#include "case_names.h"
 #include "fake_transport.h"
 #include "recognizer.h"
 
@@ -32,6 +34,7 @@
 #include <sstream>
 
 using namespace motiview;
+using motiview::test::ByLabel;
 using motiview::test::FakeTransport;
 
 namespace {
@@ -55,6 +58,9 @@ struct ControllerDouble {
     sim::Recognizer recognizer;
     std::set<PageId> silent;       // reads of these pages go unanswered
     std::set<PageId> ignoreWrites; // writes acknowledged but not stored
+    std::set<PageId> loseAcks;     // writes stored, the acknowledgement lost
+    std::set<PageId> loseWrites;   // writes neither stored nor acknowledged
+    std::set<PageId> garbleOnce;   // the first answer to a read of these pages comes broken
 
     explicit ControllerDouble(sim::BlockStore store)
         : controller(sim::StatusConfig{}, "WORKSHOP 7", std::move(store)) {}
@@ -65,15 +71,25 @@ struct ControllerDouble {
                 if (r.kind == sim::RequestKind::Read && silent.contains(r.page)) {
                     continue;
                 }
-                const bool ignore =
-                    r.kind == sim::RequestKind::Write && ignoreWrites.contains(r.page);
+                const bool write = r.kind == sim::RequestKind::Write;
+                if (write && loseWrites.contains(r.page)) {
+                    continue;
+                }
+                const bool ignore = write && ignoreWrites.contains(r.page);
                 const sim::Controller before = controller;
                 const sim::Handled h = controller.handle(r, 1.0);
                 if (ignore) {
                     controller = before;
                 }
+                if (write && loseAcks.contains(r.page)) {
+                    continue;
+                }
+                const bool garble = r.kind == sim::RequestKind::Read && garbleOnce.erase(r.page) > 0;
                 for (const sim::OutFrame& out : h.frames) {
-                    const Unit u = out.unit;
+                    Unit u = out.unit;
+                    if (garble) {
+                        u[kUnitSize - 1] = 0x00; // a misaligned answer reads like this
+                    }
                     QTimer::singleShot(0, &port, [&port, u] { port.deliver(u); });
                 }
             }
@@ -446,6 +462,97 @@ TEST(RestoreParameters, PageThatDoesNotAnswerStopsBeforeAnyWrite) {
     for (const Bytes& frame : f.port.sent) {
         ASSERT_NE(frame.size(), kUnitSize) << "a write frame was sent";
     }
+}
+
+TEST(SaveParameters, AGarbledAnswerDrainsTheLineAndIsAskedAgain) {
+    Fixture f;
+    f.controller.garbleOnce = {PageId::Reference, PageId::Derate};
+    const QString file = f.path("noisy.json");
+    f.flows().saveTo(file);
+    ASSERT_TRUE(f.waitIdle());
+    ASSERT_TRUE(QFile::exists(file)) << f.message().toStdString();
+    EXPECT_EQ(f.port.drains, 2);
+    EXPECT_FALSE(f.port.draining) << "every drain ended";
+    // Each garbled page read twice, every other once; the traffic monitor counts the retries.
+    const Bytes reference(frame_set().read(PageId::Reference).begin(),
+                          frame_set().read(PageId::Reference).end());
+    EXPECT_EQ(std::count(f.port.sent.begin(), f.port.sent.end(), reference), 2);
+    EXPECT_EQ(f.window->liveTools()->traffic().counters().retries, 2U);
+    const auto set = read_parameter_file(read_all(file));
+    ASSERT_TRUE(set.ok());
+    for (const PageEntry& e : set->pages) {
+        EXPECT_EQ(e.reply, f.controller.controller.store().block(e.page))
+            << page_schema(e.page).cliName;
+    }
+}
+
+// The restore's summary says what a lost acknowledgement came to, in the command line's words.
+struct LostAckCase {
+    const char* name;
+    bool stored;
+    const char* summary;
+    QMessageBox::Icon icon;
+};
+
+class RestoreLostAck : public ::testing::TestWithParam<LostAckCase> {};
+
+TEST_P(RestoreLostAck, IsSettledByReadingBack) {
+    const auto& c = GetParam();
+    Fixture f(store_with({"basic.txtMaxspeed=4321", "reference.txtVoltageH=80"}));
+    (c.stored ? f.controller.loseAcks : f.controller.loseWrites) = {PageId::Basic};
+    const QString file = f.path("saved.json");
+    write_all(file, file_of(sim::BlockStore{}));
+    f.flows().restoreFrom(file);
+    ASSERT_TRUE(f.waitIdle());
+    ASSERT_NE(f.flows().diffWindow(), nullptr);
+    f.flows().diffWindow()->findChild<QPushButton*>(QStringLiteral("cmdWriteSelected"))->click();
+    ASSERT_TRUE(f.waitIdle());
+    EXPECT_EQ(f.message(), QString::fromLatin1(c.summary));
+    EXPECT_EQ(f.flows().lastMessage()->icon(), c.icon);
+    // The write went out once.
+    const auto writes = std::count_if(f.port.sent.begin(), f.port.sent.end(), [](const Bytes& b) {
+        return b.size() == kUnitSize && b[0] == page_codes(PageId::Basic).group &&
+               b[1] == page_codes(PageId::Basic).write;
+    });
+    EXPECT_EQ(writes, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Restore, RestoreLostAck,
+    ::testing::Values(
+        LostAckCase{"stored",
+                    true,
+                    "Restore from saved.json:\nWritten and verified: Basic setting (written, "
+                    "acknowledgement lost, read-back matches), Reference.",
+                    QMessageBox::Information},
+        LostAckCase{"not stored",
+                    false,
+                    "Restore from saved.json:\nStopped at Basic setting: not stored: read-back "
+                    "shows the controller's previous values.\nNot written: Reference.",
+                    QMessageBox::Warning}),
+    ByLabel<&LostAckCase::name>{});
+
+TEST(RestoreParameters, APortClosedMidWayIsNamedPlainly) {
+    Fixture f(store_with({"basic.txtMaxspeed=4321", "reference.txtVoltageH=80"}));
+    f.controller.loseAcks = {PageId::Reference}; // the cable goes while it waits
+    const QString file = f.path("saved.json");
+    write_all(file, file_of(sim::BlockStore{}));
+    f.flows().restoreFrom(file);
+    ASSERT_TRUE(f.waitIdle());
+    f.flows().diffWindow()->findChild<QPushButton*>(QStringLiteral("cmdWriteSelected"))->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return std::any_of(f.port.sent.begin(), f.port.sent.end(), [](const Bytes& b) {
+            return b.size() == kUnitSize && b[0] == page_codes(PageId::Reference).group &&
+                   b[1] == page_codes(PageId::Reference).write;
+        });
+    }));
+    f.port.close();
+    emit f.port.portClosed(QStringLiteral("/dev/ttyUSB0: Inappropriate ioctl for device"));
+    ASSERT_TRUE(f.waitIdle());
+    EXPECT_EQ(f.message(), "Restore from saved.json:\nWritten and verified: Basic setting.\n"
+                           "Stopped at Reference: the port closed during the restore (cable or "
+                           "adapter removed?).");
+    EXPECT_FALSE(f.message().contains("ioctl"));
 }
 
 } // namespace
