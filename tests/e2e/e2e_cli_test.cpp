@@ -299,21 +299,24 @@ std::vector<PageEntry> pages_in(const QString& file) {
 }
 
 // Another controller: other values on five pages.
-const QStringList kOtherController = args_of(
-    {"--set", "basic.txtMaxspeed=5100", "--set", "reference.txtVoltageH=80", "--set",
-     "motor.txtPolePairN=7", "--set", "control.txtIdcLimitKiGain=123", "--set", "other.txtThrottleH=3.9"});
+const QStringList kOtherController =
+    args_of({"--set", "basic.txtMaxspeed=5100", "--set", "reference.txtVoltageH=80", "--set",
+             "motor.txtPolePairN=7", "--set", "control.txtIdcLimitKiGain=123", "--set",
+             "other.txtThrottleH=3.9"});
+
+// A backup of a simulator with its start blocks on a clean line; the blocks it held.
+std::map<std::string, std::string> backup_of_a_clean_controller(const QString& file) {
+    SimProcess clean;
+    EXPECT_TRUE(clean.started());
+    const CliRun r = cli(clean.linkPath(), {QStringLiteral("backup"), file});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    return dumped(clean);
+}
 
 TEST(EndToEndNoisyLine, BackupAndRestoreGiveTheCleanLinesResult) {
     QTemporaryDir dir;
     const QString cleanFile = dir.filePath(QStringLiteral("clean.json"));
-    std::map<std::string, std::string> saved;
-    {
-        SimProcess clean;
-        ASSERT_TRUE(clean.started());
-        const CliRun r = cli(clean.linkPath(), {QStringLiteral("backup"), cleanFile});
-        ASSERT_EQ(r.code, 0) << r.err.toStdString();
-        saved = dumped(clean);
-    }
+    const auto saved = backup_of_a_clean_controller(cleanFile);
     const std::vector<PageEntry> cleanPages = pages_in(cleanFile);
     ASSERT_EQ(cleanPages.size(), kPageCount);
 
@@ -351,16 +354,9 @@ TEST(EndToEndNoisyLine, BackupAndRestoreGiveTheCleanLinesResult) {
 TEST(EndToEndNoisyLine, ARestoreCutByAHangUpSaysWhatWasWrittenAndASecondRunCompletesIt) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("saved.json"));
-    std::map<std::string, std::string> saved;
-    {
-        SimProcess a;
-        ASSERT_TRUE(a.started());
-        ASSERT_EQ(cli(a.linkPath(), {QStringLiteral("backup"), file}).code, 0);
-        saved = dumped(a);
-    }
+    const auto saved = backup_of_a_clean_controller(file);
     // The fourth write meets a pulled cable; the adapter is back a second later.
-    SimProcess b(kOtherController +
-                 args_of({"--hangup-at-write", "4", "--reappear-after", "1"}));
+    SimProcess b(kOtherController + args_of({"--hangup-at-write", "4", "--reappear-after", "1"}));
     ASSERT_TRUE(b.started());
     const CliRun cut = cli(b.linkPath(), {QStringLiteral("restore"), file});
     EXPECT_EQ(cut.code, 6) << cut.err.toStdString();
@@ -397,21 +393,17 @@ TEST(EndToEndNoisyLine, ARestoreCutByAHangUpSaysWhatWasWrittenAndASecondRunCompl
 TEST(EndToEndNoisyLine, ALostAcknowledgementIsSettledByReadingBack) {
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("saved.json"));
-    {
-        SimProcess a;
-        ASSERT_TRUE(a.started());
-        ASSERT_EQ(cli(a.linkPath(), {QStringLiteral("backup"), file}).code, 0);
-    }
+    ASSERT_EQ(backup_of_a_clean_controller(file).size(), kPageCount);
     struct Case {
         const char* fault;
         int code;
         const char* says;
     };
-    for (const Case& c : {Case{"--drop-ack", 0,
-                               "basic: written, acknowledgement lost, read-back matches\n"},
-                          Case{"--drop-write", 4,
-                               "basic: not stored: read-back shows the controller's previous "
-                               "values\n"}}) {
+    for (const Case& c :
+         {Case{"--drop-ack", 0, "basic: written, acknowledgement lost, read-back matches\n"},
+          Case{"--drop-write", 4,
+               "basic: not stored: read-back shows the controller's previous "
+               "values\n"}}) {
         SCOPED_TRACE(c.fault);
         SimProcess b(kOtherController + args_of({c.fault, "1"}));
         ASSERT_TRUE(b.started());

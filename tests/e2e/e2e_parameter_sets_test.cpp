@@ -81,9 +81,9 @@ TEST(EndToEndParameterSets, SaveOnANoisyLineHoldsEveryPageAsTheControllerHoldsIt
     const QString file = dir.filePath(QStringLiteral("noisy.json"));
     flows.saveTo(file);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !flows.busy(); }, 30000));
-    ASSERT_TRUE(QFile::exists(file)) << (flows.lastMessage() != nullptr
-                                             ? flows.lastMessage()->text().toStdString()
-                                             : std::string("no message"));
+    ASSERT_TRUE(QFile::exists(file))
+        << (flows.lastMessage() != nullptr ? flows.lastMessage()->text().toStdString()
+                                           : std::string("no message"));
     const auto text = load_file(file.toStdString());
     ASSERT_TRUE(text.ok());
     const auto set = read_parameter_file(*text);

@@ -342,8 +342,8 @@ struct Restore {
                            "motor.txtPolePairN=7", "protection.txtTempLimit=120"});
     }
 
-    // Reads the controller, plans, writes what differs; the write job's verdicts.
-    std::vector<PageWriteOutcome> run(Wire& wire) const {
+    // Reads the controller and plans what a restore writes.
+    std::vector<RestoreWrite> plan(Wire& wire) const {
         ReadJob reads(pages);
         wire.run(reads);
         EXPECT_TRUE(reads.complete());
@@ -353,9 +353,14 @@ struct Restore {
             entries.push_back(&set.pages[i]);
             held.push_back(reads.reads()[i].answer);
         }
-        auto plan = plan_restore(entries, held);
-        EXPECT_TRUE(plan.ok());
-        WriteJob writes(std::move(plan).value(), true);
+        auto planned = plan_restore(entries, held);
+        EXPECT_TRUE(planned.ok());
+        return planned.ok() ? *planned : std::vector<RestoreWrite>{};
+    }
+
+    // Reads, plans, writes what differs; the write job's verdicts.
+    std::vector<PageWriteOutcome> run(Wire& wire) const {
+        WriteJob writes(plan(wire), true);
         wire.run(writes);
         return writes.outcomes();
     }
@@ -448,15 +453,7 @@ TEST(NoisyRestore, NotStoredStopsTheRest) {
 TEST(NoisyRestore, AStopFinishesThePageOnTheLine) {
     const Restore restore;
     Wire wire(Restore::controller());
-    ReadJob reads(restore.pages);
-    wire.run(reads);
-    std::vector<const PageEntry*> entries;
-    std::vector<Unit> held;
-    for (std::size_t i = 0; i < reads.reads().size(); ++i) {
-        entries.push_back(&restore.set.pages[i]);
-        held.push_back(reads.reads()[i].answer);
-    }
-    WriteJob writes(plan_restore(entries, held).value(), true);
+    WriteJob writes(restore.plan(wire), true);
     writes.stop(); // the first write is queued: it is sent, acknowledged and read back
     EXPECT_FALSE(writes.idle());
     wire.run(writes);

@@ -1,14 +1,14 @@
 // The File menu's parameter sets against the simulator's own controller logic behind the fake
 // transport: save, compare and restore, a page that does not answer, a cancelled save, a
 // read-back that differs, the hardware page's serial number, and a damaged file.
-#include "app/main_window.h"
 #include "app/live_tools.h"
+#include "app/main_window.h"
 #include "app/parameter_flows.h"
 #include "params/parameter_file.h"
 #include "ui/diff_window.h"
 
-#include "controller.h"
 #include "case_names.h"
+#include "controller.h"
 #include "fake_transport.h"
 #include "recognizer.h"
 
@@ -84,7 +84,8 @@ struct ControllerDouble {
                 if (write && loseAcks.contains(r.page)) {
                     continue;
                 }
-                const bool garble = r.kind == sim::RequestKind::Read && garbleOnce.erase(r.page) > 0;
+                const bool garble =
+                    r.kind == sim::RequestKind::Read && garbleOnce.erase(r.page) > 0;
                 for (const sim::OutFrame& out : h.frames) {
                     Unit u = out.unit;
                     if (garble) {
@@ -520,13 +521,11 @@ TEST_P(RestoreLostAck, IsSettledByReadingBack) {
 INSTANTIATE_TEST_SUITE_P(
     Restore, RestoreLostAck,
     ::testing::Values(
-        LostAckCase{"stored",
-                    true,
+        LostAckCase{"stored", true,
                     "Restore from saved.json:\nWritten and verified: Basic setting (written, "
                     "acknowledgement lost, read-back matches), Reference.",
                     QMessageBox::Information},
-        LostAckCase{"not stored",
-                    false,
+        LostAckCase{"not stored", false,
                     "Restore from saved.json:\nStopped at Basic setting: not stored: read-back "
                     "shows the controller's previous values.\nNot written: Reference.",
                     QMessageBox::Warning}),
