@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds in build/, starts the controller simulator on a
-# pseudo-terminal and starts the tool with COM 1 pointing at it. In the tool: Options >
-# Com Setting..., port 1, Ok. Extra arguments go to the simulator (e.g. --fault hall).
+# pseudo-terminal and starts the tool on COM 1 pointing at it, connected at once (--port 1).
+# Extra arguments go to the simulator (e.g. --fault hall).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,5 +15,5 @@ sim=$!
 trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
 
-echo "Simulator on $link (COM 1). Open Options > Com Setting..., choose port 1, press Ok."
-MOTIVIEW_COM1="$link" ./build/src/app/motiview
+echo "Simulator on $link (COM 1); the tool opens it at start."
+MOTIVIEW_COM1="$link" ./build/src/app/motiview --port 1

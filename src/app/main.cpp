@@ -1,23 +1,28 @@
-// EV Motiview: service tool for the motor controller. One main window; nothing is sent until
-// the serial settings dialog opens the port.
+// EV Motiview: service tool for the motor controller. One main window; nothing is sent until a
+// port is opened: by the serial settings dialog, by --port, or by "Connect at start".
 
 #include "app/main_window.h"
+#include "app/start_options.h"
 #include "link/qt/serial_port.h"
 
 #include <QApplication>
+#include <QSettings>
+#include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: motiview [--help | --version] [Qt options]\n"
+    "usage: motiview [--port PORT [--baud N]] [--help | --version] [Qt options]\n"
     "EV Motiview: watch the motor controller's live state and faults, read, change and write\n"
     "its parameter pages, run its hall tests. Choose the port in Options > Com Setting...\n"
     "\n"
-    "  --help     this text\n"
-    "  --version  the version\n"
+    "  --port PORT  open PORT at start and poll at once (a device path such as /dev/ttyUSB0,\n"
+    "               or a COM number 1 to 9), with the settings dialog's line settings\n"
+    "  --baud N     the baud rate for --port (default: the dialog's, 57600)\n"
+    "  --help       this text\n"
+    "  --version    the version\n"
     "\n"
     "COM n resolves to MOTIVIEW_COM<n> when set, else to the n-th serial device present.\n"
     "Serial devices belong to the dialout group; see motiview(1).\n";
@@ -25,24 +30,38 @@ constexpr const char* kUsage =
 } // namespace
 
 int main(int argc, char** argv) {
-    // Answered before QApplication exists, so they work without a display.
+    QStringList args;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s\n", MOTIVIEW_VERSION);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::printf("%s", kUsage);
-            return 0;
-        }
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    // Answered before QApplication exists, so they work without a display.
+    const motiview::StartOptions options = motiview::parse_start_options(args);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "motiview: %s\n%s", qPrintable(options.error), kUsage);
+        return 64;
+    }
+    if (options.version) {
+        std::printf("%s\n", MOTIVIEW_VERSION);
+        return 0;
+    }
+    if (options.help) {
+        std::printf("%s", kUsage);
+        return 0;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("EV Motiview"));
     QApplication::setApplicationVersion(QStringLiteral(MOTIVIEW_VERSION));
     // Wayland shells match the window to the menu entry and its icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(MOTIVIEW_APP_ID));
+    // ~/.config/motiview/motiview.ini: the last port and line settings, "Connect at start".
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("motiview"),
+                    QStringLiteral("motiview"));
     motiview::SerialPort port;
-    motiview::MainWindow window(port);
+    motiview::MainWindow window(port, nullptr, &store);
     window.show();
+    const auto choice =
+        motiview::start_port(options, motiview::load_link_prefs(store).port.settings);
+    // Once the window is up, so that a refused port's message has its window.
+    QTimer::singleShot(0, &window, [&window, choice] { window.startUp(choice); });
     return QApplication::exec();
 }

@@ -21,7 +21,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSerialPortInfo>
+#include <QSettings>
 #include <QStatusBar>
+#include <QTime>
 #include <QVBoxLayout>
 
 namespace motiview {
@@ -65,11 +68,35 @@ class ContactWindow final : public QDialog {
     }
 };
 
+// A plugged-in adapter is offered this long.
+constexpr int kOfferMs = 10000;
+constexpr int kPlugWatchMs = 1000;
+
+// USB and ACM adapters present now, by device path.
+QStringList adapters_present() {
+    QStringList devices;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const QString name = info.portName();
+        if (name.startsWith(QLatin1String("ttyUSB")) || name.startsWith(QLatin1String("ttyACM"))) {
+            devices << info.systemLocation();
+        }
+    }
+    return devices;
+}
+
 } // namespace
 
-MainWindow::MainWindow(Transport& port, QWidget* parent) : QMainWindow(parent), port_(port) {
+MainWindow::MainWindow(Transport& port, QWidget* parent, QSettings* store)
+    : QMainWindow(parent), port_(port), store_(store), deviceLister_(adapters_present) {
     setObjectName(QStringLiteral("frmMain"));
     Form_Load();
+    knownDevices_ = deviceLister_();
+    plugWatch_.setInterval(kPlugWatchMs);
+    connect(&plugWatch_, &QTimer::timeout, this, &MainWindow::watchForAdapters);
+    plugWatch_.start();
+    plugOfferTimeout_.setSingleShot(true);
+    plugOfferTimeout_.setInterval(kOfferMs);
+    connect(&plugOfferTimeout_, &QTimer::timeout, plugOffer_, &QWidget::hide);
 }
 
 MainWindow::~MainWindow() {
@@ -116,6 +143,8 @@ void MainWindow::Form_Load() {
     applyMainCaptions();
     // 8. Buttons stay disabled until the link is online.
     setButtonGroupEnabled(false);
+    // Nothing on the panels is the controller's yet.
+    showDataNotice();
 }
 
 void MainWindow::buildMenus() {
@@ -224,6 +253,90 @@ void MainWindow::buildStatusBar() {
     panelData_ = panel("Data", 1);
     panelLive_ = panel("Live", 2);
     live_->setPanel(panelLive_);
+
+    plugOffer_ = new QWidget(this);
+    plugOffer_->setObjectName(QStringLiteral("wgtAdapterOffer"));
+    auto* row = new QHBoxLayout(plugOffer_);
+    row->setContentsMargins(0, 0, 0, 0);
+    plugOfferText_ = new QLabel(plugOffer_);
+    plugOfferText_->setObjectName(QStringLiteral("lblAdapterOffer"));
+    plugOfferText_->setTextFormat(Qt::PlainText);
+    auto* connectButton = new QPushButton(QStringLiteral("Connect"), plugOffer_);
+    connectButton->setObjectName(QStringLiteral("cmdAdapterConnect"));
+    row->addWidget(plugOfferText_);
+    row->addWidget(connectButton);
+    connect(connectButton, &QPushButton::clicked, this, [this] {
+        plugOffer_->hide();
+        if (port_.isOpen() || offeredDevice_.isEmpty()) {
+            return;
+        }
+        const QString settings =
+            store_ != nullptr ? load_link_prefs(*store_).port.settings : kDefaultLineSettings;
+        (void)openLink({0, offeredDevice_, settings});
+    });
+    statusBar()->addWidget(plugOffer_);
+    plugOffer_->hide();
+}
+
+void MainWindow::setDeviceLister(std::function<QStringList()> lister) {
+    deviceLister_ = std::move(lister);
+    knownDevices_ = deviceLister_();
+}
+
+void MainWindow::watchForAdapters() {
+    const QStringList now = deviceLister_();
+    QString added;
+    for (const QString& d : now) {
+        if (!knownDevices_.contains(d)) {
+            added = d;
+            break;
+        }
+    }
+    knownDevices_ = now;
+    if (!offeredDevice_.isEmpty() && !now.contains(offeredDevice_)) {
+        plugOffer_->hide(); // pulled again before it was taken
+    }
+    if (!added.isEmpty() && !port_.isOpen()) {
+        offerAdapter(added);
+    }
+}
+
+void MainWindow::offerAdapter(const QString& device) {
+    offeredDevice_ = device;
+    plugOfferText_->setText(QStringLiteral("%1 plugged in:").arg(device));
+    plugOffer_->show();
+    plugOfferTimeout_.start();
+}
+
+void MainWindow::startUp(const std::optional<PortChoice>& fromCommandLine) {
+    if (fromCommandLine) {
+        (void)openLink(*fromCommandLine);
+        return;
+    }
+    if (store_ != nullptr) {
+        const LinkPrefs prefs = load_link_prefs(*store_);
+        if (prefs.connectAtStart) {
+            (void)openLink(prefs.port);
+        }
+    }
+}
+
+bool MainWindow::openLink(const PortChoice& choice) {
+    if (port_.isOpen()) {
+        return true;
+    }
+    if (const auto failed = open_link(config_, port_, choice)) {
+        showMessage(QStringLiteral("EV Motiview"), *failed, QMessageBox::NoIcon);
+        return false;
+    }
+    plugOffer_->hide();
+    timer3_.start();
+    return true;
+}
+
+void MainWindow::showDataNotice() {
+    const DataNotice n = data_notice(link_.state, lastFrameClock_);
+    monitor_->setDataNotice(n.dim, qs(n.line));
 }
 
 void MainWindow::applyShellCaptions() {
@@ -305,9 +418,12 @@ void MainWindow::Timer3_Timer() {
 }
 
 void MainWindow::showLinkDisplay() {
-    const LinkDisplay d =
-        link_display(link_.state, config_.portNumber, config_.settings.toStdString());
+    LinkDisplay d = link_display(link_.state, config_.portNumber, config_.settings.toStdString());
+    if (!config_.device.isEmpty()) {
+        d.portNo = "COM - " + config_.device.toStdString(); // opened by its path
+    }
     set_lamp(shapeWelCom1_, d.lamp);
+    showDataNotice();
     lblWelCom1_->setText(qs(d.label));
     panelPortNo_->setText(qs(d.portNo));
     panelPortState_->setText(qs(d.portState));
@@ -327,6 +443,8 @@ void MainWindow::MSComm1_OnComm(const Unit& unit) {
         break;
     case ActionType::Status:
         monitor_->apply(decode_status(action.unit, format_));
+        lastFrameClock_ = QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
+        showDataNotice();
         break;
     case ActionType::PageReply:
         if (action.page && flows_->busy()) {
@@ -429,9 +547,12 @@ void MainWindow::cmd_hallteststop_Click() {
 }
 
 void MainWindow::Menu_Option_ComSet_Click() {
-    auto* dialog = new ComSettingsDialog(config_, port_, this);
+    auto* dialog = new ComSettingsDialog(config_, port_, this, store_);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &ComSettingsDialog::portOpened, this, [this] { timer3_.start(); });
+    connect(dialog, &ComSettingsDialog::portOpened, this, [this] {
+        plugOffer_->hide();
+        timer3_.start();
+    });
     dialog->open();
 }
 

@@ -18,8 +18,11 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
+#include <optional>
 
 class QLabel;
+class QSettings;
 class QPushButton;
 class QAction;
 class QMenu;
@@ -33,8 +36,10 @@ class LiveTools;
 class MainWindow final : public QMainWindow {
     Q_OBJECT
   public:
-    // Runs the load sequence; nothing is sent until the settings dialog opens the port.
-    explicit MainWindow(Transport& port, QWidget* parent = nullptr);
+    // Runs the load sequence; nothing is sent until the port is opened (the settings dialog,
+    // startUp(), a plugged-in adapter's offer). With `store` the settings dialog remembers the
+    // port and line settings between runs.
+    explicit MainWindow(Transport& port, QWidget* parent = nullptr, QSettings* store = nullptr);
     ~MainWindow() override;
 
     [[nodiscard]] const LinkShared& link() const { return link_; }
@@ -48,6 +53,21 @@ class MainWindow final : public QMainWindow {
     [[nodiscard]] ParameterFlows* parameterFlows() const { return flows_; }
     // Plots, traffic monitor, recording and poll rate.
     [[nodiscard]] LiveTools* liveTools() const { return live_; }
+
+    // The start: the command line's port if given, else the remembered one when "Connect at
+    // start" is on, else nothing (the user opens the dialog).
+    void startUp(const std::optional<PortChoice>& fromCommandLine);
+    // Opens the port as the dialog's Ok does and starts polling; a failure shows the dialog's
+    // message and leaves the link closed.
+    bool openLink(const PortChoice& choice);
+
+    // The serial devices an adapter plugged in would add (device paths); the system's USB and
+    // ACM ports unless a test gives its own list.
+    void setDeviceLister(std::function<QStringList()> lister);
+    // Looks for newly plugged-in adapters (every second while no port is open).
+    void watchForAdapters();
+    // The offer in the status bar: "/dev/ttyUSB0 plugged in:" and Connect; hidden without one.
+    [[nodiscard]] QWidget* adapterOffer() const { return plugOffer_; }
 
   public slots:
     void Timer3_Timer();
@@ -80,6 +100,8 @@ class MainWindow final : public QMainWindow {
     void showHallText(const QString& text);
     void showMessage(const QString& title, const QString& text, QMessageBox::Icon icon);
     void send(std::span<const std::uint8_t> frame);
+    void showDataNotice();
+    void offerAdapter(const QString& device);
 
     Transport& port_;
     LinkShared link_;
@@ -122,6 +144,16 @@ class MainWindow final : public QMainWindow {
     QList<QPointer<QMessageBox>> openMessages_;
     ParameterFlows* flows_ = nullptr;
     LiveTools* live_ = nullptr;
+
+    QSettings* store_ = nullptr;
+    std::optional<std::string> lastFrameClock_; // when the run's last status frame came
+    std::function<QStringList()> deviceLister_;
+    QStringList knownDevices_;
+    QTimer plugWatch_;
+    QTimer plugOfferTimeout_;
+    QWidget* plugOffer_ = nullptr;
+    QLabel* plugOfferText_ = nullptr;
+    QString offeredDevice_;
 };
 
 } // namespace motiview

@@ -60,4 +60,15 @@ LinkDisplay link_display(LinkState state, int portNumber, std::string_view setti
     return d;
 }
 
+DataNotice data_notice(LinkState state, const std::optional<std::string>& lastFrameClock) {
+    if (!lastFrameClock) {
+        return {true, state == LinkState::Connecting ? std::string("Connecting...")
+                                                     : std::string(kNoDataYet)};
+    }
+    if (state == LinkState::Online) {
+        return {};
+    }
+    return {true, "Last data at " + *lastFrameClock};
+}
+
 } // namespace motiview

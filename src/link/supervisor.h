@@ -5,6 +5,7 @@
 #include "link/receiver.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,5 +56,19 @@ struct LinkDisplay {
 };
 
 [[nodiscard]] LinkDisplay link_display(LinkState state, int portNumber, std::string_view settings);
+
+// What the live panels say about their values: nothing while they are live; dimmed with a line
+// across them before the run's first status frame, and once the link has gone after it.
+struct DataNotice {
+    bool dim = false;
+    std::string line; // empty: the values are live
+};
+
+inline constexpr std::string_view kNoDataYet =
+    "No data from the controller yet: Options > Com Setting... to connect";
+
+// `lastFrameClock` ("14:03:27") is when the last status frame came; nullopt before the first.
+[[nodiscard]] DataNotice data_notice(LinkState state,
+                                     const std::optional<std::string>& lastFrameClock);
 
 } // namespace motiview

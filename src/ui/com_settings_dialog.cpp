@@ -4,6 +4,7 @@
 #include "link/qt/serial_port.h"
 #include "ui/message_box.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace motiview {
@@ -74,10 +76,92 @@ QString parity_letter(const QString& text) {
     return QStringLiteral("n");
 }
 
+QString parity_text(const QString& letter) {
+    if (letter == QLatin1String("e")) {
+        return QStringLiteral("EVEN");
+    }
+    if (letter == QLatin1String("o")) {
+        return QStringLiteral("ODD");
+    }
+    return QStringLiteral("NONE");
+}
+
+// The remembered item when the list has it, else the default.
+void select(QComboBox* box, const QString& text, int fallback) {
+    const int i = box->findText(text);
+    box->setCurrentIndex(i >= 0 ? i : fallback);
+}
+
+const QString kPortKey = QStringLiteral("link/port");
+const QString kSettingsKey = QStringLiteral("link/settings");
+const QString kConnectKey = QStringLiteral("link/connectAtStart");
+
 } // namespace
 
-ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidget* parent)
-    : QDialog(parent), config_(config), port_(port) {
+std::optional<PortChoice> port_choice(const QString& text, const QString& settings) {
+    const QString t = text.trimmed();
+    if (t.isEmpty()) {
+        return std::nullopt;
+    }
+    QString digits = t;
+    if (digits.size() == 4 && digits.startsWith(QLatin1String("COM"), Qt::CaseInsensitive)) {
+        digits = digits.mid(3);
+    }
+    if (digits.size() == 1 && digits[0] >= u'1' && digits[0] <= u'9') {
+        return PortChoice{digits.toInt(), QString(), settings};
+    }
+    return PortChoice{0, t, settings};
+}
+
+LinkPrefs load_link_prefs(const QSettings& store) {
+    LinkPrefs prefs;
+    QString settings = store.value(kSettingsKey).toString();
+    if (!parse_line_settings(settings.toStdString())) {
+        settings = kDefaultLineSettings; // a hand-edited file never stops the start
+    }
+    if (const auto port = port_choice(store.value(kPortKey).toString(), settings)) {
+        prefs.port = *port;
+    }
+    prefs.port.settings = settings;
+    prefs.connectAtStart = store.value(kConnectKey, false).toBool() &&
+                           (prefs.port.comNumber != 0 || !prefs.port.device.isEmpty());
+    return prefs;
+}
+
+void save_link_prefs(QSettings& store, const LinkPrefs& prefs) {
+    store.setValue(kPortKey, prefs.port.device.isEmpty() ? QString::number(prefs.port.comNumber)
+                                                         : prefs.port.device);
+    store.setValue(kSettingsKey, prefs.port.settings);
+    store.setValue(kConnectKey, prefs.connectAtStart);
+    store.sync();
+}
+
+std::optional<QString> open_link(LinkConfig& config, Transport& port, const PortChoice& choice) {
+    const auto line = parse_line_settings(choice.settings.toStdString());
+    if (!line) {
+        return QStringLiteral("%1 are no line settings.").arg(choice.settings);
+    }
+    // Replaced before the open: a failed open still leaves the new string in place.
+    config.settings = choice.settings;
+    if (choice.device.isEmpty()) {
+        port.configure(choice.comNumber, *line);
+    } else {
+        port.configureDevice(choice.device, *line);
+    }
+    const OpenOutcome outcome = port.open();
+    if (!outcome.ok) {
+        return outcome.notFound && choice.device.isEmpty()
+                   ? QStringLiteral("COM port does not exist.")
+                   : outcome.message;
+    }
+    config.portNumber = choice.comNumber;
+    config.device = choice.device;
+    return std::nullopt;
+}
+
+ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidget* parent,
+                                     QSettings* store)
+    : QDialog(parent), config_(config), port_(port), store_(store) {
     setObjectName(QStringLiteral("frmComSet"));
     setWindowTitle(QStringLiteral("Serial Port Setting"));
     setFont(dialog_font());
@@ -105,6 +189,21 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
                        {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}, 0);
     cboParity_ = list(frame, "cboParity",
                       {QStringLiteral("NONE"), QStringLiteral("ODD"), QStringLiteral("EVEN")}, 0);
+
+    if (store_ != nullptr) {
+        // The bench uses the same adapter every day: start from what was opened last.
+        const LinkPrefs prefs = load_link_prefs(*store_);
+        const QStringList parts = prefs.port.settings.split(u',');
+        if (lastPort < 0 && prefs.port.comNumber >= 1) {
+            cboPortNumber_->setCurrentIndex(prefs.port.comNumber - 1);
+        }
+        if (parts.size() == 4) {
+            select(cboBaudRate_, parts[0], 6);
+            select(cboParity_, parity_text(parts[1]), 0);
+            select(cboDataBit_, parts[2], 1);
+            select(cboStopBit_, parts[3], 0);
+        }
+    }
 
     lblComDevice_ = new QLabel(frame);
     lblComDevice_->setObjectName(QStringLiteral("lblComDevice"));
@@ -135,6 +234,13 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
     lblComNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblComNote_->hide(); // shown by showDevice() when there is something to say
     grid->addWidget(lblComNote_, 5, 0, 1, 3);
+
+    chkConnectAtStart_ = new QCheckBox(QStringLiteral("Connect at start"), frame);
+    chkConnectAtStart_->setObjectName(QStringLiteral("chkConnectAtStart"));
+    chkConnectAtStart_->setToolTip(
+        QStringLiteral("Open this port with these settings when the program starts"));
+    chkConnectAtStart_->setChecked(store_ != nullptr && load_link_prefs(*store_).connectAtStart);
+    grid->addWidget(chkConnectAtStart_, 6, 0, 1, 3);
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);
     ok->setObjectName(QStringLiteral("cmdComOK"));
@@ -187,25 +293,28 @@ void ComSettingsDialog::cmdComOK_Click() {
         u',' + cboDataBit_->currentText().trimmed() + u',' + cboStopBit_->currentText().trimmed();
 
     if (port_.isOpen()) {
-        // The line keeps its settings, so the status bar keeps showing them too.
+        // The line keeps its settings, so the status bar keeps showing them too; only the
+        // start-up choice is taken.
+        if (store_ != nullptr) {
+            save_link_prefs(*store_,
+                            {PortChoice{config_.portNumber, config_.device, config_.settings},
+                             chkConnectAtStart_->isChecked()});
+        }
         accept();
         return;
     }
 
-    const auto line = parse_line_settings(settings.toStdString());
-    if (!line) {
+    if (!parse_line_settings(settings.toStdString())) {
         return;
     }
-    // Replaced before the open: a failed open still leaves the new string in place.
-    config_.settings = settings;
-    port_.configure(portNumber, *line);
-    const OpenOutcome outcome = port_.open();
-    if (!outcome.ok) {
-        showMessage(outcome.notFound ? QStringLiteral("COM port does not exist.")
-                                     : outcome.message);
+    const PortChoice choice{portNumber, QString(), settings};
+    if (const auto failed = open_link(config_, port_, choice)) {
+        showMessage(*failed);
         return;
     }
-    config_.portNumber = portNumber;
+    if (store_ != nullptr) {
+        save_link_prefs(*store_, {choice, chkConnectAtStart_->isChecked()});
+    }
     emit portOpened();
     accept();
 }

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 #include <QVBoxLayout>
 
@@ -98,6 +99,22 @@ void retain_space(QLabel* l) {
     l->setSizePolicy(p);
 }
 
+// Values that are not live stay readable, but plainly not the controller's present state.
+constexpr int kVeilAlpha = 165;
+
+class Veil final : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        QColor c = palette().color(QPalette::Window);
+        c.setAlpha(kVeilAlpha);
+        p.fillRect(rect(), c);
+    }
+};
+
 } // namespace
 
 MonitorView::MonitorView(QWidget* parent) : QWidget(parent) {
@@ -119,6 +136,58 @@ MonitorView::MonitorView(QWidget* parent) : QWidget(parent) {
             labels_.emplace(l->objectName().toStdString(), l);
         }
     }
+    // A translucent sheet over the panels: every cell, whatever it paints, shows through it
+    // faded, and no text or colour of the panels changes.
+    veil_ = new Veil(this);
+    veil_->setObjectName(QStringLiteral("wgtDataVeil"));
+    veil_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    veil_->hide();
+    // Not one of the panel's labels: it says something about them, across them.
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("lblDataNotice"));
+    notice_->setTextFormat(Qt::PlainText);
+    notice_->setWordWrap(true);
+    notice_->setAlignment(Qt::AlignCenter);
+    QFont bold = notice_->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.25);
+    notice_->setFont(bold);
+    notice_->setStyleSheet(QStringLiteral("QLabel#lblDataNotice { color: white; background: "
+                                          "rgba(40, 40, 40, 215); padding: 10px; }"));
+    notice_->hide();
+    labels_.emplace(notice_->objectName().toStdString(), notice_);
+}
+
+void MonitorView::setDataNotice(bool dim, const QString& line) {
+    if (dim != dimmed_) {
+        dimmed_ = dim;
+        veil_->setVisible(dim);
+        if (dim) {
+            veil_->raise();
+            notice_->raise();
+        }
+    }
+    if (line != notice_->text()) {
+        notice_->setText(line);
+        placeNotice();
+    }
+    notice_->setVisible(!line.isEmpty());
+    if (!line.isEmpty()) {
+        notice_->raise();
+    }
+}
+
+void MonitorView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeNotice();
+}
+
+void MonitorView::placeNotice() {
+    veil_->setGeometry(rect());
+    // A band across the middle of the panels, the full width.
+    const int h = notice_->heightForWidth(width());
+    const int height = h > 0 ? h : notice_->sizeHint().height();
+    notice_->setGeometry(0, (this->height() - height) / 2, width(), height);
 }
 
 QLabel* MonitorView::makeLabel(QWidget* parent, const char* name, const QString& text) {

@@ -36,6 +36,16 @@ class MonitorView final : public QWidget {
     // The label with this control name, or nullptr.
     [[nodiscard]] QLabel* label(std::string_view name) const;
 
+    // Values that are not live: the panels dimmed and `line` across them ("Last data at
+    // 14:03:27"); no line and full strength when they are live. No text of a panel changes.
+    void setDataNotice(bool dim, const QString& line);
+    [[nodiscard]] bool dimmed() const { return dimmed_; }
+    [[nodiscard]] QLabel* dataNotice() const { return notice_; }
+    [[nodiscard]] QWidget* veil() const { return veil_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
   private:
     QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
     QLabel* makeValue(QWidget* parent, const char* name);
@@ -48,6 +58,10 @@ class MonitorView final : public QWidget {
     QGroupBox* frmErrCode_ = nullptr;
     std::map<std::string, QLabel*, std::less<>> labels_;
     std::vector<QLabel*> values_; // the 19 value labels, top to bottom
+    QWidget* veil_ = nullptr;     // over the panels while they are dimmed
+    QLabel* notice_ = nullptr;    // lblDataNotice, over the veil
+    bool dimmed_ = false;
+    void placeNotice();
 };
 
 } // namespace motiview

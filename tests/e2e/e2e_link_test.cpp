@@ -1,6 +1,9 @@
 // The link end to end: settings dialog, polling, silence, noise, hang-up, user name.
 #include "sim_process.h"
 
+#include "app/start_options.h"
+#include "ui/status_panel.h"
+
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -74,6 +77,23 @@ TEST(EndToEndLink, ReopensWhenTheDeviceComesBack) {
     ASSERT_TRUE(rig.connect());
     ASSERT_TRUE(rig.waitForState(LinkState::Offline, 8000));
     EXPECT_TRUE(rig.waitForState(LinkState::Online, 12000));
+}
+
+TEST(EndToEndLink, APortGivenAtStartIsOnlineWithoutTheDialog) {
+    for (const bool byPath : {false, true}) {
+        SCOPED_TRACE(byPath ? "device path" : "COM number");
+        Rig rig;
+        ASSERT_TRUE(rig.sim->started());
+        const QStringList args = {QStringLiteral("--port"),
+                                  byPath ? rig.sim->linkPath() : QStringLiteral("1")};
+        rig.window->startUp(start_port(parse_start_options(args), kDefaultLineSettings));
+        EXPECT_EQ(rig.window->findChild<QWidget*>(QStringLiteral("frmComSet")), nullptr);
+        // The first poll goes out a second after the start; its answer brings the link up.
+        EXPECT_TRUE(rig.waitForState(LinkState::Online, 2500))
+            << rig.labelText("lblWelCom1").toStdString();
+        EXPECT_EQ(rig.labelText("PortState"), "57600,n,8,1");
+        EXPECT_FALSE(rig.window->monitor()->dimmed());
+    }
 }
 
 } // namespace

@@ -4,6 +4,13 @@ namespace motiview::test {
 
 void FakeTransport::configure(int com, const LineSettings& s) {
     comNumber = com;
+    device.clear();
+    settings = s;
+}
+
+void FakeTransport::configureDevice(const QString& path, const LineSettings& s) {
+    comNumber = 0;
+    device = path;
     settings = s;
 }
 

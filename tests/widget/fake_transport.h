@@ -15,6 +15,7 @@ class FakeTransport final : public Transport {
     using Transport::Transport;
 
     void configure(int comNumber, const LineSettings& settings) override;
+    void configureDevice(const QString& path, const LineSettings& settings) override;
     [[nodiscard]] bool isOpen() const override { return open_; }
     OpenOutcome open() override;
     void close() override { open_ = false; }
@@ -40,6 +41,7 @@ class FakeTransport final : public Transport {
     std::function<void(const Bytes&)> onSend;
     std::vector<std::size_t> discards;
     int comNumber = 0;
+    QString device; // set by configureDevice(), cleared by configure()
     LineSettings settings{};
     int opens = 0;
     bool draining = false;

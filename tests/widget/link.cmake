@@ -12,3 +12,6 @@ target_link_libraries(link_serial_test PRIVATE motiview_link_qt Qt6::Widgets Qt6
 gtest_discover_tests(link_serial_test NO_PRETTY_VALUES
                      PROPERTIES LABELS widget RESOURCE_LOCK pty TIMEOUT 60
                      ENVIRONMENT QT_QPA_PLATFORM=offscreen)
+
+# The first minute: --port, remembered settings, the panels' data notice, a plugged-in adapter.
+motiview_widget_test(first_minute_test ${CMAKE_CURRENT_SOURCE_DIR}/first_minute_test.cpp)

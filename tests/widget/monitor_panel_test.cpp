@@ -151,8 +151,8 @@ TEST_F(MonitorPanel, EveryNamedLabelIsPlainText) {
         }
     }
     // 19 rows x 2, state + title, input block, gear, hall group + title, pedal error,
-    // 3 column titles, 10 fault rows x 4.
-    EXPECT_EQ(named, 38 + 2 + 1 + 1 + 2 + 1 + 3 + 40);
+    // 3 column titles, 10 fault rows x 4, the line across the panels.
+    EXPECT_EQ(named, 38 + 2 + 1 + 1 + 2 + 1 + 3 + 40 + 1);
 }
 
 // ---- start-up reset -----------------------------------------------------------------------

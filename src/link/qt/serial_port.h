@@ -42,8 +42,7 @@ class SerialPort final : public Transport {
     ~SerialPort() override;
 
     void configure(int comNumber, const LineSettings& settings) override;
-    // A device given by its path ("/dev/ttyUSB0", a pseudo-terminal) instead of a COM number.
-    void configureDevice(const QString& path, const LineSettings& settings);
+    void configureDevice(const QString& path, const LineSettings& settings) override;
     [[nodiscard]] bool isOpen() const override;
     OpenOutcome open() override;
     void close() override;

@@ -27,6 +27,8 @@ class Transport : public QObject {
 
     // The port number (1..9) and line settings used by the next open.
     virtual void configure(int comNumber, const LineSettings& settings) = 0;
+    // A device given by its path ("/dev/ttyUSB0", a pseudo-terminal) instead of a COM number.
+    virtual void configureDevice(const QString& path, const LineSettings& settings) = 0;
     [[nodiscard]] virtual bool isOpen() const = 0;
     virtual OpenOutcome open() = 0;
     virtual void close() = 0;
