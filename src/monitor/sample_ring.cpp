@@ -64,9 +64,9 @@ void SampleStore::note_changes(std::int64_t timeMs, std::uint16_t faults, std::u
         e.kind = EventKind::Faults;
         e.faultsBefore = before;
         e.faultsAfter = faults;
-        for (const FaultName& f : kCurrentFaultNames) {
-            const bool was = (before & f.mask) != 0;
-            const bool is = (faults & f.mask) != 0;
+        for (const FaultRow& f : kFaults) {
+            const bool was = (before & f.current) != 0;
+            const bool is = (faults & f.current) != 0;
             if (is && !was) {
                 e.appeared.push_back(f.name);
             } else if (was && !is) {

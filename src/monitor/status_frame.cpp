@@ -10,50 +10,15 @@
 namespace motiview {
 namespace {
 
-namespace flag = status_flag;
-namespace input = status_input;
 using enum StatusField;
 
-struct FlagRow {
-    std::uint8_t mask;
-    std::string_view label;
-    std::string_view set;
-    std::string_view clear;
+// The order the panel has always been filled in, which is also the order the command line's
+// `decode` lists the labels.
+constexpr std::array<StatusField, kStatusFieldCount> kDecodeOrder{
+    Vdc,      Idc,      Gear,   Speed,         PowerTemp,     Flags,     MotorTemp,
+    IqRef,    IqActual, IdRef,  IdActual,      PedalError,    HallState, Mode,
+    Throttle, State,    Inputs, HistoryFaults, CurrentFaults,
 };
-
-// Byte 9, bit 0 upwards.
-constexpr std::array<FlagRow, 8> kFlagRows{{
-    {flag::kForward, "lblfrmSysStatusEco_a", "F", "Null"},
-    {flag::kBackward, "lblfrmSysStatusDir_a", "B", "Null"},
-    {flag::kHallCheck, "lblfrmSysStatusHallC_a", "Y", "N"},
-    {flag::kAlarm, "lblfrmSysStatusAlarm_a", "Y", "N"},
-    {flag::kBrake, "lblfrmSysStatusBrake_a", "Y", "N"},
-    {flag::kEco, "lblECO_a", "Y", "N"},
-    {flag::kHallGroup1, "lblHallGroup", "1", "2"},
-    {flag::kBoost, "lblfrmSysStatusBoost_a", "Y", "N"},
-}};
-
-struct FaultRow {
-    std::uint16_t mask;
-    std::string_view history;     // cell driven by the history word
-    std::string_view current;     // cell driven by the current word
-    std::string_view description; // shown while the current word has the row set
-};
-
-// The hall row answers to two bits. The thermistor bits 13 and 14 mean "open" and "short" in
-// the history word but "short" and "open" in the current word, so those rows cross over.
-constexpr std::array<FaultRow, 10> kFaultRows{{
-    {kCurrentFaultNames[0].mask, "lblfrmErrHallH", "lblfrmErrHallC", "lblfrmErrHallD"},
-    {kCurrentFaultNames[1].mask, "lblfrmErrOVH", "lblfrmErrOVC", "lblfrmErrOVD"},
-    {kCurrentFaultNames[2].mask, "lblfrmErrUVH", "lblfrmErrUVC", "lblfrmErrUVD"},
-    {kCurrentFaultNames[3].mask, "lblfrmErrOHH", "lblfrmErrOHC", "lblfrmErrOHD"},
-    {kCurrentFaultNames[4].mask, "lblfrmErrOIacH", "lblfrmErrOIacC", "lblfrmErrOIacD"},
-    {kCurrentFaultNames[5].mask, "lblfrmErrDQtimeH", "lblfrmErrDQtimeC", "lblfrmErrDQtimeD"},
-    {kCurrentFaultNames[6].mask, "lblfrmErrLockMH", "lblfrmErrLockMC", "lblfrmErrLockMD"},
-    {kCurrentFaultNames[7].mask, "lblfrmErrMOHH", "lblfrmErrMOHC", "lblfrmErrMOHD"},
-    {kCurrentFaultNames[8].mask, "lblfrmErrMSOpenH", "lblfrmErrMSShortC", "lblfrmErrMSShortD"},
-    {kCurrentFaultNames[9].mask, "lblfrmErrMSShortH", "lblfrmErrMSOpenC", "lblfrmErrMSOpenD"},
-}};
 
 std::string_view level(std::uint8_t bits, std::uint8_t mask) {
     return (bits & mask) != 0 ? "H" : "L";
@@ -63,12 +28,31 @@ std::string gear_text(std::uint8_t code) {
     return code < kGearNames.size() ? std::string(kGearNames[code]) : std::string();
 }
 
+std::string number_text(const StatusRow& row, std::int32_t stored, const NumberFormat& format) {
+    const std::int64_t units = shown_units(row, stored);
+    return row.decimals == kShortest ? format_scaled(units, row.pow10, format)
+                                     : format_fixed(units, row.pow10, row.decimals, format);
+}
+
+// The row whose `word` bits are `bits`: the history cell that shows a bit of the history word.
+const FaultRow& fault_row_of(std::uint16_t bits, FaultWord word) {
+    for (const FaultRow& f : kFaults) {
+        if (fault_bits(f, word) == bits) {
+            return f;
+        }
+    }
+    return kFaults.front(); // every bit set of one word is a bit set of the other
+}
+
+std::size_t fault_index(const FaultRow& row) {
+    return static_cast<std::size_t>(&row - kFaults.data());
+}
+
 class ViewBuilder {
   public:
     void text(std::string_view label, std::string value, TextColor color = TextColor::Unchanged) {
         view_.labels.push_back(LabelUpdate{label, std::move(value), color});
     }
-    void text(std::string_view label, int value) { text(label, std::to_string(value)); }
     void cell(std::string_view label, bool faulty) {
         text(label, faulty ? "NG" : "OK", faulty ? TextColor::Red : TextColor::Green);
     }
@@ -83,6 +67,18 @@ class ViewBuilder {
 
 } // namespace
 
+const std::array<FaultLabels, kFaults.size()>& fault_labels() {
+    static const std::array<FaultLabels, kFaults.size()> labels = [] {
+        std::array<FaultLabels, kFaults.size()> l;
+        for (std::size_t i = 0; i < kFaults.size(); ++i) {
+            const std::string base(kFaults[i].cells);
+            l[i] = {base + "C", base + "H", base + "D"};
+        }
+        return l;
+    }();
+    return labels;
+}
+
 std::string state_name(std::uint8_t code) {
     if (code < kStateNames.size()) {
         return std::string(kStateNames[code]);
@@ -92,19 +88,12 @@ std::string state_name(std::uint8_t code) {
 }
 
 std::string input_status_text(std::uint8_t inputBits) {
-    std::string t;
-    t += " \r\n";
-    t += "  I/O STATUS:\r\n";
-    t += "  --  Input Forward: ";
-    t += level(inputBits, input::kForward);
-    t += "\r\n  --  Input Backward: ";
-    t += level(inputBits, input::kBackward);
-    t += "\r\n  --  Input BrakeL: ";
-    t += level(inputBits, input::kBrakeLow);
-    t += "\r\n  --  Input BrakeH: ";
-    t += level(inputBits, input::kBrakeHigh);
-    t += "\r\n  --  Input Boost : ";
-    t += level(inputBits, input::kBoost);
+    std::string t = " \r\n  I/O STATUS:";
+    for (const StatusInputRow& r : kStatusInputs) {
+        t += "\r\n  --  ";
+        t += r.line;
+        t += level(inputBits, r.mask);
+    }
     return t;
 }
 
@@ -112,51 +101,98 @@ std::string input_status_all_high() {
     return input_status_text(0xFF);
 }
 
+std::string fault_names(std::uint16_t word, FaultWord which, std::string_view separator) {
+    std::string names;
+    for (const FaultRow& f : kFaults) {
+        if ((word & fault_bits(f, which)) != 0) {
+            names += names.empty() ? "" : std::string(separator);
+            names += f.name;
+        }
+    }
+    return names;
+}
+
+std::string status_text(StatusField f, const StatusValues& values, const NumberFormat& format) {
+    const StatusRow& row = status_row(f);
+    const std::int32_t stored = values[f];
+    const auto byte = static_cast<std::uint8_t>(stored);
+    std::string text;
+    switch (row.shown) {
+    case StatusShown::Number:
+        return number_text(row, stored, format);
+    case StatusShown::StateName:
+        return state_name(byte);
+    case StatusShown::GearName:
+        text = gear_text(byte);
+        return text.empty() ? std::to_string(stored) : text;
+    case StatusShown::Flags:
+        for (const StatusFlagRow& r : kStatusFlags) {
+            text += text.empty() ? "" : " ";
+            text += std::string(r.key) + "=" +
+                    std::string((byte & r.mask) != 0 ? r.keySet : r.keyClear);
+        }
+        return text;
+    case StatusShown::Inputs:
+        for (const StatusInputRow& r : kStatusInputs) {
+            text += text.empty() ? "" : " ";
+            text += std::string(r.key) + "=" + std::string(level(byte, r.mask));
+        }
+        return text;
+    case StatusShown::FaultWord:
+        text = fault_names(static_cast<std::uint16_t>(stored),
+                           f == HistoryFaults ? FaultWord::History : FaultWord::Current, ", ");
+        return text.empty() ? "none" : text;
+    }
+    return text;
+}
+
 StatusView decode_status(const Unit& frame, const NumberFormat& format) {
     const StatusValues s = read_status(frame);
-    const auto byte = [&s](StatusField f) { return static_cast<std::uint8_t>(s[f]); };
+    const auto& cells = fault_labels();
     ViewBuilder v;
-
-    v.text("lblfrmSysStatusVdc_a", format_fixed(s[Vdc], -2, 2, format));
-    // raw / 100 already has two decimals at most, so the shortest text is the rounded value.
-    v.text("lblfrmSysStatusIdc_a", format_scaled(s[Idc], -2, format));
-    v.text("lblgearStatus", gear_text(byte(Gear)));
-    v.text("lblfrmSysStatusRPM_a", s[Speed]);
-    v.text("lblfrmSysStatustemp_a", s[PowerTemp] - 10);
-
-    const std::uint8_t flags = byte(Flags);
-    for (const FlagRow& row : kFlagRows) {
-        v.text(row.label, std::string((flags & row.mask) != 0 ? row.set : row.clear));
+    for (const StatusField f : kDecodeOrder) {
+        const StatusRow& row = status_row(f);
+        const auto byte = static_cast<std::uint8_t>(s[f]);
+        switch (row.shown) {
+        case StatusShown::Number:
+            v.text(row.label, number_text(row, s[f], format));
+            break;
+        case StatusShown::StateName:
+            v.text(row.label, state_name(byte),
+                   byte == kFaultState ? TextColor::Red : TextColor::Green);
+            break;
+        case StatusShown::GearName:
+            v.text(row.label, gear_text(byte));
+            break;
+        case StatusShown::Flags:
+            for (const StatusFlagRow& r : kStatusFlags) {
+                v.text(r.label, std::string((byte & r.mask) != 0 ? r.set : r.clear));
+            }
+            break;
+        case StatusShown::Inputs:
+            v.text(row.label, input_status_text(byte));
+            break;
+        case StatusShown::FaultWord: {
+            const auto word = static_cast<std::uint16_t>(s[f]);
+            // Cells in the order of the current word's bits; a history bit lights the cell of
+            // the row that bit means in the history word.
+            for (const FaultRow& r : kFaults) {
+                if (f == HistoryFaults) {
+                    const FaultRow& shown = fault_row_of(r.current, FaultWord::History);
+                    v.cell(cells[fault_index(shown)].history, (word & r.current) != 0);
+                } else {
+                    v.cell(cells[fault_index(r)].current, (word & r.current) != 0);
+                }
+            }
+            break;
+        }
+        }
     }
 
-    v.text("lblfrmSysStatusVthrot_a", s[MotorTemp] * 2);
-    v.text("lblfrmSysStatusTref_a", s[IqRef]);
-    v.text("lblfrmSysStatusTact_a", s[IqActual]);
-    v.text("lblIdref_a", s[IdRef]);
-    v.text("lblIdactual_a", s[IdActual]);
-    v.text("lblPedalErr", s[PedalError]);
-    v.text("lblHallSt_a", s[HallState]);
-    v.text("lblMode_a", s[Mode]);
-    v.text("lblfrmSysStatusHallP_a", format_fixed(s[Throttle], -4, 3, format));
-
-    const std::uint8_t state = byte(State);
-    v.text("lblfrmSysMach_a", state_name(state),
-           state == kFaultState ? TextColor::Red : TextColor::Green);
-
-    v.text("lblPortStatus", input_status_text(byte(Inputs)));
-
-    const auto history = static_cast<std::uint16_t>(s[HistoryFaults]);
-    for (const FaultRow& row : kFaultRows) {
-        v.cell(row.history, (history & row.mask) != 0);
-    }
     const auto current = static_cast<std::uint16_t>(s[CurrentFaults]);
-    for (const FaultRow& row : kFaultRows) {
-        v.cell(row.current, (current & row.mask) != 0);
-    }
-
     v.visible("lblErrTitle", current != 0);
-    for (const FaultRow& row : kFaultRows) {
-        v.visible(row.description, (current & row.mask) != 0);
+    for (const FaultRow& r : kFaults) {
+        v.visible(cells[fault_index(r)].description, (current & r.current) != 0);
     }
     return v.take();
 }
@@ -173,6 +209,21 @@ static_assert(
         return true;
     }(),
     "panel channels in enum order");
+
+static_assert(
+    [] {
+        unsigned seen = 0;
+        for (const StatusField f : kReadingOrder) {
+            seen |= 1U << static_cast<unsigned>(f);
+        }
+        for (std::size_t i = 0; i < kPanelChannels.size(); ++i) {
+            if (kReadingOrder[i] != kPanelChannels[i].field) {
+                return false;
+            }
+        }
+        return seen == (1U << kStatusFieldCount) - 1;
+    }(),
+    "every value read once, the panel's numbers first");
 
 // Panel texts use "." and no grouping when decoded for values.
 const NumberFormat kValueFormat{".", ""};

@@ -4,6 +4,7 @@
 
 #include "base/bytes.h"
 #include "base/number_text.h"
+#include "monitor/status_layout.h"
 
 #include <array>
 #include <cstddef>
@@ -51,30 +52,64 @@ inline constexpr std::size_t kPanelChannelCount = 10;
 
 struct PanelChannelInfo {
     PanelChannel channel;
+    StatusField field;
     std::string_view label;   // the label that shows the value
     std::string_view column;  // its column in a recording
     std::string_view caption; // for plots and legends, with the unit
 };
 
-// clang-format off
-inline constexpr std::array<PanelChannelInfo, kPanelChannelCount> kPanelChannels = {{
-    {PanelChannel::Vdc,       "lblfrmSysStatusVdc_a",    "vdc_v",        "Vdc [V]"},
-    {PanelChannel::Idc,       "lblfrmSysStatusIdc_a",    "idc_a",        "Idc [A]"},
-    {PanelChannel::Speed,     "lblfrmSysStatusRPM_a",    "speed_rpm",    "Speed [rpm]"},
-    // the panel shows the motor temperature in the label named after the throttle
-    {PanelChannel::MotorTemp, "lblfrmSysStatusVthrot_a", "motor_temp_c", "Motor temp [Deg]"},
-    {PanelChannel::PowerTemp, "lblfrmSysStatustemp_a",   "power_temp_c", "Power temp [Deg]"},
-    {PanelChannel::IqRef,     "lblfrmSysStatusTref_a",   "iq_ref_a",     "Iq ref [A]"},
-    {PanelChannel::IqActual,  "lblfrmSysStatusTact_a",   "iq_act_a",     "Iq act [A]"},
-    {PanelChannel::IdRef,     "lblIdref_a",              "id_ref_a",     "Id ref [A]"},
-    {PanelChannel::IdActual,  "lblIdactual_a",           "id_act_a",     "Id act [A]"},
-    {PanelChannel::Throttle,  "lblfrmSysStatusHallP_a",  "throttle_v",   "Throttle [V]"},
-}};
-// clang-format on
+[[nodiscard]] constexpr PanelChannelInfo channel_info(PanelChannel c, StatusField f) {
+    const StatusRow& r = status_row(f);
+    return {c, f, r.label, r.key, r.plot};
+}
+
+inline constexpr std::array<PanelChannelInfo, kPanelChannelCount> kPanelChannels = {
+    channel_info(PanelChannel::Vdc, StatusField::Vdc),
+    channel_info(PanelChannel::Idc, StatusField::Idc),
+    channel_info(PanelChannel::Speed, StatusField::Speed),
+    channel_info(PanelChannel::MotorTemp, StatusField::MotorTemp),
+    channel_info(PanelChannel::PowerTemp, StatusField::PowerTemp),
+    channel_info(PanelChannel::IqRef, StatusField::IqRef),
+    channel_info(PanelChannel::IqActual, StatusField::IqActual),
+    channel_info(PanelChannel::IdRef, StatusField::IdRef),
+    channel_info(PanelChannel::IdActual, StatusField::IdActual),
+    channel_info(PanelChannel::Throttle, StatusField::Throttle),
+};
 
 [[nodiscard]] constexpr const PanelChannelInfo& panel_channel(PanelChannel c) {
     return kPanelChannels[static_cast<std::size_t>(c)];
 }
+
+// The names of a fault row's three panel labels: the current and history cells and the
+// description.
+struct FaultLabels {
+    std::string current;
+    std::string history;
+    std::string description;
+};
+[[nodiscard]] const std::array<FaultLabels, kFaults.size()>& fault_labels();
+
+// A value as the panel shows it: a number at the panel's precision, a state or gear name, the
+// flag texts "forward=Y ...", the input levels "forward=H ...", or the fault names joined by
+// ", " ("none" when clear).
+[[nodiscard]] std::string status_text(StatusField f, const StatusValues& values,
+                                      const NumberFormat& format);
+
+// Every value of a frame in the order a person reads them (and a recording lists them): the
+// panel's numbers, the named values, the flags, the inputs, the fault words.
+inline constexpr std::array<StatusField, kStatusFieldCount> kReadingOrder{
+    StatusField::Vdc,           StatusField::Idc,       StatusField::Speed,
+    StatusField::MotorTemp,     StatusField::PowerTemp, StatusField::IqRef,
+    StatusField::IqActual,      StatusField::IdRef,     StatusField::IdActual,
+    StatusField::Throttle,      StatusField::State,     StatusField::Gear,
+    StatusField::HallState,     StatusField::Mode,      StatusField::PedalError,
+    StatusField::Flags,         StatusField::Inputs,    StatusField::CurrentFaults,
+    StatusField::HistoryFaults,
+};
+
+// The active faults of a word by name, joined by `separator`.
+[[nodiscard]] std::string fault_names(std::uint16_t word, FaultWord which,
+                                      std::string_view separator);
 
 // The panel's numbers at the panel's precision, read back from the texts it shows, so a plot
 // never disagrees with the panel beside it.

@@ -13,18 +13,19 @@ using enum StatusField;
 
 const NumberFormat kDot{".", ""};
 
-std::string label_text(const StatusView& view, std::string_view label) {
-    for (const LabelUpdate& l : view.labels) {
-        if (l.label == label) {
-            return l.text;
-        }
-    }
-    return {};
+// Bit words go into a recording in hex: a reader needs no table to tell the bits apart.
+constexpr std::string_view kHexSuffix = "_hex";
+
+bool in_hex(StatusField f) {
+    const StatusShown shown = status_row(f).shown;
+    return shown == StatusShown::Flags || shown == StatusShown::Inputs ||
+           shown == StatusShown::FaultWord;
 }
 
-std::string hex(std::int32_t v, int digits) {
+std::string hex(std::int32_t v, Width w) {
     std::array<char, 16> buf{};
-    std::snprintf(buf.data(), buf.size(), "0x%0*X", digits, static_cast<unsigned>(v));
+    std::snprintf(buf.data(), buf.size(), "0x%0*X", static_cast<int>(2 * width_bytes(w)),
+                  static_cast<unsigned>(v));
     return buf.data();
 }
 
@@ -48,40 +49,33 @@ std::string seconds(long long ms) {
 
 } // namespace
 
-std::string fault_names(std::uint16_t currentFaults, std::string_view separator) {
-    std::string names;
-    for (const FaultName& f : kCurrentFaultNames) {
-        if ((currentFaults & f.mask) != 0) {
-            names += names.empty() ? "" : std::string(separator);
-            names += f.name;
+const std::string& record_header() {
+    static const std::string header = [] {
+        std::string h = "time,elapsed_s";
+        for (const StatusField f : kReadingOrder) {
+            h += ',';
+            h += status_row(f).key;
+            h += in_hex(f) ? kHexSuffix : "";
         }
-    }
-    return names;
+        h += ',';
+        h += status_row(CurrentFaults).key; // by name
+        return h;
+    }();
+    return header;
 }
 
 std::string record_row(const Unit& frame, std::string_view time, long long elapsedMs) {
-    const StatusView view = decode_status(frame, kDot);
     const StatusValues s = read_status(frame);
-    const std::string gear = label_text(view, "lblgearStatus");
     std::string row = csv(time);
     const auto add = [&row](const std::string& text) {
         row += ',';
         row += text;
     };
     add(seconds(elapsedMs));
-    for (const PanelChannelInfo& c : kPanelChannels) {
-        add(label_text(view, c.label));
+    for (const StatusField f : kReadingOrder) {
+        add(in_hex(f) ? hex(s[f], status_row(f).width) : csv(status_text(f, s, kDot)));
     }
-    add(csv(label_text(view, "lblfrmSysMach_a")));
-    add(gear.empty() ? std::to_string(s[Gear]) : csv(gear));
-    add(std::to_string(s[HallState]));
-    add(std::to_string(s[Mode]));
-    add(std::to_string(s[PedalError]));
-    add(hex(s[Flags], 2));
-    add(hex(s[Inputs], 2));
-    add(hex(s[CurrentFaults], 4));
-    add(hex(s[HistoryFaults], 4));
-    add(csv(fault_names(static_cast<std::uint16_t>(s[CurrentFaults]), ";")));
+    add(csv(fault_names(static_cast<std::uint16_t>(s[CurrentFaults]), FaultWord::Current, ";")));
     return row;
 }
 

@@ -29,7 +29,7 @@ Result<bool> StatusRecorder::start(const std::string& path, std::int64_t startMs
     if (file_ == nullptr) {
         return fail("\"" + path + "\" cannot be written: " + errno_text(errno));
     }
-    if (const int err = write(std::string(kRecordHeader) + "\n"); err != 0) {
+    if (const int err = write(record_header() + "\n"); err != 0) {
         return fail("Recording to \"" + path + "\" failed: " + errno_text(err));
     }
     return true;

@@ -21,55 +21,79 @@ const QColor kCellBackground(24, 24, 24);
 // Live boxes keep this height; spare height spreads out as space between the rows.
 constexpr int kBoxHeight = 22;
 
-struct StatusRow {
-    const char* caption; // caption label
-    const char* text;    // its caption
-    const char* value;   // value label
+// The status panel's rows from the top: a value of the frame, or one of byte 9's flags. Each
+// caption label is named after its value label, without the "_a".
+struct PanelRow {
+    std::string_view value;
+    std::string_view caption;
 };
 
-constexpr std::array<StatusRow, 19> kStatusRows{{
-    {"lblfrmSysStatusVdc", "Vdc[V]", "lblfrmSysStatusVdc_a"},
-    {"lblfrmSysStatusIdc", "Idc[A]", "lblfrmSysStatusIdc_a"},
-    {"lblfrmSysStatusRPM", "Revolution[rpm]", "lblfrmSysStatusRPM_a"},
-    {"lblfrmSysStatusVthrot", "Motor T[Deg]", "lblfrmSysStatusVthrot_a"},
-    {"lblfrmSysStatustemp", "Power T[Deg]", "lblfrmSysStatustemp_a"},
-    {"lblfrmSysStatusTref", "Iq ref[A]", "lblfrmSysStatusTref_a"},
-    {"lblfrmSysStatusTact", "Iq actual[A]", "lblfrmSysStatusTact_a"},
-    {"lblIdref", "Id ref[A]", "lblIdref_a"},
-    {"lblIdactual", "Id actual[A]", "lblIdactual_a"},
-    {"lblfrmSysStatusHallC", "Hall calib", "lblfrmSysStatusHallC_a"},
-    {"lblfrmSysStatusAlarm", "Alarm", "lblfrmSysStatusAlarm_a"},
-    {"lblfrmSysStatusEco", "Forward", "lblfrmSysStatusEco_a"},
-    {"lblfrmSysStatusHallP", "Throttle vdc[V]", "lblfrmSysStatusHallP_a"},
-    {"lblfrmSysStatusBrake", "Brake", "lblfrmSysStatusBrake_a"},
-    {"lblfrmSysStatusDir", "Backward", "lblfrmSysStatusDir_a"},
-    {"lblfrmSysStatusBoost", "Boost", "lblfrmSysStatusBoost_a"},
-    {"lblHallSt", "Hall", "lblHallSt_a"},
-    {"lblMode", "Mode", "lblMode_a"},
-    {"lblECO", "ECO status", "lblECO_a"},
+constexpr PanelRow value_row(StatusField f) {
+    return {status_row(f).label, status_row(f).caption};
+}
+
+constexpr PanelRow flag_row(std::uint8_t mask) {
+    for (const StatusFlagRow& r : kStatusFlags) {
+        if (r.mask == mask) {
+            return {r.label, r.caption};
+        }
+    }
+    return {};
+}
+
+using enum StatusField;
+namespace flag = status_flag;
+
+constexpr std::array<PanelRow, 19> kPanelRows{{
+    value_row(Vdc),
+    value_row(Idc),
+    value_row(Speed),
+    value_row(MotorTemp),
+    value_row(PowerTemp),
+    value_row(IqRef),
+    value_row(IqActual),
+    value_row(IdRef),
+    value_row(IdActual),
+    flag_row(flag::kHallCheck),
+    flag_row(flag::kAlarm),
+    flag_row(flag::kForward),
+    value_row(Throttle),
+    flag_row(flag::kBrake),
+    flag_row(flag::kBackward),
+    flag_row(flag::kBoost),
+    value_row(HallState),
+    value_row(Mode),
+    flag_row(flag::kEco),
 }};
 
-struct FaultRowLabels {
-    const char* name;        // name label; the cells add "C" and "H", the description "D"
-    const char* text;        // the row's name
-    const char* description; // description after the caption routine
-};
+constexpr std::string_view kValueSuffix = "_a";
 
-constexpr std::array<FaultRowLabels, 10> kFaultRows{{
-    {"lblfrmErrHall", "Hall", "Hall sensor is error"},
-    {"lblfrmErrUV", "Under vdc", "Battery voltage is too low"},
-    {"lblfrmErrOV", "Over vdc", "Battery voltage is too high"},
-    {"lblfrmErrOH", "Over heat", "The controller is over heat"},
-    {"lblfrmErrOIac", "Over iac", "The controller is over current"},
-    {"lblfrmErrDQtime", "Over load", "Heavy load run time out"},
-    {"lblfrmErrLockM", "Motor lock", "Motor lock time out"},
-    {"lblfrmErrMOH", "Motor OH", "The motor is over heat"},
-    {"lblfrmErrMSOpen", "MS open", "The motor thermistor is open"},
-    {"lblfrmErrMSShort", "MS short", "The motor thermistor is short"},
-}};
+static_assert(
+    [] {
+        for (const PanelRow& r : kPanelRows) {
+            if (r.caption.empty() || !r.value.ends_with(kValueSuffix)) {
+                return false;
+            }
+        }
+        return true;
+    }(),
+    "every panel row has a caption and a value label named ..._a");
 
-QString q(const char* text) {
-    return QString::fromUtf8(text);
+std::string caption_label(const PanelRow& r) {
+    return std::string(r.value.substr(0, r.value.size() - kValueSuffix.size()));
+}
+
+// The fault rows in the panel's order, top down.
+std::array<std::size_t, kFaults.size()> fault_rows_on_panel() {
+    std::array<std::size_t, kFaults.size()> order{};
+    for (std::size_t i = 0; i < kFaults.size(); ++i) {
+        order[kFaults[i].panelRow] = i;
+    }
+    return order;
+}
+
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 void set_text_color(QLabel* l, const QColor& color) {
@@ -190,7 +214,7 @@ void MonitorView::placeNotice() {
     notice_->setGeometry(0, (this->height() - height) / 2, width(), height);
 }
 
-QLabel* MonitorView::makeLabel(QWidget* parent, const char* name, const QString& text) {
+QLabel* MonitorView::makeLabel(QWidget* parent, std::string_view name, const QString& text) {
     auto* l = new QLabel(parent);
     l->setObjectName(q(name));
     l->setTextFormat(Qt::PlainText);
@@ -198,7 +222,7 @@ QLabel* MonitorView::makeLabel(QWidget* parent, const char* name, const QString&
     return l;
 }
 
-QLabel* MonitorView::makeValue(QWidget* parent, const char* name) {
+QLabel* MonitorView::makeValue(QWidget* parent, std::string_view name) {
     QLabel* l = makeLabel(parent, name, QStringLiteral("0"));
     set_dark(l, kLiveBackground, kGreen);
     set_bold(l);
@@ -209,7 +233,7 @@ QLabel* MonitorView::makeValue(QWidget* parent, const char* name) {
     return l;
 }
 
-QLabel* MonitorView::makeCell(QWidget* parent, const char* name) {
+QLabel* MonitorView::makeCell(QWidget* parent, std::string_view name) {
     QLabel* l = makeLabel(parent, name, QStringLiteral("NG"));
     set_dark(l, kCellBackground, kRed);
     set_bold(l);
@@ -226,8 +250,8 @@ QWidget* MonitorView::buildStatusPanel() {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(4);
     int row = 0;
-    for (const StatusRow& r : kStatusRows) {
-        QLabel* caption = makeLabel(frmSysStatus_, r.caption, q(r.text));
+    for (const PanelRow& r : kPanelRows) {
+        QLabel* caption = makeLabel(frmSysStatus_, caption_label(r), q(r.caption));
         QLabel* value = makeValue(frmSysStatus_, r.value);
         values_.push_back(value);
         grid->addWidget(caption, row, 0);
@@ -247,32 +271,33 @@ QWidget* MonitorView::buildStateBlock() {
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(6);
 
-    grid->addWidget(makeLabel(block, "lblState", QStringLiteral("STATE")), 0, 0);
-    QLabel* state = makeValue(block, "lblfrmSysMach_a");
+    grid->addWidget(makeLabel(block, "lblState", q(status_row(State).caption)), 0, 0);
+    QLabel* state = makeValue(block, status_row(State).label);
     state->setText(QStringLiteral("FAULT"));
     set_text_color(state, kRed);
     state->setMinimumWidth(96);
     grid->addWidget(state, 0, 1);
 
-    QLabel* gear = makeValue(block, "lblgearStatus");
-    gear->setText(QStringLiteral("NONE"));
-    gear->setToolTip(QStringLiteral("Gear"));
+    QLabel* gear = makeValue(block, status_row(Gear).label);
+    gear->setText(q(kGearNames[0]));
+    gear->setToolTip(q(status_row(Gear).caption));
     grid->addWidget(gear, 1, 1);
 
-    grid->addWidget(makeLabel(block, "lblHallG", QStringLiteral("Hall G")), 2, 0);
-    QLabel* group = makeValue(block, "lblHallGroup");
+    const PanelRow hallGroup = flag_row(flag::kHallGroup1);
+    grid->addWidget(makeLabel(block, "lblHallG", q(hallGroup.caption)), 2, 0);
+    QLabel* group = makeValue(block, hallGroup.value);
     group->setText(QStringLiteral("1"));
     grid->addWidget(group, 2, 1);
 
-    QLabel* pedal = makeValue(block, "lblPedalErr");
+    QLabel* pedal = makeValue(block, status_row(PedalError).label);
     pedal->setText(QStringLiteral("18"));
-    pedal->setToolTip(QStringLiteral("Pedal error code"));
+    pedal->setToolTip(q(status_row(PedalError).caption));
     grid->addWidget(pedal, 3, 1);
     grid->setRowStretch(4, 1);
     row->addLayout(grid, 0);
 
     QLabel* inputs =
-        makeLabel(block, "lblPortStatus", QString::fromStdString(input_status_all_high()));
+        makeLabel(block, status_row(Inputs).label, QString::fromStdString(input_status_all_high()));
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     inputs->setFont(mono);
     inputs->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -298,14 +323,13 @@ QWidget* MonitorView::buildFaultPanel() {
     grid->addWidget(title, 0, 3);
 
     int row = 1;
-    for (const FaultRowLabels& r : kFaultRows) {
-        grid->addWidget(makeLabel(frmErrCode_, r.name, q(r.text)), row, 0);
-        grid->addWidget(makeCell(frmErrCode_, (std::string(r.name) + "C").c_str()), row, 1,
-                        Qt::AlignVCenter);
-        grid->addWidget(makeCell(frmErrCode_, (std::string(r.name) + "H").c_str()), row, 2,
-                        Qt::AlignVCenter);
-        QLabel* d = makeLabel(frmErrCode_, (std::string(r.name) + "D").c_str(),
-                              q(r.description) + QStringLiteral("."));
+    for (const std::size_t i : fault_rows_on_panel()) {
+        const FaultRow& f = kFaults[i];
+        const FaultLabels& names = fault_labels()[i];
+        grid->addWidget(makeLabel(frmErrCode_, f.cells, q(f.caption)), row, 0);
+        grid->addWidget(makeCell(frmErrCode_, names.current), row, 1, Qt::AlignVCenter);
+        grid->addWidget(makeCell(frmErrCode_, names.history), row, 2, Qt::AlignVCenter);
+        QLabel* d = makeLabel(frmErrCode_, names.description, q(f.describe) + QStringLiteral("."));
         retain_space(d);
         grid->addWidget(d, row, 3);
         ++row;
@@ -354,29 +378,29 @@ void MonitorView::resetLiveValues() {
 }
 
 void MonitorView::applyCaptions() {
-    for (const StatusRow& r : kStatusRows) {
-        label(r.caption)->setText(q(r.text));
+    for (const PanelRow& r : kPanelRows) {
+        label(caption_label(r))->setText(q(r.caption));
     }
     frmSysStatus_->setTitle(q("System RealTime info"));
     QFont frameFont = frmSysStatus_->font();
     frameFont.setFamily(QStringLiteral("Verdana"));
     frmSysStatus_->setFont(frameFont);
 
-    label("lblState")->setText(QStringLiteral("STATE"));
+    label("lblState")->setText(q(status_row(State).caption));
     QLabel* hallG = label("lblHallG");
-    hallG->setText(QStringLiteral("Hall G"));
+    hallG->setText(q(flag_row(flag::kHallGroup1).caption));
     QFont hallFont = hallG->font();
     hallFont.setFamily(QStringLiteral("Verdana"));
     hallG->setFont(hallFont);
-    label("lblPortStatus")->setText(QString::fromStdString(input_status_all_high()));
+    label(status_row(Inputs).label)->setText(QString::fromStdString(input_status_all_high()));
 
     frmErrCode_->setTitle(q("Error infomation"));
     label("lblCurrent")->setText(QStringLiteral("Current"));
     label("lblhistory")->setText(QStringLiteral("History"));
     label("lblErrTitle")->setText(QStringLiteral("Error description"));
-    for (const FaultRowLabels& r : kFaultRows) {
-        label(r.name)->setText(q(r.text));
-        label(std::string(r.name) + "D")->setText(q(r.description));
+    for (std::size_t i = 0; i < kFaults.size(); ++i) {
+        label(kFaults[i].cells)->setText(q(kFaults[i].caption));
+        label(fault_labels()[i].description)->setText(q(kFaults[i].describe));
     }
 }
 

@@ -47,9 +47,9 @@ class MonitorView final : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    QLabel* makeLabel(QWidget* parent, const char* name, const QString& text);
-    QLabel* makeValue(QWidget* parent, const char* name);
-    QLabel* makeCell(QWidget* parent, const char* name);
+    QLabel* makeLabel(QWidget* parent, std::string_view name, const QString& text);
+    QLabel* makeValue(QWidget* parent, std::string_view name);
+    QLabel* makeCell(QWidget* parent, std::string_view name);
     QWidget* buildStatusPanel();
     QWidget* buildStateBlock();
     QWidget* buildFaultPanel();

@@ -11,12 +11,17 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 
 #include <sys/stat.h>
@@ -185,7 +190,7 @@ TEST(EndToEndCli, RecordWritesOneRowPerStatusFrame) {
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(f.readAll()).split('\n', Qt::SkipEmptyParts);
     ASSERT_GE(lines.size(), 4); // the header and 3 s at 2 polls a second
-    EXPECT_EQ(lines.front(), q(kRecordHeader));
+    EXPECT_EQ(lines.front(), q(record_header()));
     const qsizetype columns = lines.front().split(',').size();
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QStringList c = lines[i].split(',');
@@ -198,6 +203,58 @@ TEST(EndToEndCli, RecordWritesOneRowPerStatusFrame) {
         EXPECT_EQ(c[21], QStringLiteral("over-heat"));
         EXPECT_LE(c[4].toInt(), 0); // turning backward
     }
+}
+
+// What a technician or a line script reads: one value a line under the recording's keys, and
+// the same values as JSON beside the fields `decode` gives.
+TEST(EndToEndCli, StatusReadsAsAPersonWritesIt) {
+    SimProcess sim({QStringLiteral("--fault"), QStringLiteral("under-voltage"),
+                    QStringLiteral("--gear"), QStringLiteral("4"),
+                    QStringLiteral("--history-faults"), QStringLiteral("0x2008")});
+    ASSERT_TRUE(sim.started());
+    const CliRun text = cli(sim.linkPath(), {QStringLiteral("status")});
+    ASSERT_EQ(text.code, 0) << text.err.toStdString();
+    const QStringList lines = text.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 19) << text.out.toStdString();
+    std::map<QString, QString> value;
+    qsizetype column = -1;
+    for (const QString& line : lines) {
+        const qsizetype at = line.indexOf(QRegularExpression(QStringLiteral("  \\S")));
+        ASSERT_GT(at, 0) << line.toStdString();
+        // Every value starts in the same column.
+        EXPECT_TRUE(column < 0 || column == at + 2) << line.toStdString();
+        column = at + 2;
+        value[line.left(at).trimmed()] = line.mid(column);
+    }
+    EXPECT_EQ(value[QStringLiteral("state")], QStringLiteral("FAULT"));
+    EXPECT_EQ(value[QStringLiteral("gear")], QStringLiteral("BACKWARD"));
+    EXPECT_EQ(value[QStringLiteral("current_faults")], QStringLiteral("under-voltage"));
+    EXPECT_EQ(value[QStringLiteral("history_faults")],
+              QStringLiteral("under-voltage, thermistor-open"));
+    EXPECT_TRUE(value[QStringLiteral("inputs")].startsWith(QStringLiteral("forward=L backward=H")))
+        << value[QStringLiteral("inputs")].toStdString();
+    EXPECT_TRUE(value[QStringLiteral("vdc_v")].contains(
+        QRegularExpression(QStringLiteral("^\\d+\\.\\d\\d V$"))))
+        << value[QStringLiteral("vdc_v")].toStdString();
+    EXPECT_TRUE(value[QStringLiteral("motor_temp_c")].endsWith(QStringLiteral(" C")));
+
+    const CliRun json = cli(sim.linkPath(), {QStringLiteral("status"), QStringLiteral("--json")});
+    ASSERT_EQ(json.code, 0) << json.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    // The fields object as before: widget names and texts.
+    EXPECT_EQ(o.value(QStringLiteral("fields")).toObject().value(QStringLiteral("lblfrmSysMach_a")),
+              QStringLiteral("FAULT"));
+    const QJsonObject values = o.value(QStringLiteral("values")).toObject();
+    EXPECT_TRUE(values.value(QStringLiteral("vdc_v")).isDouble());
+    EXPECT_GT(values.value(QStringLiteral("vdc_v")).toDouble(), 60.0);
+    EXPECT_EQ(values.value(QStringLiteral("mode")).toInt(-1), 2);
+    EXPECT_EQ(values.value(QStringLiteral("gear")).toString(), QStringLiteral("BACKWARD"));
+    EXPECT_EQ(o.value(QStringLiteral("current_faults")).toArray(),
+              QJsonArray({QStringLiteral("under-voltage")}));
+    EXPECT_EQ(o.value(QStringLiteral("history_faults")).toArray(),
+              QJsonArray({QStringLiteral("under-voltage"), QStringLiteral("thermistor-open")}));
+    EXPECT_EQ(o.value(QStringLiteral("inputs")).toObject().value(QStringLiteral("backward")),
+              QStringLiteral("H"));
 }
 
 QStringList csv_lines(const QString& path) {

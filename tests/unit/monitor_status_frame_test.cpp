@@ -1,5 +1,6 @@
 // The status decoder: bytes of one status frame -> texts, colours and visibility by label.
 #include "monitor/status_frame.h"
+#include "monitor/status_layout.h"
 
 #include "case_names.h"
 
@@ -401,5 +402,92 @@ TEST(StatusViewShape, NoStateBetweenFrames) {
         EXPECT_EQ(fresh.labels[i].text, after.labels[i].text) << fresh.labels[i].label;
     }
 }
+
+// ---- the rows run backwards (the simulator) and read as a person reads them --------------
+
+struct ShownCase {
+    const char* what;
+    StatusField field;
+    double shown;     // what the simulator wants the panel to show
+    const char* text; // what the panel then shows
+};
+
+void PrintTo(const ShownCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class StatusRowsBackwards : public ::testing::TestWithParam<ShownCase> {};
+
+// Through the frame's bytes, so that a wrong inverse, a wrong width limit or a wrong scale in
+// either direction shows.
+TEST_P(StatusRowsBackwards, ValueShowsAsGiven) {
+    const ShownCase& c = GetParam();
+    motiview::StatusValues v;
+    v.set(c.field, stored_for(c.field, c.shown));
+    Unit u = status_frame();
+    write_status(v, u);
+    EXPECT_EQ(text_of(decode_status(u, kDot), status_row(c.field).label), c.text);
+    EXPECT_EQ(status_text(c.field, read_status(u), kDot), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Simulator, StatusRowsBackwards,
+    ::testing::Values(ShownCase{"vdc", StatusField::Vdc, 48.2, "48.20"},
+                      ShownCase{"vdc_half_step", StatusField::Vdc, 71.125, "71.13"},
+                      ShownCase{"vdc_beyond_width", StatusField::Vdc, 700.0, "655.35"},
+                      ShownCase{"idc_regen", StatusField::Idc, -2.5, "-2.5"},
+                      ShownCase{"speed_backward", StatusField::Speed, -3200.0, "-3200"},
+                      ShownCase{"power_temp", StatusField::PowerTemp, 38.4, "38"},
+                      ShownCase{"power_temp_below_zero", StatusField::PowerTemp, -5.0, "-5"},
+                      ShownCase{"power_temp_below_byte", StatusField::PowerTemp, -20.0, "-10"},
+                      ShownCase{"motor_temp_even", StatusField::MotorTemp, 54.0, "54"},
+                      ShownCase{"motor_temp_odd_rounds_up", StatusField::MotorTemp, 55.0, "56"},
+                      ShownCase{"throttle", StatusField::Throttle, 1.047, "1.047"},
+                      ShownCase{"iq_ref", StatusField::IqRef, 119.6, "120"},
+                      ShownCase{"mode", StatusField::Mode, 2.0, "2"}),
+    [](const ::testing::TestParamInfo<ShownCase>& p) { return std::string(p.param.what); });
+
+struct TextCase {
+    const char* what;
+    StatusField field;
+    std::int32_t stored;
+    const char* text;
+};
+
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class StatusTexts : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(StatusTexts, AsTheCommandLinePrintsThem) {
+    const TextCase& c = GetParam();
+    motiview::StatusValues v;
+    v.set(c.field, c.stored);
+    EXPECT_EQ(status_text(c.field, v, kDot), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Words, StatusTexts,
+    ::testing::Values(
+        TextCase{"flags", StatusField::Flags, 0x49,
+                 "forward=Y backward=N hall_calib=N alarm=Y brake=N eco=N hall_group=1 boost=N"},
+        TextCase{"flags_clear", StatusField::Flags, 0x00,
+                 "forward=N backward=N hall_calib=N alarm=N brake=N eco=N hall_group=2 boost=N"},
+        TextCase{"inputs", StatusField::Inputs, 0x91,
+                 "forward=H backward=L brake_low=H brake_high=L boost=H"},
+        // Bits 13 and 14 mean opposite things in the two words.
+        TextCase{"current_faults", StatusField::CurrentFaults, 0x2008,
+                 "under-voltage, thermistor-short"},
+        TextCase{"history_faults", StatusField::HistoryFaults, 0x2008,
+                 "under-voltage, thermistor-open"},
+        TextCase{"hall_either_bit", StatusField::CurrentFaults, 0x0400, "hall"},
+        TextCase{"no_fault", StatusField::CurrentFaults, 0x0000, "none"},
+        TextCase{"unnamed_bits_only", StatusField::HistoryFaults, 0x8001, "none"},
+        TextCase{"state", StatusField::State, 3, "RUN"},
+        TextCase{"state_without_name", StatusField::State, 9, "9"},
+        TextCase{"gear", StatusField::Gear, 4, "BACKWARD"},
+        TextCase{"gear_without_name", StatusField::Gear, 7, "7"}),
+    [](const ::testing::TestParamInfo<TextCase>& p) { return std::string(p.param.what); });
 
 } // namespace

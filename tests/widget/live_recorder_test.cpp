@@ -63,7 +63,7 @@ TEST(Recorder, WritesOneRowPerFrameAndStopsCleanly) {
 
     const QStringList lines = lines_of(path);
     ASSERT_EQ(lines.size(), 6);
-    EXPECT_EQ(lines[0].toStdString(), kRecordHeader);
+    EXPECT_EQ(lines[0].toStdString(), record_header());
     for (int i = 0; i < 5; ++i) {
         const QStringList cols = lines[i + 1].split(QLatin1Char(','));
         // The wall-clock time of the row, as ISO 8601 with milliseconds.

@@ -151,7 +151,7 @@ TEST(WindowRecording, RowsAreTheStatusFramesFedInAndTheLinkLossClosesTheFile) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = file.readAll().split('\n');
     ASSERT_EQ(lines.size(), 7); // header, five rows, the empty rest after the last line end
-    EXPECT_EQ(lines[0].toStdString(), kRecordHeader);
+    EXPECT_EQ(lines[0].toStdString(), record_header());
     for (int i = 1; i <= 5; ++i) {
         EXPECT_EQ(values_of(lines[i].toStdString()), values_of(record_row(status_frame(i), "", 0)))
             << i;

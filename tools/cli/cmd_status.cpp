@@ -13,6 +13,7 @@
 #include <QElapsedTimer>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <optional>
@@ -20,20 +21,87 @@
 namespace motiview::cli {
 namespace {
 
+// JSON numbers are written with a point and no grouping, whatever the locale.
+const NumberFormat kJsonNumbers{".", ""};
+
+std::string shown(StatusField f, const StatusValues& values, const NumberFormat& format) {
+    const StatusRow& row = status_row(f);
+    return status_text(f, values, format) + (row.unit.empty() ? "" : " " + std::string(row.unit));
+}
+
+// One line per watched frame: the numbers a technician follows while the wheel turns.
 std::string short_status(const Unit& frame, const NumberFormat& format) {
-    const StatusView v = decode_status(frame, format);
-    const auto label = [&v](std::string_view name) {
-        for (const LabelUpdate& l : v.labels) {
-            if (l.label == name) {
-                return l.text;
-            }
+    using enum StatusField;
+    const StatusValues s = read_status(frame);
+    return shown(Vdc, s, format) + "  " + shown(Idc, s, format) + "  " + shown(Speed, s, format) +
+           "  " + status_text(State, s, format) + "  " + status_text(Gear, s, format) + "  motor " +
+           shown(MotorTemp, s, format) + "  power " + shown(PowerTemp, s, format);
+}
+
+// Every value on a line of its own, under its key, aligned.
+std::string readable_status(const Unit& frame, const NumberFormat& format) {
+    const StatusValues s = read_status(frame);
+    std::size_t width = 0;
+    for (const StatusField f : kReadingOrder) {
+        width = std::max(width, status_row(f).key.size());
+    }
+    std::string out;
+    for (const StatusField f : kReadingOrder) {
+        const std::string_view key = status_row(f).key;
+        out += std::string(key) + std::string(width + 2 - key.size(), ' ') + shown(f, s, format) +
+               "\n";
+    }
+    return out;
+}
+
+nlohmann::ordered_json name_list(std::uint16_t word, FaultWord which) {
+    nlohmann::ordered_json names = nlohmann::ordered_json::array();
+    for (const FaultRow& f : kFaults) {
+        if ((word & fault_bits(f, which)) != 0) {
+            names.push_back(f.name);
         }
-        return std::string();
-    };
-    return label("lblfrmSysStatusVdc_a") + " V  " + label("lblfrmSysStatusIdc_a") + " A  " +
-           label("lblfrmSysStatusRPM_a") + " rpm  " + label("lblfrmSysMach_a") + "  " +
-           label("lblgearStatus") + "  motor " + label("lblfrmSysStatusVthrot_a") + " C  power " +
-           label("lblfrmSysStatustemp_a") + " C";
+    }
+    return names;
+}
+
+// `decode`'s object plus the values under the status table's keys: numbers as numbers, names as
+// texts, fault names as lists, input levels and flags as objects.
+std::string status_json(const Report& rep, const Unit& frame) {
+    const StatusValues s = read_status(frame);
+    nlohmann::ordered_json j = report_json(rep);
+    nlohmann::ordered_json values = nlohmann::ordered_json::object();
+    for (const StatusField f : kReadingOrder) {
+        const StatusRow& row = status_row(f);
+        if (row.shown == StatusShown::Number && row.pow10 == 0) {
+            values[std::string(row.key)] = shown_units(row, s[f]);
+        } else if (row.shown == StatusShown::Number) {
+            // At the panel's precision: 48.2, not 48.200000000000003.
+            const std::string text = status_text(f, s, kJsonNumbers);
+            double v = 0.0;
+            std::from_chars(text.data(), text.data() + text.size(), v);
+            values[std::string(row.key)] = v;
+        } else if (row.shown == StatusShown::StateName || row.shown == StatusShown::GearName) {
+            values[std::string(row.key)] = status_text(f, s, kJsonNumbers);
+        }
+    }
+    j["values"] = values;
+    const auto byte = [&s](StatusField f) { return static_cast<std::uint8_t>(s[f]); };
+    nlohmann::ordered_json flags = nlohmann::ordered_json::object();
+    for (const StatusFlagRow& r : kStatusFlags) {
+        flags[std::string(r.key)] =
+            (byte(StatusField::Flags) & r.mask) != 0 ? r.keySet : r.keyClear;
+    }
+    j["flags"] = flags;
+    nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
+    for (const StatusInputRow& r : kStatusInputs) {
+        inputs[std::string(r.key)] = (byte(StatusField::Inputs) & r.mask) != 0 ? "H" : "L";
+    }
+    j["inputs"] = inputs;
+    j["current_faults"] =
+        name_list(static_cast<std::uint16_t>(s[StatusField::CurrentFaults]), FaultWord::Current);
+    j["history_faults"] =
+        name_list(static_cast<std::uint16_t>(s[StatusField::HistoryFaults]), FaultWord::History);
+    return json_text(j) + "\n";
 }
 
 int poll_period(int rate) {
@@ -83,8 +151,9 @@ int status_command(const Online& o, bool watch, int rate) {
         if (run.code != kExitOk) {
             return run.code;
         }
-        const auto rep = report_of(run.results.front().answer, o.format);
-        say(o.io, render(*rep, o.json));
+        const Unit& frame = run.results.front().answer;
+        say(o.io, o.json ? status_json(*report_of(frame, o.format), frame)
+                         : readable_status(frame, o.format));
         return kExitOk;
     }
     install_interrupt_handler();
@@ -105,7 +174,8 @@ int status_command(const Online& o, bool watch, int rate) {
             const auto word =
                 static_cast<std::uint16_t>(read_status(r.answer)[StatusField::CurrentFaults]);
             if (!faults || *faults != word) {
-                text += "  faults: " + (word == 0 ? std::string("none") : fault_names(word, ", "));
+                text += "  faults: " + (word == 0 ? std::string("none")
+                                                  : fault_names(word, FaultWord::Current, ", "));
                 faults = word;
             }
             say(o.io, text + "\n");

@@ -15,11 +15,10 @@ namespace motiview::sim {
 namespace {
 
 // One --fault name per row of the fault panel; a name raises the lowest bit of its row.
-constexpr auto kFaults = [] {
-    std::array<FaultName, kCurrentFaultNames.size()> out{};
+constexpr auto kFaultOptions = [] {
+    std::array<FaultName, kFaults.size()> out{};
     for (std::size_t i = 0; i < out.size(); ++i) {
-        out[i] = {kCurrentFaultNames[i].name,
-                  static_cast<std::uint8_t>(std::countr_zero(kCurrentFaultNames[i].mask))};
+        out[i] = {kFaults[i].name, static_cast<std::uint8_t>(std::countr_zero(kFaults[i].current))};
     }
     return out;
 }();
@@ -303,11 +302,11 @@ class Parser {
 } // namespace
 
 std::span<const FaultName> fault_names() {
-    return kFaults;
+    return kFaultOptions;
 }
 
 std::optional<std::uint8_t> fault_bit(std::string_view name) {
-    for (const FaultName& f : kFaults) {
+    for (const FaultName& f : kFaultOptions) {
         if (f.name == name) {
             return f.bit;
         }
@@ -321,7 +320,7 @@ Result<Options> parse_options(std::span<const std::string_view> args) {
 
 std::string usage_text() {
     std::string faults;
-    for (const FaultName& f : kFaults) {
+    for (const FaultName& f : kFaultOptions) {
         faults += faults.empty() ? "" : ", ";
         faults += f.name;
     }

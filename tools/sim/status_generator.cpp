@@ -14,10 +14,10 @@ namespace flag = status_flag;
 namespace input = status_input;
 using enum StatusField;
 
-constexpr std::uint8_t kGearPreForward = 1;
-constexpr std::uint8_t kGearForward = 2;
-constexpr std::uint8_t kGearPreBackward = 3;
-constexpr std::uint8_t kGearBackward = 4;
+constexpr auto kGearPreForward = static_cast<std::uint8_t>(GearCode::PreForward);
+constexpr auto kGearForward = static_cast<std::uint8_t>(GearCode::Forward);
+constexpr auto kGearPreBackward = static_cast<std::uint8_t>(GearCode::PreBackward);
+constexpr auto kGearBackward = static_cast<std::uint8_t>(GearCode::Backward);
 
 constexpr double kMaxSpeed = 3200.0; // rpm at full throttle
 constexpr double kNominalVdc = 72.0; // volts at rest
@@ -25,14 +25,6 @@ constexpr double kSagVdc = 5.5;      // volts lost at full current
 constexpr double kMaxIdc = 48.0;     // amperes at full throttle
 constexpr double kRegenIdc = -2.5;   // amperes fed back with the throttle released
 constexpr double kMaxIq = 120.0;     // amperes of torque current reference
-
-int rounded(double v) {
-    return static_cast<int>(std::lround(v));
-}
-
-std::uint8_t byte_of(double v) {
-    return static_cast<std::uint8_t>(std::clamp(rounded(v), 0, 255));
-}
 
 bool forward(std::uint8_t gear) {
     return gear == kGearPreForward || gear == kGearForward;
@@ -76,17 +68,21 @@ Unit status_frame(const StatusConfig& config, double seconds) {
     const double idRef = drive > 0.8 ? -40.0 * (drive - 0.8) / 0.2 : 0.0;
     const double idActual = idRef * 0.9;
 
+    const double throttleVolts = 0.8 + 3.4 * thr;
+
+    // Values as the panel shows them; the status rows turn them into stored numbers.
     StatusValues v;
-    v.set(Vdc, rounded(vdc * 100.0));
-    v.set(Idc, rounded(idc * 100.0));
-    v.set(Speed, rounded(speed));
-    v.set(PowerTemp, byte_of(powerTemp + 10.0));
-    v.set(MotorTemp, byte_of(motorTemp / 2.0));
-    v.set(IqRef, rounded(iqRef));
-    v.set(Throttle, rounded(8000.0 + 34000.0 * thr));
-    v.set(IqActual, rounded(iqActual));
-    v.set(IdRef, rounded(idRef));
-    v.set(IdActual, rounded(idActual));
+    const auto show = [&v](StatusField f, double shown) { v.set(f, stored_for(f, shown)); };
+    show(Vdc, vdc);
+    show(Idc, idc);
+    show(Speed, speed);
+    show(PowerTemp, powerTemp);
+    show(MotorTemp, motorTemp);
+    show(IqRef, iqRef);
+    show(Throttle, throttleVolts);
+    show(IqActual, iqActual);
+    show(IdRef, idRef);
+    show(IdActual, idActual);
 
     const bool braking = thr < 0.02;
     unsigned flags = flag::kHallGroup1;
