@@ -19,10 +19,6 @@ namespace motiview {
 
 namespace {
 
-QString title_of(PageId page) {
-    return qs(page_schema(page).title);
-}
-
 QString caption_of(PageId page, const FieldSchema& f) {
     return qs(field_caption(page_schema(page), f));
 }
@@ -172,7 +168,7 @@ void ParameterFlows::onProgress() {
     }
     progress_->setValue(static_cast<int>(at->index - 1));
     QString text = QStringLiteral("%1 %2 (%3 of %4)...")
-                       .arg(verb_, title_of(at->page))
+                       .arg(verb_, qs(page_title(page_schema(at->page))))
                        .arg(at->index)
                        .arg(at->count);
     if (retries > 0) {
@@ -190,7 +186,8 @@ void ParameterFlows::onCancel() {
         if (!writes_->stop_asked()) {
             // A write on the line is settled first; the pages after it are not written.
             if (const auto at = writes_->position()) {
-                emit notice(QStringLiteral("Stopping after %1...").arg(title_of(at->page)));
+                emit notice(QStringLiteral("Stopping after %1...")
+                                .arg(qs(page_title(page_schema(at->page)))));
             }
             writes_->stop();
         }
@@ -255,7 +252,8 @@ QString ParameterFlows::failedReads(const QString& nothing) const {
     if (r.retries > 0) {
         why += QStringLiteral(", ") + qs(retries_text(r.retries));
     }
-    return QStringLiteral("%1 did not answer (%2). %3").arg(title_of(*r.page), why, nothing);
+    return QStringLiteral("%1 did not answer (%2). %3")
+        .arg(qs(page_title(page_schema(*r.page))), why, nothing);
 }
 
 void ParameterFlows::finishSave() {
@@ -305,7 +303,7 @@ void ParameterFlows::finishRestoreReads() {
     std::vector<DiffRow> rows;
     for (const RestoreWrite& w : plan_) {
         for (const FieldDifferenceText& d :
-             differing_fields(page_schema(w.page), w.held, w.frame, kFileNumberFormat)) {
+             differing_fields(page_schema(w.page), w.held, w.frame, kPlainNumbers)) {
             rows.push_back(
                 {w.page, qs(d.field->name), caption_of(w.page, *d.field), qs(d.a), qs(d.b)});
         }
@@ -351,7 +349,7 @@ void ParameterFlows::finishWrites() {
     QString stopped;
     QStringList notWritten;
     for (const PageWriteOutcome& o : writes_->outcomes()) {
-        const QString title = title_of(o.page);
+        const QString title = qs(page_title(page_schema(o.page)));
         QString outcome = qs(verdict_text(o.verdict));
         switch (o.verdict) {
         case WriteVerdict::Verified:

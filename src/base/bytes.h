@@ -51,8 +51,46 @@ constexpr void store_sm16le(Unit& u, std::size_t offset, int value) {
 // How a value is carried: one byte, two bytes little-endian, or two bytes sign-magnitude.
 enum class Width : std::uint8_t { None, U8, U16, SM16 };
 
+// What each width occupies and can carry; the codecs clamp to these limits before storing.
+struct WidthLimits {
+    Width width;
+    std::size_t bytes;
+    std::int32_t min;
+    std::int32_t max;
+};
+
+// In the order of Width. SM16 has no -32768: a lone sign bit reads as 0.
+inline constexpr WidthLimits kWidthLimits[] = {
+    {Width::None, 0, 0, 0},
+    {Width::U8, 1, 0, 255},
+    {Width::U16, 2, 0, 65535},
+    {Width::SM16, 2, -32767, 32767},
+};
+
+[[nodiscard]] constexpr const WidthLimits& width_limits(Width w) {
+    return kWidthLimits[static_cast<std::size_t>(w)];
+}
+
+[[nodiscard]] constexpr bool width_limits_in_order() {
+    for (std::size_t i = 0; i < std::size(kWidthLimits); ++i) {
+        if (static_cast<std::size_t>(kWidthLimits[i].width) != i) {
+            return false;
+        }
+    }
+    return std::size(kWidthLimits) == static_cast<std::size_t>(Width::SM16) + 1;
+}
+static_assert(width_limits_in_order());
+
 [[nodiscard]] constexpr std::size_t width_bytes(Width w) {
-    return w == Width::U8 ? 1 : (w == Width::None ? 0 : 2);
+    return width_limits(w).bytes;
+}
+
+[[nodiscard]] constexpr std::int32_t width_min(Width w) {
+    return width_limits(w).min;
+}
+
+[[nodiscard]] constexpr std::int32_t width_max(Width w) {
+    return width_limits(w).max;
 }
 
 // The value at `offset` as its width reads it (SM16 signed, the others unsigned).
@@ -70,7 +108,7 @@ enum class Width : std::uint8_t { None, U8, U16, SM16 };
     return 0;
 }
 
-// Stores a value that fits the width (U8 0..255, U16 0..65535, SM16 -32767..32767).
+// Stores a value inside the width's limits (width_min()..width_max()).
 constexpr void store_value(Unit& u, std::size_t offset, Width w, std::int32_t value) {
     switch (w) {
     case Width::U8:

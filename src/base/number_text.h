@@ -41,6 +41,9 @@ struct NumberFormat {
     std::string group = ",";
 };
 
+// "." and no digit grouping whatever the locale: parameter files, CSV columns, the tools' texts.
+inline const NumberFormat kPlainNumbers{".", ""};
+
 // An exact decimal value: sign * mantissa * 10^-scale, plus a sticky mark when digits beyond
 // the kept precision were dropped (they are never needed beyond telling a tie from a near-tie).
 struct ExactDecimal {

@@ -176,7 +176,7 @@ void WriteJob::queue_next() {
             break;
         }
         if (skipUnchanged_ &&
-            differing_fields(page_schema(w.page), w.held, w.frame, kFileNumberFormat).empty()) {
+            differing_fields(page_schema(w.page), w.held, w.frame, kPlainNumbers).empty()) {
             add({w.page, WriteVerdict::Unchanged, std::nullopt});
             ++next_;
             continue;

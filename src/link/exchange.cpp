@@ -26,20 +26,23 @@ void Exchange::tick() {
     }
 }
 
-std::string_view exchange_state_name(ExchangeState s) {
-    switch (s) {
-    case ExchangeState::Waiting:
-        return "waiting";
-    case ExchangeState::Answered:
-        return "answered";
-    case ExchangeState::TimedOut:
-        return "no answer in time";
-    case ExchangeState::Broken:
-        return "broken unit";
-    case ExchangeState::Unknown:
-        return "unknown unit";
+std::optional<Expectation> expected_answer(RequestKind kind, PageId page) {
+    const RequestRow& row = request_row(kind);
+    if (!row.answer) {
+        return std::nullopt;
     }
-    return "waiting";
+    Expectation e;
+    e.kind = *row.answer;
+    if (request_codes(row).source != CodeSource::Page) {
+        e.page = frame_kind(*row.answer).page;
+        return e;
+    }
+    const PageId id = row.page.value_or(page);
+    e.page = id;
+    if (row.answerCode != PageCode::None) {
+        e.code = page_code(page_codes(id), row.answerCode);
+    }
+    return e;
 }
 
 } // namespace motiview

@@ -72,6 +72,10 @@ class Exchange {
     Unit answer_{};
 };
 
-[[nodiscard]] std::string_view exchange_state_name(ExchangeState s);
+// The unit that answers `kind` (kRequests' answer column): its kind; its page, the request's
+// or, for a notice that carries a page's block, the notice's; and byte 1 where the page answers
+// two requests alike. nullopt for a request nothing answers (the hall test stop). `page` names
+// the page of a request sent for any page.
+[[nodiscard]] std::optional<Expectation> expected_answer(RequestKind kind, PageId page);
 
 } // namespace motiview

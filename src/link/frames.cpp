@@ -1,54 +1,119 @@
 #include "link/frames.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace motiview {
 namespace {
 
-constexpr std::uint8_t kStatusGroup = 0xDF;
-constexpr std::uint8_t kStatusCode = 0xEF;
-constexpr std::uint8_t kUserGroup = 0xF1;
-constexpr std::uint8_t kUserMark = 0xA2;
-constexpr std::uint8_t kUserInfoCode = 0xE1;
-constexpr std::uint8_t kUserInfoAckCode = 0xE2;
-constexpr std::uint8_t kNoticeGroup = 0xFF;
+constexpr std::array<PageCode, 3> kEachPageCode = {PageCode::Read, PageCode::Write,
+                                                   PageCode::Reset};
 
-struct CodeRow {
-    std::uint8_t group;
-    std::uint8_t code;
-    UnitKind kind;
-    std::optional<PageId> page;
-};
+// The page a page-bound row stands on for this unit, if any.
+std::optional<PageId> matching_page(const FrameCodes& codes, const Unit& unit) {
+    // The group byte decides first: D5 C6 is Derate's acknowledgement, D6 C6 Flux weaken's reply.
+    for (PageId id : kAllPages) {
+        const PageCodes pc = page_codes(id);
+        if (pc.group != unit[0]) {
+            continue;
+        }
+        for (PageCode one : kEachPageCode) {
+            if (has(codes.pageCodes, one) && page_code(pc, one) == unit[1]) {
+                return id;
+            }
+        }
+    }
+    return std::nullopt;
+}
 
-// Controller frames that are not a page's reply or acknowledgement.
-constexpr std::array<CodeRow, 11> kOtherCodes = {{
-    {kStatusGroup, kStatusCode, UnitKind::Status, std::nullopt},
-    {0xD0, 0xC0, UnitKind::AssistReply, std::nullopt},
-    {0xD0, 0xC1, UnitKind::AssistAck, std::nullopt},
-    {0xFA, 0xEA, UnitKind::FactorySetAck, std::nullopt},
-    {0xFA, 0xEB, UnitKind::FactoryRestoreAck, std::nullopt},
-    {kNoticeGroup, 0xFE, UnitKind::ThrottleWarning, std::nullopt},
-    {kNoticeGroup, 0xFD, UnitKind::HallARunning, std::nullopt},
-    {kNoticeGroup, 0xFC, UnitKind::HallADone, PageId::Motor},
-    {kNoticeGroup, 0xFB, UnitKind::HallBRunning, std::nullopt},
-    {kNoticeGroup, 0xFA, UnitKind::HallBDone, PageId::Protection},
-    {kNoticeGroup, 0xF9, UnitKind::CalibrationReply, std::nullopt},
-}};
+std::optional<Classification> match_kind(const FrameKindRow& row, const Unit& unit) {
+    const FrameCodes& c = row.codes;
+    if (c.third && unit[2] != *c.third) {
+        return std::nullopt;
+    }
+    switch (c.source) {
+    case CodeSource::Fixed:
+        if (unit[0] == c.group && unit[1] == c.code) {
+            return Classification{row.kind, row.page};
+        }
+        break;
+    case CodeSource::Page:
+        if (const std::optional<PageId> page = matching_page(c, unit)) {
+            return Classification{row.kind, page};
+        }
+        break;
+    case CodeSource::None:
+    case CodeSource::Answer:
+        break;
+    }
+    return std::nullopt;
+}
 
-ShortFrame with_end(std::uint8_t group, std::uint8_t code) {
-    return {group, code, kEndByte};
+// The request `row` for `page` (rows bound to one page take theirs); nullopt for a page without
+// the code.
+std::optional<RequestPattern> pattern_of(const RequestRow& row, PageId page) {
+    const FrameCodes& c = request_codes(row);
+    RequestPattern p;
+    p.kind = row.kind;
+    p.length = row.length;
+    if (c.source == CodeSource::Page) {
+        const PageId id = row.page.value_or(page);
+        const PageCodes pc = page_codes(id);
+        const std::optional<std::uint8_t> code = page_code(pc, c.pageCodes);
+        if (!code) {
+            return std::nullopt;
+        }
+        p.head = {pc.group, *code, 0};
+        if (!row.page) {
+            p.page = id;
+        }
+    } else {
+        p.head = {c.group, c.code, 0};
+    }
+    p.headLength = 2;
+    if (c.third) {
+        p.head[2] = *c.third;
+        p.headLength = 3;
+    }
+    return p;
+}
+
+std::vector<RequestPattern> build_request_patterns() {
+    std::vector<RequestPattern> out;
+    for (const RequestRow& row : kRequests) {
+        const bool anyPage = request_codes(row).source == CodeSource::Page && !row.page;
+        if (!anyPage) {
+            if (const auto p = pattern_of(row, PageId::Basic)) {
+                out.push_back(*p);
+            }
+            continue;
+        }
+        for (PageId id : kAllPages) {
+            if (const auto p = pattern_of(row, id)) {
+                out.push_back(*p);
+            }
+        }
+    }
+    return out;
+}
+
+ShortFrame short_request(RequestKind kind, PageId page = PageId::Basic) {
+    const Bytes b = request_bytes(kind, page);
+    ShortFrame f{};
+    std::copy_n(b.begin(), std::min(b.size(), f.size()), f.begin());
+    return f;
 }
 
 FrameSet build_frame_set() {
     FrameSet f{};
     for (PageId id : kAllPages) {
-        const PageSchema& page = page_schema(id);
-        f.readRequest[static_cast<std::size_t>(id)] = page_request(page, page.codes.read);
+        f.readRequest[static_cast<std::size_t>(id)] = short_request(RequestKind::Read, id);
     }
-    const PageSchema& hardware = page_schema(PageId::Hardware);
-    f.counterReset = page_request(hardware, hardware.codes.reset);
-    f.hallTestA = with_end(0xFC, 0xEC);
-    f.hallTestB = with_end(0xFC, 0xED);
-    f.hallTestStop = with_end(0xFC, 0xEE);
-    f.statusRequest = {0xFD, 0x48, 0x55};
+    f.counterReset = short_request(RequestKind::CounterReset);
+    f.hallTestA = short_request(RequestKind::HallA);
+    f.hallTestB = short_request(RequestKind::HallB);
+    f.hallTestStop = short_request(RequestKind::HallStop);
+    f.statusRequest = short_request(RequestKind::Status);
     return f;
 }
 
@@ -59,115 +124,109 @@ const FrameSet& frame_set() {
     return frames;
 }
 
+const FrameKindRow& frame_kind(UnitKind kind) {
+    const auto i = static_cast<std::size_t>(kind);
+    return kFrameKinds[i < kFrameKinds.size() ? i : static_cast<std::size_t>(UnitKind::Unknown)];
+}
+
 Classification classify(const Unit& unit) {
     if (unit[kUnitSize - 1] != kEndByte) {
         return {UnitKind::Broken, std::nullopt};
     }
-    const std::uint8_t group = unit[0];
-    const std::uint8_t code = unit[1];
-    // The group byte decides first: D5 C6 is Derate's acknowledgement, D6 C6 Flux weaken's reply.
-    for (PageId id : kAllPages) {
-        const PageCodes codes = page_codes(id);
-        if (codes.group != group) {
-            continue;
-        }
-        if (code == codes.read || (codes.reset != 0 && code == codes.reset)) {
-            return {UnitKind::ParameterReply, id};
-        }
-        if (code == codes.write) {
-            return {UnitKind::WriteAck, id};
-        }
-    }
-    if (group == kUserGroup && unit[2] == kUserMark) {
-        if (code == kUserInfoCode) {
-            return {UnitKind::UserInfo, std::nullopt};
-        }
-        if (code == kUserInfoAckCode) {
-            return {UnitKind::UserInfoAck, std::nullopt};
-        }
-    }
-    for (const CodeRow& r : kOtherCodes) {
-        if (r.group == group && r.code == code) {
-            return {r.kind, r.page};
+    for (const FrameKindRow& row : kFrameKinds) {
+        if (const std::optional<Classification> c = match_kind(row, unit)) {
+            return *c;
         }
     }
     return {UnitKind::Unknown, std::nullopt};
 }
 
 std::optional<Unit> controller_frame(UnitKind kind) {
-    Unit u{};
-    u[kUnitSize - 1] = kEndByte;
-    if (kind == UnitKind::UserInfo || kind == UnitKind::UserInfoAck) {
-        u[0] = kUserGroup;
-        u[1] = kind == UnitKind::UserInfo ? kUserInfoCode : kUserInfoAckCode;
-        u[2] = kUserMark;
-        return u;
+    const FrameCodes& c = frame_kind(kind).codes;
+    if (c.source != CodeSource::Fixed) {
+        return std::nullopt;
     }
-    for (const CodeRow& r : kOtherCodes) {
-        if (r.kind == kind) {
-            u[0] = r.group;
-            u[1] = r.code;
-            return u;
+    Unit u{};
+    u[0] = c.group;
+    u[1] = c.code;
+    if (c.third) {
+        u[2] = *c.third;
+    }
+    u[kUnitSize - 1] = kEndByte;
+    return u;
+}
+
+std::string_view ack_text(const Classification& c) {
+    const FrameKindRow& row = frame_kind(c.kind);
+    if (row.action != ActionType::Message) {
+        return {};
+    }
+    if (row.codes.source == CodeSource::Page) {
+        return c.page ? page_schema(*c.page).ackText : std::string_view{};
+    }
+    return row.text;
+}
+
+std::string_view kind_name(UnitKind kind) {
+    return frame_kind(kind).name;
+}
+
+std::optional<std::uint8_t> page_code(const PageCodes& codes, PageCode which) {
+    switch (which) {
+    case PageCode::Read:
+        return codes.read;
+    case PageCode::Write:
+        return codes.write;
+    case PageCode::Reset:
+        return codes.reset != 0 ? std::optional<std::uint8_t>(codes.reset) : std::nullopt;
+    case PageCode::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+const RequestRow& request_row(RequestKind kind) {
+    return kRequests[static_cast<std::size_t>(kind)];
+}
+
+const FrameCodes& request_codes(const RequestRow& row) {
+    return row.codes.source == CodeSource::Answer && row.answer ? frame_kind(*row.answer).codes
+                                                                : row.codes;
+}
+
+std::span<const RequestPattern> request_patterns() {
+    static const std::vector<RequestPattern> patterns = build_request_patterns();
+    return patterns;
+}
+
+std::optional<RequestPattern> find_request(std::span<const std::uint8_t> frame) {
+    for (const RequestPattern& p : request_patterns()) {
+        if (frame.size() != p.length) {
+            continue;
+        }
+        bool fits = true;
+        for (std::size_t i = 0; fits && i < frame.size(); ++i) {
+            fits = p.fits(i, frame[i]);
+        }
+        if (fits) {
+            return p;
         }
     }
     return std::nullopt;
 }
 
-std::string_view ack_text(const Classification& c) {
-    switch (c.kind) {
-    case UnitKind::WriteAck:
-        return c.page ? page_schema(*c.page).ackText : std::string_view{};
-    case UnitKind::UserInfoAck:
-        return "User info set successfull!";
-    case UnitKind::AssistAck:
-        return "Assist set successfull!";
-    case UnitKind::FactorySetAck:
-        return "Factory set successfull!";
-    case UnitKind::FactoryRestoreAck:
-        return "Restore to default successfull!";
-    default:
+Bytes request_bytes(RequestKind kind, PageId page) {
+    const RequestRow& row = request_row(kind);
+    const std::optional<RequestPattern> p = pattern_of(row, page);
+    if (!p) {
         return {};
     }
-}
-
-std::string_view kind_name(UnitKind kind) {
-    switch (kind) {
-    case UnitKind::Broken:
-        return "broken";
-    case UnitKind::Status:
-        return "status";
-    case UnitKind::ParameterReply:
-        return "parameter-reply";
-    case UnitKind::WriteAck:
-        return "write-ack";
-    case UnitKind::UserInfo:
-        return "user-info";
-    case UnitKind::UserInfoAck:
-        return "user-info-ack";
-    case UnitKind::AssistReply:
-        return "assist-reply";
-    case UnitKind::AssistAck:
-        return "assist-ack";
-    case UnitKind::FactorySetAck:
-        return "factory-set-ack";
-    case UnitKind::FactoryRestoreAck:
-        return "factory-restore-ack";
-    case UnitKind::ThrottleWarning:
-        return "throttle-warning";
-    case UnitKind::HallARunning:
-        return "hall-a-running";
-    case UnitKind::HallADone:
-        return "hall-a-done";
-    case UnitKind::HallBRunning:
-        return "hall-b-running";
-    case UnitKind::HallBDone:
-        return "hall-b-done";
-    case UnitKind::CalibrationReply:
-        return "calibration-reply";
-    case UnitKind::Unknown:
-        return "unknown";
+    Bytes out(p->length, 0);
+    std::copy_n(p->head.begin(), std::min<std::size_t>(p->headLength, out.size()), out.begin());
+    if (p->length == kUnitRequestSize) {
+        out.back() = kEndByte;
     }
-    return "unknown";
+    return out;
 }
 
 } // namespace motiview

@@ -100,60 +100,37 @@ Action receive_unit(const Unit& unit, LinkShared& link) {
     if (unit[kUnitSize - 1] != kEndByte) {
         // Dropped whole; the silence counter keeps counting and the next poll discards input.
         link.broken = true;
-        return make(ActionType::None, {UnitKind::Broken, std::nullopt}, unit);
+        return make(frame_kind(UnitKind::Broken).action, {UnitKind::Broken, std::nullopt}, unit);
     }
     link.broken = false;
 
     const Classification c = classify(unit);
-    Action a = make(ActionType::None, c, unit);
-    switch (c.kind) {
-    case UnitKind::Status:
-        a.type = ActionType::Status;
+    const FrameKindRow& row = frame_kind(c.kind);
+    Action a = make(row.action, c, unit);
+    switch (row.action) {
+    case ActionType::Status:
         if (link.state == LinkState::Connecting) {
             link.state = LinkState::Online;
         }
         break;
-    case UnitKind::ParameterReply:
-        a.type = ActionType::PageReply;
+    case ActionType::PageReply:
+        // A hall test's "done" notice carries the learned block and a line for its window.
+        if (!row.text.empty()) {
+            a.hallDone = true;
+            a.hallText = row.text;
+        }
         break;
-    case UnitKind::WriteAck:
-    case UnitKind::UserInfoAck:
-    case UnitKind::AssistAck:
-    case UnitKind::FactorySetAck:
-    case UnitKind::FactoryRestoreAck:
-        a.type = ActionType::Message;
+    case ActionType::Message:
         a.text = ack_text(c);
         break;
-    case UnitKind::UserInfo:
-        a.type = ActionType::UserName;
+    case ActionType::UserName:
         a.text = decode_user_name(unit);
         break;
-    case UnitKind::ThrottleWarning:
-        a.type = ActionType::Warning;
-        a.text = kThrottleWarningText;
+    case ActionType::Warning:
+    case ActionType::HallWindow:
+        a.text = row.text;
         break;
-    case UnitKind::HallARunning:
-        a.type = ActionType::HallWindow;
-        a.text = "Group Hall A is under testing.";
-        break;
-    case UnitKind::HallBRunning:
-        a.type = ActionType::HallWindow;
-        a.text = "Group Hall B is under testing.";
-        break;
-    case UnitKind::HallADone:
-        a.type = ActionType::PageReply;
-        a.hallDone = true;
-        a.hallText = "Group Hall A test is done.";
-        break;
-    case UnitKind::HallBDone:
-        a.type = ActionType::PageReply;
-        a.hallDone = true;
-        a.hallText = "Group Hall B test is done.";
-        break;
-    case UnitKind::AssistReply:
-    case UnitKind::CalibrationReply:
-    case UnitKind::Unknown:
-    case UnitKind::Broken:
+    case ActionType::None:
         break;
     }
     // Every unit that ends in 0xDA is a sign of life, recognised or not.

@@ -20,16 +20,6 @@ struct LinkShared {
     bool broken = false;      // the last unit did not end in 0xDA: the next poll discards input
 };
 
-enum class ActionType : std::uint8_t {
-    None,       // broken, unknown, assist reply, calibration reply
-    Status,     // decode the status frame into the panels
-    PageReply,  // decode `unit` into page `page` (hall "done" notices too, see hallText)
-    Message,    // "info" box with `text`
-    Warning,    // "warning" box with `text` (critical icon)
-    HallWindow, // hall test window shows `text`
-    UserName,   // status bar "McuSN" shows `text` (UTF-8, plain text)
-};
-
 struct Action {
     ActionType type = ActionType::None;
     UnitKind kind = UnitKind::Unknown;
@@ -43,7 +33,8 @@ struct Action {
 };
 
 // Handles one unit: end byte check, broken flag, classification, silence counter reset,
-// connecting -> online on a status frame. Returns what the window has to do.
+// connecting -> online on a status frame. Returns what the window has to do: the action of the
+// kind's row in kFrameKinds.
 [[nodiscard]] Action receive_unit(const Unit& unit, LinkShared& link);
 
 // User name of a user-info reply: byte 3 (when not 0), then bytes 4.. up to the first 0,
@@ -56,8 +47,5 @@ void store_user_name(Unit& unit, std::string_view bytes);
 
 // One Windows-1252 byte as UTF-8 (undefined code points map to U+FFFD).
 [[nodiscard]] std::string cp1252_to_utf8(std::uint8_t byte);
-
-inline constexpr std::string_view kThrottleWarningText =
-    "Make sure the throttle return and motor stops";
 
 } // namespace motiview

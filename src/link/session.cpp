@@ -33,6 +33,40 @@ bool may_repeat(StepKind kind, bool readingBack) {
     return readingBack || kind == StepKind::Read || kind == StepKind::Status;
 }
 
+RequestKind request_of(StepKind kind) {
+    switch (kind) {
+    case StepKind::Status:
+        return RequestKind::Status;
+    case StepKind::Read:
+        return RequestKind::Read;
+    case StepKind::Write:
+        return RequestKind::Write;
+    case StepKind::HallTestA:
+        return RequestKind::HallA;
+    case StepKind::HallTestB:
+        return RequestKind::HallB;
+    case StepKind::ResetCount:
+        return RequestKind::CounterReset;
+    }
+    return RequestKind::Status;
+}
+
+// Every request a step sends has an answer to wait for.
+static_assert([] {
+    for (RequestKind k : {RequestKind::Status, RequestKind::Read, RequestKind::Write,
+                          RequestKind::HallA, RequestKind::HallB, RequestKind::CounterReset}) {
+        if (!kRequests[static_cast<std::size_t>(k)].answer) {
+            return false;
+        }
+    }
+    return true;
+}());
+
+int timeout_of(StepKind kind) {
+    return kind == StepKind::HallTestA || kind == StepKind::HallTestB ? kHallTestTimeoutTicks
+                                                                      : kAnswerTimeoutTicks;
+}
+
 // The drain ends by itself on the second tick, should the driver not report a quiet line.
 constexpr int kDrainTicks = 2;
 
@@ -78,41 +112,13 @@ void Session::start_next() {
     readingBack_ = false;
     result_ = StepResult{};
     result_.kind = step_->kind;
-    const FrameSet& f = frame_set();
-    switch (step_->kind) {
-    case StepKind::Status:
-        begin_exchange(bytes_of(f.statusRequest), {UnitKind::Status, std::nullopt},
-                       kAnswerTimeoutTicks);
-        break;
-    case StepKind::Read:
-        result_.page = step_->page;
-        begin_exchange(bytes_of(f.read(step_->page)),
-                       {UnitKind::ParameterReply, step_->page, page_codes(step_->page).read},
-                       kAnswerTimeoutTicks);
-        break;
-    case StepKind::Write:
-        result_.page = step_->page;
-        begin_exchange(bytes_of(step_->frame), {UnitKind::WriteAck, step_->page},
-                       kAnswerTimeoutTicks);
-        break;
-    case StepKind::HallTestA:
-        result_.page = PageId::Motor;
-        begin_exchange(bytes_of(f.hallTestA), {UnitKind::HallADone, PageId::Motor},
-                       kHallTestTimeoutTicks);
-        break;
-    case StepKind::HallTestB:
-        result_.page = PageId::Protection;
-        begin_exchange(bytes_of(f.hallTestB), {UnitKind::HallBDone, PageId::Protection},
-                       kHallTestTimeoutTicks);
-        break;
-    case StepKind::ResetCount:
-        result_.page = PageId::Hardware;
-        begin_exchange(
-            bytes_of(f.counterReset),
-            {UnitKind::ParameterReply, PageId::Hardware, page_codes(PageId::Hardware).reset},
-            kAnswerTimeoutTicks);
-        break;
-    }
+    const RequestKind request = request_of(step_->kind);
+    const Expectation expect = *expected_answer(request, step_->page);
+    result_.page = expect.page;
+    // A write sends the page's own frame; every other step its request as kRequests has it.
+    Bytes frame = step_->kind == StepKind::Write ? bytes_of(step_->frame)
+                                                 : request_bytes(request, step_->page);
+    begin_exchange(std::move(frame), expect, timeout_of(step_->kind));
 }
 
 void Session::begin_exchange(Bytes frame, Expectation expect, int timeoutTicks) {
@@ -122,9 +128,8 @@ void Session::begin_exchange(Bytes frame, Expectation expect, int timeoutTicks) 
 
 void Session::begin_read_back() {
     readingBack_ = true;
-    begin_exchange(bytes_of(frame_set().read(step_->page)),
-                   {UnitKind::ParameterReply, step_->page, page_codes(step_->page).read},
-                   kAnswerTimeoutTicks);
+    begin_exchange(request_bytes(RequestKind::Read, step_->page),
+                   *expected_answer(RequestKind::Read, step_->page), kAnswerTimeoutTicks);
 }
 
 std::optional<Bytes> Session::take_frame() {
@@ -331,7 +336,7 @@ std::vector<std::string> read_back_differences(PageId page, const Unit& written,
                                                const Unit& readBack) {
     std::vector<std::string> names;
     for (const FieldDifferenceText& d :
-         differing_fields(page_schema(page), written, readBack, NumberFormat{".", ","})) {
+         differing_fields(page_schema(page), written, readBack, kPlainNumbers)) {
         names.emplace_back(d.field->name);
     }
     return names;

@@ -19,10 +19,6 @@ std::string page_title(PageId id) {
     return std::string(page_schema(id).title);
 }
 
-bool same(std::span<const std::uint8_t> frame, const ShortFrame& f) {
-    return std::equal(frame.begin(), frame.end(), f.begin(), f.end());
-}
-
 TrafficRow row_of(std::int64_t timeMs, Direction d, TrafficKind kind,
                   std::span<const std::uint8_t> bytes, std::string meaning) {
     TrafficRow r;
@@ -39,40 +35,13 @@ TrafficRow row_of(std::int64_t timeMs, Direction d, TrafficKind kind,
 } // namespace
 
 std::string sent_meaning(std::span<const std::uint8_t> frame) {
-    const FrameSet& f = frame_set();
-    if (frame.size() == std::tuple_size_v<ShortFrame>) {
-        if (same(frame, f.statusRequest)) {
-            return "status request";
+    if (const std::optional<RequestPattern> p = find_request(frame)) {
+        std::string meaning(request_row(p->kind).meaning);
+        if (p->page) {
+            meaning += ' ';
+            meaning += page_title(*p->page);
         }
-        if (same(frame, f.counterReset)) {
-            return "counter reset";
-        }
-        if (same(frame, f.hallTestA)) {
-            return "hall test A";
-        }
-        if (same(frame, f.hallTestB)) {
-            return "hall test B";
-        }
-        if (same(frame, f.hallTestStop)) {
-            return "hall test stop";
-        }
-        for (PageId id : kAllPages) {
-            if (same(frame, f.read(id))) {
-                return "read " + page_title(id);
-            }
-        }
-    }
-    if (frame.size() == kUnitSize) {
-        Unit u{};
-        std::copy(frame.begin(), frame.end(), u.begin());
-        // A write frame carries the codes its acknowledgement comes back with.
-        const Classification c = classify(u);
-        if (c.kind == UnitKind::WriteAck && c.page) {
-            return "write " + page_title(*c.page);
-        }
-        if (c.kind == UnitKind::UserInfoAck) {
-            return "write user info";
-        }
+        return meaning;
     }
     return frame.size() == 1 ? "1 byte" : std::to_string(frame.size()) + " bytes";
 }
@@ -81,22 +50,27 @@ std::string received_meaning(const Unit& unit) {
     // The receive path's own texts, on a scratch link state so the window's stays untouched.
     LinkShared scratch;
     const Action a = receive_unit(unit, scratch);
-    switch (a.kind) {
-    case UnitKind::Broken:
+    if (a.kind == UnitKind::Broken) {
         return "broken unit: ends in " + hex_byte(unit[kUnitSize - 1]) + ", not " +
                hex_byte(kEndByte);
-    case UnitKind::Unknown:
+    }
+    if (a.kind == UnitKind::Unknown) {
         return "unknown code " + hex_byte(unit[0]) + " " + hex_byte(unit[1]);
-    case UnitKind::Status:
+    }
+    switch (a.type) {
+    case ActionType::Status:
         return "status";
-    case UnitKind::UserInfo:
+    case ActionType::UserName:
         return "user info \"" + a.text + "\"";
-    case UnitKind::ParameterReply:
+    case ActionType::PageReply:
+        if (a.hallDone) {
+            return a.hallText;
+        }
         return a.page ? page_title(*a.page) + " reply" : std::string(kind_name(a.kind));
-    case UnitKind::HallADone:
-    case UnitKind::HallBDone:
-        return a.hallText;
-    default:
+    case ActionType::Message:
+    case ActionType::Warning:
+    case ActionType::HallWindow:
+    case ActionType::None:
         break;
     }
     return a.text.empty() ? std::string(kind_name(a.kind)) : a.text;

@@ -225,9 +225,6 @@ static_assert(
     }(),
     "every value read once, the panel's numbers first");
 
-// Panel texts use "." and no grouping when decoded for values.
-const NumberFormat kValueFormat{".", ""};
-
 double number_of(std::string_view text) {
     double v = 0.0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
@@ -250,7 +247,7 @@ PanelValues panel_values(const StatusView& view) {
 }
 
 PanelValues panel_values(const Unit& frame) {
-    return panel_values(decode_status(frame, kValueFormat));
+    return panel_values(decode_status(frame, kPlainNumbers));
 }
 
 } // namespace motiview

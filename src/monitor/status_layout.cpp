@@ -59,17 +59,7 @@ std::int64_t power_of_ten(int n) {
 }
 
 std::int32_t limit(std::int32_t v, Width w) {
-    switch (w) {
-    case Width::U8:
-        return std::clamp(v, 0, 255);
-    case Width::U16:
-        return std::clamp(v, 0, 65535);
-    case Width::SM16:
-        return std::clamp(v, -32767, 32767);
-    case Width::None:
-        break;
-    }
-    return 0;
+    return std::clamp(v, width_min(w), width_max(w));
 }
 
 } // namespace

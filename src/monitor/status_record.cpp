@@ -11,8 +11,6 @@ namespace {
 
 using enum StatusField;
 
-const NumberFormat kDot{".", ""};
-
 // Bit words go into a recording in hex: a reader needs no table to tell the bits apart.
 constexpr std::string_view kHexSuffix = "_hex";
 
@@ -73,7 +71,7 @@ std::string record_row(const Unit& frame, std::string_view time, long long elaps
     };
     add(seconds(elapsedMs));
     for (const StatusField f : kReadingOrder) {
-        add(in_hex(f) ? hex(s[f], status_row(f).width) : csv(status_text(f, s, kDot)));
+        add(in_hex(f) ? hex(s[f], status_row(f).width) : csv(status_text(f, s, kPlainNumbers)));
     }
     add(csv(fault_names(static_cast<std::uint16_t>(s[CurrentFaults]), FaultWord::Current, ";")));
     return row;

@@ -1,6 +1,7 @@
 // Basic block (F0): speed limits, current reference ramps, power-stage peak currents.
 // Reverse speed is shown negated; the Id0 speed travels in units of 100 rpm in one byte.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

@@ -1,6 +1,7 @@
 // Control block (F4): outer loop gains, speed controller break points and small time-outs.
 // Every field is a plain whole number with the default limits.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

@@ -2,6 +2,7 @@
 // and the flux switch speed. The design-time "Text1" of the switch speed is not a number, so a
 // write before any reply is refused. txtBwSpeedstep sits on the page but in no byte.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>
@@ -149,7 +150,8 @@ constexpr FieldView kView[] = {
      .label = "lblBwSpeedstep",
      .designLabel = "Bw speed step[rpm]",
      .caption = "BW speed step[rpm]",
-     .designText = "200"},
+     .designText = "200",
+     .unbound = true},
 };
 static_assert(views_are_sound(kView));
 

@@ -2,6 +2,7 @@
 // carries nothing. The flux sign travels as sign + 1 and a value the byte cannot hold is
 // refused rather than wrapped.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

@@ -2,6 +2,7 @@
 // the serial number and the calibration count. Byte 4 is both a calibration reading and the
 // flag byte; bytes 2, 3, 5, 6, 7 and 22 are only read. Every write resets the week box to 0.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>
@@ -234,13 +235,15 @@ constexpr FieldView kView[] = {
      .designLabel = "Ic ADC value 128A",
      .caption = "Ic ADC value 128A",
      .designText = "8192",
-     .selectAllOnFocus = true},
+     .selectAllOnFocus = true,
+     .unbound = true},
     {.name = "txtIdcCalibF_All",
      .label = "lblIdcCalibF_All",
      .designLabel = "Idc ave factor",
      .caption = "Idc ave factor",
      .designText = "1",
-     .access = Access::ReadOnly},
+     .access = Access::ReadOnly,
+     .unbound = true},
 };
 static_assert(views_are_sound(kView));
 

@@ -1,6 +1,7 @@
 // Mode set block (D7): speed and DC-current limits of the speed modes, boost and regeneration.
 // Every field is one byte clamped to 1..255; bytes 18..30 carry nothing.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

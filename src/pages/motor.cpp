@@ -2,6 +2,7 @@
 // hall filter and calibration, the two hall remap tables and the active hall group. The hall
 // test's group A notice carries this block too.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

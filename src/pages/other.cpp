@@ -2,6 +2,7 @@
 // the enable bits of byte 8. The encoder takes bytes 6 and 7 last; the two-byte
 // fields use the full unsigned range, and bit 6 of byte 8 has no box.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

@@ -34,30 +34,12 @@ Error refuse(const FieldSchema& field, std::string message) {
     return Error{std::string(field.name), std::move(message)};
 }
 
-// The limits a width can carry, whatever the table says.
-std::int64_t width_min(Width w) {
-    return w == Width::SM16 ? -32767 : 0;
-}
-
-std::int64_t width_max(Width w) {
-    switch (w) {
-    case Width::U8:
-        return 255;
-    case Width::U16:
-        return 65535;
-    case Width::SM16:
-        return 32767;
-    case Width::None:
-        break;
-    }
-    return 0;
-}
-
 Rounding rounding_of(RoundMode mode) {
     return mode == RoundMode::HalfEven ? Rounding::HalfEven : Rounding::Floor;
 }
 
-// Puts a stored value into the frame at the field's offset.
+// Puts a stored value into the frame at the field's offset, inside what its width can carry
+// whatever the table's limits say.
 void store_value(Unit& unit, const FieldSchema& field, std::int64_t value) {
     const std::int64_t v = clamp_value(value, width_min(field.width), width_max(field.width));
     motiview::store_value(unit, field.offset, field.width, static_cast<std::int32_t>(v));
@@ -65,15 +47,15 @@ void store_value(Unit& unit, const FieldSchema& field, std::int64_t value) {
 
 // Puts the bits a reply carried back into the frame unchanged.
 void store_raw(Unit& unit, const FieldSchema& field, std::uint16_t raw) {
-    if (field.width == Width::U8) {
+    if (width_bytes(field.width) == 1) {
         unit[field.offset] = static_cast<std::uint8_t>(raw & 0xFF);
-    } else if (field.width != Width::None) {
+    } else if (width_bytes(field.width) == 2) {
         store_u16le(unit, field.offset, raw);
     }
 }
 
 std::uint16_t load_raw(const Unit& unit, const FieldSchema& field) {
-    return field.width == Width::U8 ? unit[field.offset] : load_u16le(unit, field.offset);
+    return width_bytes(field.width) == 1 ? unit[field.offset] : load_u16le(unit, field.offset);
 }
 
 std::int64_t load_value(const Unit& unit, const FieldSchema& field) {
@@ -195,10 +177,8 @@ void apply_enables(const PageSchema& page, const FieldSchema& field, PageState& 
     if (field.enables.empty()) {
         return;
     }
-    for (std::size_t i = 0; i < page.fields.size() && i < state.fields.size(); ++i) {
-        if (page.fields[i].name == field.enables) {
-            state.fields[i].enabled = checked;
-        }
+    if (const auto i = field_index(page, field.enables); i && *i < state.fields.size()) {
+        state.fields[*i].enabled = checked;
     }
 }
 
@@ -355,48 +335,46 @@ Result<bool> set_field_text(const PageSchema& page, PageState& state, std::strin
     if (state.fields.size() < page.fields.size()) {
         state.fields.resize(page.fields.size());
     }
-    for (std::size_t i = 0; i < page.fields.size(); ++i) {
-        const FieldSchema& field = page.fields[i];
-        // A byte that is not on the page is nothing a user could type into.
-        if (field.name != name || field.widget == Widget::None) {
-            continue;
+    const auto i = field_index(page, name);
+    // A byte that is not on the page is nothing a user could type into.
+    if (!i || page.fields[*i].widget == Widget::None) {
+        return Error{std::string(name), "The page \"" + std::string(page.cliName) +
+                                            "\" has no field \"" + std::string(name) + "\"."};
+    }
+    const FieldSchema& field = page.fields[*i];
+    FieldState& s = state.fields[*i];
+    switch (field.widget) {
+    case Widget::None:
+    case Widget::Text:
+        s.text = std::string(text);
+        return true;
+    case Widget::List: {
+        const int found = item_index(field, text);
+        if (found < 0) {
+            return Error{std::string(field.name), "\"" + std::string(shown_name(field)) + "\": \"" +
+                                                      std::string(text) +
+                                                      "\" is not an item of the list."};
         }
-        FieldState& s = state.fields[i];
-        switch (field.widget) {
-        case Widget::None:
-        case Widget::Text:
-            s.text = std::string(text);
-            return true;
-        case Widget::List: {
-            const int found = item_index(field, text);
-            if (found < 0) {
-                return Error{std::string(field.name), "\"" + std::string(shown_name(field)) +
-                                                          "\": \"" + std::string(text) +
-                                                          "\" is not an item of the list."};
-            }
-            select_item(field, s, found);
-            return true;
+        select_item(field, s, found);
+        return true;
+    }
+    case Widget::EditableList:
+        s.text = std::string(text);
+        s.index = item_index(field, text);
+        return true;
+    case Widget::Check:
+        if (text != "0" && text != "1" && text != "2") {
+            return Error{std::string(field.name), "\"" + std::string(shown_name(field)) + "\": \"" +
+                                                      std::string(text) +
+                                                      "\" is not a check value (0, 1 or 2)."};
         }
-        case Widget::EditableList:
-            s.text = std::string(text);
-            s.index = item_index(field, text);
-            return true;
-        case Widget::Check:
-            if (text != "0" && text != "1" && text != "2") {
-                return Error{std::string(field.name), "\"" + std::string(shown_name(field)) +
-                                                          "\": \"" + std::string(text) +
-                                                          "\" is not a check value (0, 1 or 2)."};
-            }
-            s.check = static_cast<CheckState>(text[0] - '0');
-            if (s.check != CheckState::Grayed) {
-                apply_enables(page, field, state, s.check == CheckState::Checked);
-            }
-            return true;
+        s.check = static_cast<CheckState>(text[0] - '0');
+        if (s.check != CheckState::Grayed) {
+            apply_enables(page, field, state, s.check == CheckState::Checked);
         }
         return true;
     }
-    return Error{std::string(name), "The page \"" + std::string(page.cliName) +
-                                        "\" has no field \"" + std::string(name) + "\"."};
+    return true;
 }
 
 StoredPreview preview_stored(const FieldSchema& field, std::string_view text,
@@ -427,7 +405,7 @@ StoredPreview preview_stored(const FieldSchema& field, std::string_view text,
     const ExactDecimal scaled = scale_decimal(typed, field.pow10, field.negate, field.offsetAdd);
     const bool exact = !scaled.sticky && compare(scaled, stored) == 0;
     const bool wholeText = field.conversion != Conversion::Lenient ||
-                           parse_strict(typedText, NumberFormat{".", ""}).has_value();
+                           parse_strict(typedText, kPlainNumbers).has_value();
     if (exact && wholeText) {
         return p;
     }

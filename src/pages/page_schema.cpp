@@ -1,4 +1,4 @@
-// Page lookup by id, by command-line name and by window name.
+// Page lookup by id, by command-line name and by window name; what pages and fields are called.
 
 #include "pages/page_schema.h"
 
@@ -69,8 +69,7 @@ OwnedBytes owned_bytes_of(const PageSchema& page) {
         if (f.kind != FieldKind::ControllerOwned) {
             continue;
         }
-        const std::size_t bytes = f.width == Width::U8 ? 1 : 2;
-        for (std::size_t b = 0; b < bytes; ++b) {
+        for (std::size_t b = 0; b < width_bytes(f.width); ++b) {
             owned.at[owned.count++] = static_cast<std::uint8_t>(f.offset + b);
         }
     }
@@ -92,12 +91,15 @@ std::span<const std::uint8_t> controller_owned_bytes(const PageSchema& page) {
 }
 
 const FieldSchema* find_field(const PageSchema& page, std::string_view name) {
-    for (const FieldSchema& field : page.fields) {
-        if (field.name == name) {
-            return &field;
-        }
+    const auto i = field_index(page, name);
+    return i ? &page.fields[*i] : nullptr;
+}
+
+std::string_view page_title(const PageSchema& page) {
+    if (!page.title.empty()) {
+        return page.title;
     }
-    return nullptr;
+    return !page.designTitle.empty() ? page.designTitle : page.cliName;
 }
 
 std::string_view field_caption(const PageSchema& page, const FieldSchema& field) {

@@ -1,19 +1,11 @@
 #pragma once
 // The eleven parameter pages. Each lives in its own file (basic.cpp, reference.cpp, ...) as a
-// wire table and a view table checked at build time; page_schema(id) picks one.
+// wire table and a view table checked at build time (page_table_builder.h); page_schema(id)
+// picks one.
 
 #include "pages/page_schema.h"
 
 namespace motiview {
-
-// The short names the wire tables are written with.
-namespace wire_names {
-using enum Width;
-using enum FieldKind;
-using enum Conversion;
-using enum RoundMode;
-using enum Range;
-} // namespace wire_names
 
 [[nodiscard]] const PageSchema& basic_page();
 [[nodiscard]] const PageSchema& reference_page();

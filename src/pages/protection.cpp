@@ -1,6 +1,7 @@
 // Protection block (F8): load and lock time-outs, current levels, power-stage temperatures and
 // the torque-current points; point 13 sits at byte 25, between points 7 and 8.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

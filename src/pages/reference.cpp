@@ -1,6 +1,7 @@
 // Reference block (F2): voltage thresholds in hundredths of a volt, hall start-up settings
 // read leniently and rounded half to even, reverse and economy current points.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

@@ -1,6 +1,7 @@
 // Torque PID block (D2): the current-loop gains. The page only shows them; a write sends back
 // what the last reply carried.
 
+#include "pages/page_table_builder.h"
 #include "pages/page_tables.h"
 
 #include <string_view>

@@ -25,23 +25,13 @@ using Json = nlohmann::ordered_json;
 // A real file nests four deep; anything far deeper is not one and is refused before parsing.
 constexpr int kMaxNesting = 64;
 
-std::string_view page_words(const PageSchema& page) {
-    if (!page.title.empty()) {
-        return page.title;
-    }
-    if (!page.designTitle.empty()) {
-        return page.designTitle;
-    }
-    return page.cliName;
-}
-
 // The fields a file keeps: those a reply fills and the page shows.
 bool kept_in_file(const FieldSchema& field) {
     return field.kind != FieldKind::Unbound && field.widget != Widget::None;
 }
 
 std::string page_prefix(const PageSchema& page) {
-    return "Page \"" + std::string(page_words(page)) + "\" (" + std::string(page.cliName) + ")";
+    return "Page \"" + std::string(page_title(page)) + "\" (" + std::string(page.cliName) + ")";
 }
 
 Error page_error(const PageSchema& page, std::string_view message) {
@@ -53,18 +43,9 @@ Error field_error(const PageSchema& page, std::string_view name, std::string_vie
                  page_prefix(page) + ", field " + std::string(name) + ": " + std::string(message)};
 }
 
-std::optional<std::size_t> field_index(const PageSchema& page, std::string_view name) {
-    for (std::size_t i = 0; i < page.fields.size(); ++i) {
-        if (page.fields[i].name == name) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
 PageState decoded(const PageSchema& page, const Unit& reply) {
     PageState state = design_state(page);
-    decode_into(page, reply, state, kFileNumberFormat);
+    decode_into(page, reply, state, kPlainNumbers);
     return state;
 }
 
@@ -124,7 +105,7 @@ Result<Unit> build_frame(const PageSchema& page, const PageEntry& entry, const U
             state.fields[*i].origin.reset();
         }
     }
-    auto frame = encode(page, state, kFileNumberFormat);
+    auto frame = encode(page, state, kPlainNumbers);
     if (!frame) {
         return field_error(page, frame.error().field, frame.error().message);
     }

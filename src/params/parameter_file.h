@@ -1,7 +1,7 @@
 #pragma once
 // A saved controller: every page as its reply was read and as the page shows it, in one JSON
-// file a technician can keep, compare with another and write back. Field texts always use "."
-// and never group digits, so a file reads the same on every machine.
+// file a technician can keep, compare with another and write back. Field texts are written in
+// kPlainNumbers ("." and no digit grouping), so a file reads the same on every machine.
 
 #include "base/bytes.h"
 #include "base/number_text.h"
@@ -25,9 +25,6 @@ inline constexpr std::string_view kParameterFormat = "motiview-parameters";
 inline constexpr int kParameterVersion = 1;
 // Far above the largest file eleven pages make (about 40 KiB).
 inline constexpr std::size_t kMaxParameterFileBytes = std::size_t{1} << 20;
-
-// Field texts in a file: "." and no digit grouping, whatever the locale.
-inline const NumberFormat kFileNumberFormat{".", ""};
 
 struct PageEntry {
     PageId page;

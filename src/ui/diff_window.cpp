@@ -21,10 +21,6 @@ namespace motiview {
 
 namespace {
 
-QString page_title(PageId page) {
-    return qs(page_schema(page).title);
-}
-
 QString plural(std::size_t n, const char* word) {
     return QStringLiteral("%1 %2%3")
         .arg(n)
@@ -104,7 +100,8 @@ void DiffWindow::buildTable() {
     table_->horizontalHeader()->setStretchLastSection(true);
     for (int r = 0; r < static_cast<int>(rows_.size()); ++r) {
         const DiffRow& d = rows_[static_cast<std::size_t>(r)];
-        const QString cells[] = {page_title(d.page), d.caption, d.controller, d.file};
+        const QString cells[] = {qs(page_title(page_schema(d.page))), d.caption, d.controller,
+                                 d.file};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(cells[c]);
             if (c == 1) {
@@ -128,7 +125,7 @@ void DiffWindow::buildPageList() {
     pageList_->setObjectName(QStringLiteral("lstPages"));
     for (PageId page : pages_) {
         const int n = differencesOn(page);
-        const QString text = page_title(page) + QStringLiteral(" - ") +
+        const QString text = qs(page_title(page_schema(page))) + QStringLiteral(" - ") +
                              (n == 0 ? QStringLiteral("no difference")
                                      : plural(static_cast<std::size_t>(n), "difference"));
         auto* item = new QListWidgetItem(text, pageList_);
@@ -150,7 +147,7 @@ void DiffWindow::buildPageList() {
         warning_->setText(
             QStringLiteral("%1 carries the controller's identity and is not ticked. When it is "
                            "written, the controller keeps its own serial number.")
-                .arg(page_title(*identity)));
+                .arg(qs(page_title(page_schema(*identity)))));
     }
     warning_->setVisible(identity != pages_.end());
 
@@ -188,7 +185,7 @@ QString DiffWindow::summary() const {
     QStringList same;
     for (PageId page : pages_) {
         if (!differing.contains(page)) {
-            same << page_title(page);
+            same << qs(page_title(page_schema(page)));
         }
     }
     if (!same.isEmpty() && mode_ == Mode::Restore) {
@@ -217,8 +214,8 @@ QString DiffWindow::rowsAsText() const {
             continue;
         }
         const DiffRow& d = rows_[static_cast<std::size_t>(r)];
-        text += page_title(d.page) + '\t' + d.field + '\t' + d.caption + '\t' + d.controller +
-                '\t' + d.file + '\n';
+        text += qs(page_title(page_schema(d.page))) + '\t' + d.field + '\t' + d.caption + '\t' +
+                d.controller + '\t' + d.file + '\n';
     }
     return text;
 }

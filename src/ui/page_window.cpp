@@ -164,10 +164,8 @@ void PageWindow::buildButtons() {
         b->setObjectName(qs(extra.name));
         connect(b, &QPushButton::clicked, this, [this, &extra] {
             (void)transport_.send(page_request(schema_, schema_.codes.reset));
-            const int target = fieldIndex(extra.field);
-            if (target >= 0) {
-                if (auto* edit = qobject_cast<QLineEdit*>(
-                        widgets_[static_cast<std::size_t>(target)].widget)) {
+            if (const auto target = field_index(schema_, extra.field)) {
+                if (auto* edit = qobject_cast<QLineEdit*>(widgets_[*target].widget)) {
                     edit->setText(qs(extra.text));
                 }
             }
@@ -421,11 +419,9 @@ void PageWindow::onCheckClicked(std::size_t i) {
     if (f.enables.empty()) {
         return;
     }
-    const int target = fieldIndex(f.enables);
-    if (target >= 0 &&
-        schema_.fields[static_cast<std::size_t>(target)].access == Access::Editable) {
-        widgets_[static_cast<std::size_t>(target)].widget->setEnabled(check->checkState() ==
-                                                                      Qt::Checked);
+    const auto target = field_index(schema_, f.enables);
+    if (target && schema_.fields[*target].access == Access::Editable) {
+        widgets_[*target].widget->setEnabled(check->checkState() == Qt::Checked);
     }
 }
 
@@ -541,15 +537,6 @@ void PageWindow::cmdwrite_Click() {
 void PageWindow::showMessage(const QString& title, const QString& text, bool warning) {
     (void)show_message_box(this, warning ? QMessageBox::Warning : QMessageBox::Information, title,
                            text, QStringLiteral("msgPage"));
-}
-
-int PageWindow::fieldIndex(std::string_view name) const {
-    for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
-        if (schema_.fields[i].name == name) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
 }
 
 bool PageWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -70,7 +70,6 @@ class PageWindow final : public QWidget {
     void updateEditedLine();
     [[nodiscard]] std::string currentText(std::size_t i) const;
     void showMessage(const QString& title, const QString& text, bool warning);
-    [[nodiscard]] int fieldIndex(std::string_view name) const;
 
     const PageSchema& schema_;
     Transport& transport_;

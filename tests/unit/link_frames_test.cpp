@@ -1,11 +1,15 @@
+#include "link/exchange.h"
 #include "link/frames.h"
 
 #include "case_names.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 using namespace motiview;
 using motiview::test::page_name;
@@ -207,6 +211,238 @@ INSTANTIATE_TEST_SUITE_P(
         ClassCase{"status_ending_DB", unit_of(0xDF, 0xEF, 0, 0xDB), UnitKind::Broken, std::nullopt,
                   ""}),
     [](const ::testing::TestParamInfo<ClassCase>& i) { return std::string(i.param.name); });
+
+// ---- the frame-kind table ---------------------------------------------------------------
+
+UnitKind kind_at(std::size_t i) {
+    return static_cast<UnitKind>(i);
+}
+
+// One concrete code of a row: the unit that carries it and what classify must make of it.
+struct KindCode {
+    UnitKind kind;
+    std::optional<PageId> page;
+    Unit unit;
+};
+
+// Every code the controller sends under: the fixed rows once, the page-bound rows once per page
+// and picked code.
+std::vector<KindCode> every_kind_code() {
+    std::vector<KindCode> out;
+    for (const FrameKindRow& row : kFrameKinds) {
+        const FrameCodes& c = row.codes;
+        const std::uint8_t third = c.third.value_or(0);
+        if (c.source == CodeSource::Fixed) {
+            out.push_back({row.kind, row.page, unit_of(c.group, c.code, third)});
+        }
+        if (c.source != CodeSource::Page) {
+            continue;
+        }
+        for (PageId id : kAllPages) {
+            for (PageCode one : {PageCode::Read, PageCode::Write, PageCode::Reset}) {
+                const std::optional<std::uint8_t> code = page_code(page_codes(id), one);
+                if (has(c.pageCodes, one) && code) {
+                    out.push_back({row.kind, id, unit_of(page_codes(id).group, *code, third)});
+                }
+            }
+        }
+    }
+    return out;
+}
+
+TEST(FrameKindTable, LooksUpEveryKindByItsOwnRow) {
+    std::set<std::string_view> names;
+    for (std::size_t i = 0; i < kUnitKindCount; ++i) {
+        const FrameKindRow& row = frame_kind(kind_at(i));
+        EXPECT_EQ(row.kind, kind_at(i)) << i;
+        EXPECT_FALSE(row.name.empty()) << i;
+        EXPECT_TRUE(names.insert(row.name).second) << row.name;
+    }
+    // A value no row has, say from a damaged recording, reads as unknown.
+    EXPECT_EQ(kind_name(kind_at(kUnitKindCount)), "unknown");
+    EXPECT_EQ(kind_name(kind_at(0xFF)), "unknown");
+}
+
+TEST(FrameKindTable, NoTwoCodesShareBytesZeroAndOne) {
+    std::map<std::pair<std::uint8_t, std::uint8_t>, std::string_view> seen;
+    for (const KindCode& k : every_kind_code()) {
+        const auto [it, fresh] = seen.emplace(std::pair{k.unit[0], k.unit[1]}, kind_name(k.kind));
+        EXPECT_TRUE(fresh) << to_hex(std::span(k.unit).first(2)) << " is " << it->second << " and "
+                           << kind_name(k.kind);
+    }
+    EXPECT_GT(seen.size(), kAllPages.size() * 2);
+}
+
+TEST(FrameKindTable, EveryCodeClassifiesAsItsRow) {
+    for (const KindCode& k : every_kind_code()) {
+        SCOPED_TRACE(to_hex(std::span(k.unit).first(3)));
+        const Classification got = classify(k.unit);
+        EXPECT_EQ(kind_name(got.kind), kind_name(k.kind));
+        EXPECT_EQ(got.page, k.page);
+        // Byte 2 counts only where it is part of the codes.
+        Unit other = k.unit;
+        other[2] = static_cast<std::uint8_t>(other[2] ^ 0x5A);
+        const bool marked = frame_kind(k.kind).codes.third.has_value();
+        EXPECT_EQ(kind_name(classify(other).kind), marked ? "unknown" : kind_name(k.kind));
+        other = k.unit;
+        other[kUnitSize - 1] = 0x00;
+        EXPECT_EQ(classify(other).kind, UnitKind::Broken);
+    }
+}
+
+TEST(FrameKindTable, ControllerFramesClassifyBackAsTheirKind) {
+    for (const FrameKindRow& row : kFrameKinds) {
+        SCOPED_TRACE(row.name);
+        const std::optional<Unit> frame = controller_frame(row.kind);
+        ASSERT_EQ(frame.has_value(), row.codes.source == CodeSource::Fixed);
+        if (frame) {
+            const Classification c = classify(*frame);
+            EXPECT_EQ(c.kind, row.kind);
+            EXPECT_EQ(c.page, row.page);
+            EXPECT_EQ((*frame)[kUnitSize - 1], kEndByte);
+        }
+    }
+}
+
+// What the receive path does with a row needs the row's text, and nothing else has one: an
+// acknowledgement without its words, a hall notice with no page to decode into.
+TEST(FrameKindTable, TextsBelongToTheActionsThatShowThem) {
+    for (const FrameKindRow& row : kFrameKinds) {
+        SCOPED_TRACE(row.name);
+        const bool pageBound = row.codes.source == CodeSource::Page;
+        switch (row.action) {
+        case ActionType::Message:
+            if (pageBound) {
+                EXPECT_TRUE(row.text.empty());
+                for (PageId id : kAllPages) {
+                    EXPECT_FALSE(ack_text({row.kind, id}).empty()) << page_name(id);
+                }
+            } else {
+                EXPECT_FALSE(row.text.empty());
+                EXPECT_EQ(ack_text({row.kind, std::nullopt}), row.text);
+            }
+            break;
+        case ActionType::Warning:
+        case ActionType::HallWindow:
+            EXPECT_FALSE(row.text.empty());
+            EXPECT_EQ(ack_text({row.kind, std::nullopt}), "");
+            break;
+        case ActionType::PageReply:
+            EXPECT_TRUE(pageBound || row.page.has_value());
+            EXPECT_EQ(row.text.empty(), pageBound);
+            break;
+        case ActionType::None:
+        case ActionType::Status:
+        case ActionType::UserName:
+            EXPECT_TRUE(row.text.empty());
+            EXPECT_FALSE(row.page.has_value());
+            break;
+        }
+    }
+}
+
+// ---- the request table ------------------------------------------------------------------
+
+TEST(RequestTable, LooksUpEveryKindByItsOwnRow) {
+    std::set<std::string_view> names;
+    std::set<std::string_view> meanings;
+    for (std::size_t i = 0; i < kRequestKindCount; ++i) {
+        const RequestRow& row = request_row(static_cast<RequestKind>(i));
+        EXPECT_EQ(static_cast<std::size_t>(row.kind), i);
+        EXPECT_TRUE(names.insert(row.name).second) << row.name;
+        EXPECT_TRUE(meanings.insert(row.meaning).second) << row.meaning;
+        EXPECT_FALSE(row.name.empty());
+        EXPECT_FALSE(row.meaning.empty());
+    }
+}
+
+// Each request once, each page-bound one for every page (the counter reset for its own).
+TEST(RequestTable, PatternsCoverEveryRequestAndPage) {
+    std::map<RequestKind, std::set<std::optional<PageId>>> got;
+    for (const RequestPattern& p : request_patterns()) {
+        EXPECT_TRUE(got[p.kind].insert(p.page).second) << request_row(p.kind).name;
+    }
+    ASSERT_EQ(got.size(), kRequestKindCount);
+    const std::set<std::optional<PageId>> allPages(kAllPages.begin(), kAllPages.end());
+    EXPECT_EQ(got[RequestKind::Read], allPages);
+    EXPECT_EQ(got[RequestKind::Write], allPages);
+    for (RequestKind k : {RequestKind::Status, RequestKind::CounterReset, RequestKind::HallA,
+                          RequestKind::HallB, RequestKind::HallStop, RequestKind::UserInfoWrite}) {
+        EXPECT_EQ(got[k], std::set<std::optional<PageId>>{std::nullopt}) << request_row(k).name;
+    }
+}
+
+// The controller tells requests apart by their first bytes: two requests whose codes agree as
+// far as both go would be one request to it.
+TEST(RequestTable, NoTwoRequestsShareTheirCodes) {
+    const auto patterns = request_patterns();
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        for (std::size_t j = i + 1; j < patterns.size(); ++j) {
+            const RequestPattern& a = patterns[i];
+            const RequestPattern& b = patterns[j];
+            const std::size_t n = std::min(a.headLength, b.headLength);
+            EXPECT_FALSE(std::equal(a.head.begin(), a.head.begin() + static_cast<std::ptrdiff_t>(n),
+                                    b.head.begin()))
+                << to_hex(std::span(a.head).first(n)) << ": " << request_row(a.kind).name << " and "
+                << request_row(b.kind).name;
+        }
+    }
+}
+
+TEST(RequestTable, EveryFrameIsFoundAgainAsItsRequest) {
+    for (const RequestPattern& p : request_patterns()) {
+        const Bytes frame = request_bytes(p.kind, p.page.value_or(PageId::Basic));
+        SCOPED_TRACE(to_hex(frame));
+        ASSERT_EQ(frame.size(), p.length);
+        const std::optional<RequestPattern> found = find_request(frame);
+        ASSERT_TRUE(found.has_value());
+        EXPECT_EQ(found->kind, p.kind);
+        EXPECT_EQ(found->page, p.page);
+        // Every short request but the status request ends in the end byte; so does a unit.
+        EXPECT_EQ(frame.back() == kEndByte, p.kind != RequestKind::Status);
+    }
+}
+
+// A write carries the codes its acknowledgement comes back with; every other answer is the
+// table's kind, on the request's page or, for a notice with a block, the notice's own.
+TEST(RequestTable, AnswersAreTheUnitsThatComeBack) {
+    struct Case {
+        RequestKind kind;
+        PageId page;
+        Unit answer; // codes of the unit the controller answers with
+        bool answered;
+    };
+    for (const Case& c : {
+             Case{RequestKind::Status, PageId::Basic, unit_of(0xDF, 0xEF), true},
+             Case{RequestKind::Read, PageId::Hardware, unit_of(0xFB, 0xED), true},
+             Case{RequestKind::Read, PageId::FluxWeaken, unit_of(0xD6, 0xC6), true},
+             Case{RequestKind::Write, PageId::Derate, unit_of(0xD5, 0xC6), true},
+             Case{RequestKind::CounterReset, PageId::Basic, unit_of(0xFB, 0xEC), true},
+             Case{RequestKind::HallA, PageId::Basic, unit_of(0xFF, 0xFC), true},
+             Case{RequestKind::HallB, PageId::Basic, unit_of(0xFF, 0xFA), true},
+             Case{RequestKind::UserInfoWrite, PageId::Basic, unit_of(0xF1, 0xE2, 0xA2), true},
+             Case{RequestKind::HallStop, PageId::Basic, Unit{}, false},
+         }) {
+        SCOPED_TRACE(request_row(c.kind).name);
+        const std::optional<Expectation> e = expected_answer(c.kind, c.page);
+        ASSERT_EQ(e.has_value(), c.answered);
+        if (!e) {
+            continue;
+        }
+        EXPECT_TRUE(e->matches(c.answer, classify(c.answer))) << to_hex(c.answer);
+        // The hardware page answers its read and its counter reset alike, but for byte 1.
+        Unit swapped = c.answer;
+        if (c.answer[0] == 0xFB) {
+            swapped[1] = c.answer[1] == 0xED ? 0xEC : 0xED;
+            EXPECT_FALSE(e->matches(swapped, classify(swapped))) << to_hex(swapped);
+        }
+        const bool isWrite = c.kind == RequestKind::Write || c.kind == RequestKind::UserInfoWrite;
+        if (isWrite) {
+            const Bytes sent = request_bytes(c.kind, c.page);
+            EXPECT_TRUE(std::equal(sent.begin(), sent.begin() + 2, c.answer.begin()));
+        }
+    }
+}
 
 TEST(KindNames, AreDistinctAndStable) {
     const UnitKind all[] = {UnitKind::Broken,          UnitKind::Status,

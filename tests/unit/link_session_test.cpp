@@ -9,12 +9,26 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <optional>
+#include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
+
+namespace motiview {
+
+// gtest prints an exchange's state by name in a failing check.
+void PrintTo(ExchangeState s, std::ostream* os) {
+    static constexpr std::string_view kNames[] = {"Waiting", "Answered", "TimedOut", "Broken",
+                                                  "Unknown"};
+    const auto i = static_cast<std::size_t>(s);
+    *os << (i < std::size(kNames) ? kNames[i] : "ExchangeState?");
+}
+
+} // namespace motiview
 
 using namespace motiview;
 using motiview::test::ByLabel;
@@ -185,7 +199,7 @@ TEST_P(ExchangeUnits, EndsAsTheUnitsSay) {
     for (const Unit& u : c.units) {
         x.on_unit(u);
     }
-    EXPECT_EQ(x.state(), c.state) << exchange_state_name(x.state());
+    EXPECT_EQ(x.state(), c.state);
     EXPECT_EQ(x.done(), c.state != ExchangeState::Waiting);
     if (c.answerAt >= 0) {
         EXPECT_EQ(hex(x.answer()), hex(c.units[static_cast<std::size_t>(c.answerAt)]));
@@ -286,7 +300,7 @@ TEST_P(ExchangeTimeout, EndsOnTheTickOfItsTimeout) {
     for (int i = 0; i < c.ticks; ++i) {
         x.tick();
     }
-    EXPECT_EQ(x.state(), c.state) << exchange_state_name(x.state());
+    EXPECT_EQ(x.state(), c.state);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -307,7 +321,7 @@ TEST(Exchange, LateAnswerAfterTheTimeoutIsNotTaken) {
     ASSERT_EQ(x.state(), ExchangeState::TimedOut);
     const Unit late = reply_of(PageId::Basic);
     x.on_unit(late);
-    EXPECT_EQ(x.state(), ExchangeState::TimedOut) << exchange_state_name(x.state());
+    EXPECT_EQ(x.state(), ExchangeState::TimedOut);
     EXPECT_NE(hex(x.answer()), hex(late));
 }
 
@@ -328,15 +342,15 @@ TEST_P(ExchangeBeforeTheFrame, NothingCounts) {
     if (c.unit) {
         x.on_unit(*c.unit);
     }
-    EXPECT_EQ(x.state(), ExchangeState::Waiting) << exchange_state_name(x.state());
+    EXPECT_EQ(x.state(), ExchangeState::Waiting);
     ASSERT_TRUE(x.take_frame().has_value());
-    EXPECT_EQ(x.state(), ExchangeState::Waiting) << exchange_state_name(x.state());
+    EXPECT_EQ(x.state(), ExchangeState::Waiting);
     for (int i = 0; i < 9; ++i) {
         x.tick();
     }
-    EXPECT_EQ(x.state(), ExchangeState::Waiting) << exchange_state_name(x.state());
+    EXPECT_EQ(x.state(), ExchangeState::Waiting);
     x.tick();
-    EXPECT_EQ(x.state(), ExchangeState::TimedOut) << exchange_state_name(x.state());
+    EXPECT_EQ(x.state(), ExchangeState::TimedOut);
 }
 
 INSTANTIATE_TEST_SUITE_P(Units, ExchangeBeforeTheFrame,

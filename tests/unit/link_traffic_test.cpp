@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -77,13 +78,51 @@ Bytes bytes_of(const Unit& u) {
 
 INSTANTIATE_TEST_SUITE_P(
     Frames, SentMeaning,
-    ::testing::Values(SentCase{"status request", {0xFD, 0x48, 0x55}, "status request"},
-                      SentCase{"read basic", {0xF0, 0xE0, 0xDA}, "read Basic setting"},
-                      SentCase{"counter reset", {0xFB, 0xEC, 0xDA}, "counter reset"},
-                      SentCase{"hall a", {0xFC, 0xEC, 0xDA}, "hall test A"},
-                      SentCase{"write basic", bytes_of(unit_of(0xF0, 0xE1)), "write Basic setting"},
-                      SentCase{"unknown short frame", {0x01, 0x02, 0xDA}, "3 bytes"}),
+    ::testing::Values(
+        SentCase{"status request", {0xFD, 0x48, 0x55}, "status request"},
+        SentCase{"read basic", {0xF0, 0xE0, 0xDA}, "read Basic setting"},
+        SentCase{"counter reset", {0xFB, 0xEC, 0xDA}, "counter reset"},
+        SentCase{"hall a", {0xFC, 0xEC, 0xDA}, "hall test A"},
+        SentCase{"write basic", bytes_of(unit_of(0xF0, 0xE1)), "write Basic setting"},
+        SentCase{"unknown short frame", {0x01, 0x02, 0xDA}, "3 bytes"},
+        SentCase{"read hardware", {0xFB, 0xED, 0xDA}, "read Idc calibration"},
+        SentCase{"read flux C6", {0xD6, 0xC6, 0xDA}, "read FluxWeaken Reference"},
+        SentCase{"hall b", {0xFC, 0xED, 0xDA}, "hall test B"},
+        SentCase{"hall stop", {0xFC, 0xEE, 0xDA}, "hall test stop"},
+        SentCase{"write derate C6", bytes_of(unit_of(0xD5, 0xC6)), "write Derate setting"},
+        SentCase{"write user info", bytes_of(unit_of(0xF1, 0xE2, 0xA2)), "write user info"},
+        SentCase{"user info write without A2", bytes_of(unit_of(0xF1, 0xE2, 0x00)), "32 bytes"},
+        SentCase{"write without end byte", bytes_of(unit_of(0xF0, 0xE1, 0, 0x00)), "32 bytes"},
+        SentCase{"read code in a unit", bytes_of(unit_of(0xF0, 0xE0)), "32 bytes"},
+        SentCase{"read cut short", {0xF0, 0xE0}, "2 bytes"},
+        SentCase{"one byte", {0xFD}, "1 byte"}),
     ByLabel<&SentCase::what>{});
+
+// Every request of the table gets its own words, whatever its payload; a request with a code
+// byte or its end byte changed is no request.
+TEST(SentMeaningTable, EveryRequestHasItsOwnWords) {
+    std::set<std::string> meanings;
+    for (const RequestPattern& p : request_patterns()) {
+        Bytes frame = request_bytes(p.kind, p.page.value_or(PageId::Basic));
+        for (std::size_t i = p.headLength; i + 1 < frame.size(); ++i) {
+            frame[i] = static_cast<std::uint8_t>(0x30 + i); // a payload
+        }
+        SCOPED_TRACE(to_hex(frame));
+        const std::string meaning = sent_meaning(frame);
+        EXPECT_TRUE(meaning.starts_with(request_row(p.kind).meaning)) << meaning;
+        if (p.page) {
+            EXPECT_TRUE(meaning.ends_with(page_schema(*p.page).title)) << meaning;
+        }
+        EXPECT_TRUE(meanings.insert(meaning).second) << meaning;
+
+        const std::string asBytes = std::to_string(frame.size()) + " bytes";
+        for (std::size_t i : {std::size_t{0}, std::size_t{1}, frame.size() - 1}) {
+            Bytes changed = frame;
+            changed[i] = static_cast<std::uint8_t>(changed[i] ^ 0x80);
+            EXPECT_EQ(sent_meaning(changed), asBytes) << "byte " << i;
+        }
+    }
+}
 
 // ---- a session's worth of traffic -----------------------------------------------------
 

@@ -164,7 +164,7 @@ TEST_P(FieldRead, ShowsExpectedText) {
     const PageSchema& page = c.page();
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{c.offset, c.bytes}}), state, kDot);
-    const std::size_t i = field_index(page, c.field);
+    const std::size_t i = index_of(page, c.field);
     EXPECT_EQ(shown_text(page.fields[i], state.fields[i]), c.shown);
     EXPECT_TRUE(state.filled);
 }
@@ -333,7 +333,7 @@ TEST(ReplyOrigin, MendedVoltageReadsBackAsTyped) {
     reply[1] = page_codes(page.id).read;
     PageState shown = design_state(page);
     decode_into(page, reply, shown, kDot);
-    EXPECT_EQ(shown.fields[field_index(page, "txtVoltageL")].text, "16.4");
+    EXPECT_EQ(shown.fields[index_of(page, "txtVoltageL")].text, "16.4");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -392,7 +392,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RefusalMessage, NamesCaptionAndText) {
     const PageSchema& page = basic_page();
-    EXPECT_EQ(refusal_message(page.fields[field_index(page, "txtBspeed")], "q"),
+    EXPECT_EQ(refusal_message(page.fields[index_of(page, "txtBspeed")], "q"),
               "\"Back speed[rpm]\": \"q\" is not a number. Nothing was written.");
 }
 
@@ -437,7 +437,7 @@ TEST(CommaLocaleRead, ShowsLocaleSeparator) {
     const PageSchema& page = reference_page();
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{2, {0x52, 0x1C}}}), state, kComma);
-    EXPECT_EQ(state.fields[field_index(page, "txtVoltageH")].text, "72,5");
+    EXPECT_EQ(state.fields[index_of(page, "txtVoltageH")].text, "72,5");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -446,8 +446,8 @@ TEST(CommaLocaleRead, ShowsLocaleSeparator) {
 TEST(MotorLists, DesignStateSelectsFirstItems) {
     const PageSchema& page = motor_page();
     const PageState state = design_state(page);
-    const FieldState& therm = state.fields[field_index(page, "cboMTherType")];
-    const FieldState& group = state.fields[field_index(page, "cboHallGrp")];
+    const FieldState& therm = state.fields[index_of(page, "cboMTherType")];
+    const FieldState& group = state.fields[index_of(page, "cboHallGrp")];
     EXPECT_EQ(therm.index, 0);
     EXPECT_EQ(therm.text, "PTC_1k");
     EXPECT_EQ(group.index, 0);
@@ -459,7 +459,7 @@ TEST(MotorLists, HallGroupOutOfRangeKeepsSelection) {
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{30, {0x01}}}), state, kDot);
     decode_into(page, reply_of(page, {{30, {0x07}}}), state, kDot);
-    const FieldState& group = state.fields[field_index(page, "cboHallGrp")];
+    const FieldState& group = state.fields[index_of(page, "cboHallGrp")];
     EXPECT_EQ(group.index, 1);
     EXPECT_EQ(group.text, "Hall B");
 }

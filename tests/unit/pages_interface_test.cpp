@@ -9,9 +9,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
+#include <string_view>
 
 using namespace motiview;
 using namespace motiview::test;
@@ -119,6 +121,21 @@ TEST_P(EveryPage, LookupsFindThePage) {
     }
 }
 
+TEST_P(EveryPage, EveryFieldIsFoundAtItsOwnIndex) {
+    const PageSchema& page = page_schema(GetParam());
+    for (std::size_t i = 0; i < page.fields.size(); ++i) {
+        EXPECT_EQ(field_index(page, page.fields[i].name), i) << page.fields[i].name;
+    }
+    EXPECT_EQ(field_index(page, "txtNoSuchField"), std::nullopt);
+    EXPECT_EQ(field_index(page, ""), std::nullopt);
+}
+
+TEST_P(EveryPage, TitleIsTheCaptionRoutines) {
+    const PageSchema& page = page_schema(GetParam());
+    EXPECT_FALSE(page.title.empty());
+    EXPECT_EQ(page_title(page), page.title);
+}
+
 TEST_P(EveryPage, BindsExactlyItsPayloadBytes) {
     const PageSchema& page = page_schema(GetParam());
     const auto written = written_bits(page);
@@ -192,6 +209,22 @@ TEST_P(EveryPage, UnknownFieldIsRefused) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllPages, EveryPage, ::testing::ValuesIn(kAllPages), page_param_name);
+
+TEST(PageTitle, FallsBackToDesignTitleThenCliName) {
+    struct Case {
+        std::string_view designTitle;
+        std::string_view title;
+        std::string_view shown;
+    };
+    for (const Case& c :
+         {Case{"Design", "Title", "Title"}, Case{"Design", "", "Design"}, Case{"", "", "kinds"}}) {
+        const PageSchema page{.id = PageId::Basic,
+                              .cliName = "kinds",
+                              .designTitle = c.designTitle,
+                              .title = c.title};
+        EXPECT_EQ(page_title(page), c.shown);
+    }
+}
 
 TEST(PageNames, CliNamesAndWindows) {
     struct Row {

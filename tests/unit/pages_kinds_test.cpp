@@ -3,7 +3,7 @@
 // exercised on a small page of their own.
 
 #include "pages/page_codec.h"
-#include "pages/page_tables.h"
+#include "pages/page_table_builder.h"
 #include "pages_test_support.h"
 
 #include <gtest/gtest.h>
@@ -84,7 +84,8 @@ constexpr FieldView kView[] = {
      .label = "lblLoose",
      .designLabel = "Loose",
      .caption = "Loose",
-     .designText = "200"},
+     .designText = "200",
+     .unbound = true},
 };
 static_assert(views_are_sound(kView));
 
@@ -165,11 +166,11 @@ TEST_P(FlagRead, ShowsBitsAndEnables) {
     const PageSchema& page = kinds_page();
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{4, {c.flags}}}), state, kDot);
-    const FieldState& level = state.fields[field_index(page, "cmbLevel")];
+    const FieldState& level = state.fields[index_of(page, "cmbLevel")];
     EXPECT_EQ(level.text, c.level);
     EXPECT_EQ(level.index, c.levelIndex);
     EXPECT_EQ(level.enabled, c.levelEnabled);
-    EXPECT_EQ(state.fields[field_index(page, "ChkGate")].check, c.gate);
+    EXPECT_EQ(state.fields[index_of(page, "ChkGate")].check, c.gate);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, FlagRead,
@@ -206,12 +207,12 @@ TEST(CheckValueRead, AnyNonzeroByteChecks) {
     for (const std::uint8_t b : {std::uint8_t{1}, std::uint8_t{2}, std::uint8_t{0xFF}}) {
         PageState state = design_state(page);
         decode_into(page, reply_of(page, {{24, {b}}}), state, kDot);
-        EXPECT_EQ(state.fields[field_index(page, "ChkOnline")].check, CheckState::Checked);
+        EXPECT_EQ(state.fields[index_of(page, "ChkOnline")].check, CheckState::Checked);
     }
     PageState state = design_state(page);
     ASSERT_TRUE(set_field_text(page, state, "ChkOnline", "1").ok());
     decode_into(page, reply_of(page, {{24, {0}}}), state, kDot);
-    EXPECT_EQ(state.fields[field_index(page, "ChkOnline")].check, CheckState::Unchecked);
+    EXPECT_EQ(state.fields[index_of(page, "ChkOnline")].check, CheckState::Unchecked);
 }
 
 TEST(CheckSetText, RefusesOtherValues) {
@@ -239,7 +240,7 @@ TEST_P(ClearingList, OutOfRangeCodeClearsSelection) {
     const PageSchema& page = kinds_page();
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{26, {c.stored}}}), state, kDot);
-    const std::size_t i = field_index(page, "cmbWiring");
+    const std::size_t i = index_of(page, "cmbWiring");
     EXPECT_EQ(state.fields[i].index, c.index);
     EXPECT_EQ(shown_text(page.fields[i], state.fields[i]), c.text);
 }
@@ -267,7 +268,7 @@ TEST(WeekReset, EveryWriteStoresZeroAndLeavesZero) {
     const PageSchema& page = kinds_page();
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{11, {0x1B}}}), state, kDot);
-    const std::size_t week = field_index(page, "txtWeek");
+    const std::size_t week = index_of(page, "txtWeek");
     EXPECT_EQ(state.fields[week].text, "27");
     const auto frame = encode(page, state, kDot);
     ASSERT_TRUE(frame.ok());
@@ -281,7 +282,7 @@ TEST(WeekReset, RefusedWriteLeavesWeekAlone) {
     PageState state = design_state(page);
     ASSERT_TRUE(set_field_text(page, state, "txtThrottle", "bad").ok());
     EXPECT_FALSE(encode(page, state, kDot).ok());
-    EXPECT_EQ(state.fields[field_index(page, "txtWeek")].text, "27");
+    EXPECT_EQ(state.fields[index_of(page, "txtWeek")].text, "27");
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -290,7 +291,7 @@ TEST(DecodeOnly, ShownButNeverWritten) {
     const PageSchema& page = kinds_page();
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{2, {0x34, 0x12}}}), state, kDot);
-    EXPECT_EQ(state.fields[field_index(page, "txtReading")].text, "4660");
+    EXPECT_EQ(state.fields[index_of(page, "txtReading")].text, "4660");
     const auto frame = encode(page, state, kDot);
     ASSERT_TRUE(frame.ok());
     EXPECT_EQ((*frame)[2], 0);
@@ -304,7 +305,7 @@ TEST(Unbound, ReplyLeavesItAndWriteIgnoresIt) {
     Unit full{};
     full.fill(0xFF);
     decode_into(page, full, state, kDot);
-    EXPECT_EQ(state.fields[field_index(page, "txtLoose")].text, "not a number");
+    EXPECT_EQ(state.fields[index_of(page, "txtLoose")].text, "not a number");
     EXPECT_TRUE(encode(page, state, kDot).ok());
 }
 
@@ -356,7 +357,7 @@ TEST_P(FixedDecimals, ShowsThreeDecimals) {
     const PageSchema& page = kinds_page();
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{28, GetParam().stored}}), state, kDot);
-    EXPECT_EQ(state.fields[field_index(page, "txtThrottle")].text, GetParam().shown);
+    EXPECT_EQ(state.fields[index_of(page, "txtThrottle")].text, GetParam().shown);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, FixedDecimals,
@@ -398,17 +399,17 @@ TEST(OffsetAddRead, ShowsStoredMinusOffset) {
     const PageSchema& page = kinds_page();
     PageState state = design_state(page);
     decode_into(page, reply_of(page, {{30, {0x00}}}), state, kDot);
-    EXPECT_EQ(state.fields[field_index(page, "txtSign")].text, "-1");
+    EXPECT_EQ(state.fields[index_of(page, "txtSign")].text, "-1");
 }
 
 TEST(DesignState, TextsListsAndChecks) {
     const PageSchema& page = kinds_page();
     const PageState state = design_state(page);
     EXPECT_FALSE(state.filled);
-    EXPECT_EQ(state.fields[field_index(page, "cmbLevel")].text, "H");
-    EXPECT_EQ(state.fields[field_index(page, "cmbLevel")].index, 1);
-    EXPECT_EQ(state.fields[field_index(page, "cmbWiring")].text, "W1");
-    EXPECT_EQ(state.fields[field_index(page, "ChkOnline")].check, CheckState::Unchecked);
+    EXPECT_EQ(state.fields[index_of(page, "cmbLevel")].text, "H");
+    EXPECT_EQ(state.fields[index_of(page, "cmbLevel")].index, 1);
+    EXPECT_EQ(state.fields[index_of(page, "cmbWiring")].text, "W1");
+    EXPECT_EQ(state.fields[index_of(page, "ChkOnline")].check, CheckState::Unchecked);
     for (const FieldState& f : state.fields) {
         EXPECT_TRUE(f.enabled);
         EXPECT_FALSE(f.origin.has_value());
@@ -418,7 +419,7 @@ TEST(DesignState, TextsListsAndChecks) {
 TEST(EditableList, AnyTextWithMatchingIndex) {
     const PageSchema& page = kinds_page();
     PageState state = design_state(page);
-    const std::size_t i = field_index(page, "cmbLevel");
+    const std::size_t i = index_of(page, "cmbLevel");
     ASSERT_TRUE(set_field_text(page, state, "cmbLevel", "x").ok());
     EXPECT_EQ(state.fields[i].index, -1);
     EXPECT_EQ(shown_text(page.fields[i], state.fields[i]), "x");

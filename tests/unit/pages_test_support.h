@@ -21,14 +21,13 @@ inline const NumberFormat kComma{",", "."};
 
 using PageFn = const PageSchema& (*)();
 
-inline std::size_t field_index(const PageSchema& page, std::string_view name) {
-    for (std::size_t i = 0; i < page.fields.size(); ++i) {
-        if (page.fields[i].name == name) {
-            return i;
-        }
+// Where a field the case names sits on the page; a missing one fails the test.
+inline std::size_t index_of(const PageSchema& page, std::string_view name) {
+    const auto i = field_index(page, name);
+    if (!i) {
+        ADD_FAILURE() << "no field " << name << " on " << page.window;
     }
-    ADD_FAILURE() << "no field " << name << " on " << page.window;
-    return 0;
+    return i.value_or(0);
 }
 
 // A reply of the page: group, read code, the given payload bytes, end byte.

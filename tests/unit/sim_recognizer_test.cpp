@@ -1,4 +1,6 @@
 // The simulator's frame recogniser over byte streams with garbage, split every way.
+#include "controller.h"
+#include "link/exchange.h"
 #include "recognizer.h"
 
 #include <gtest/gtest.h>
@@ -27,8 +29,8 @@ Bytes write_frame(PageId page, std::uint8_t fill, std::uint8_t end = kEndByte) {
 }
 
 std::string describe(const Request& r) {
-    static constexpr const char* kKinds[] = {"status", "read",   "write",    "counter-reset",
-                                             "hall-a", "hall-b", "hall-stop"};
+    static constexpr const char* kKinds[] = {"status", "read",   "write",     "counter-reset",
+                                             "hall-a", "hall-b", "hall-stop", "user-info-write"};
     std::string s = kKinds[static_cast<int>(r.kind)];
     if (r.kind == RequestKind::Read || r.kind == RequestKind::Write) {
         s += ":" + std::to_string(static_cast<int>(r.page));
@@ -148,6 +150,81 @@ TEST(SimRecognizer, EndlessGarbageStaysBounded) {
     const std::vector<Request> r = rec.feed(hex("E0 DA"));
     ASSERT_EQ(r.size(), 1u);
     EXPECT_EQ(r[0].kind, RequestKind::Read);
+}
+
+// ---- the core's request table -----------------------------------------------------------
+
+// A request as the PC sends it, with a payload that differs from byte to byte.
+Bytes frame_of(const RequestPattern& p) {
+    Bytes frame = request_bytes(p.kind, p.page.value_or(PageId::Basic));
+    for (std::size_t i = p.headLength; i + 1 < frame.size(); ++i) {
+        frame[i] = static_cast<std::uint8_t>(i * 5);
+    }
+    return frame;
+}
+
+TEST(SimRecognizerTable, EveryRequestComesBackAsItsRow) {
+    Bytes stream;
+    std::vector<RequestKind> sent;
+    for (const RequestPattern& p : request_patterns()) {
+        const Bytes frame = frame_of(p);
+        SCOPED_TRACE(to_hex(frame));
+        Recognizer rec;
+        const std::vector<Request> got = rec.feed(frame);
+        ASSERT_EQ(got.size(), 1u);
+        EXPECT_EQ(got[0].kind, p.kind);
+        if (p.page) {
+            EXPECT_EQ(got[0].page, *p.page);
+        }
+        if (frame.size() == kUnitSize) {
+            EXPECT_TRUE(std::equal(frame.begin(), frame.end(), got[0].frame.begin()));
+        }
+        EXPECT_EQ(rec.waiting(), 0u);
+        EXPECT_EQ(rec.take_skipped(), 0u);
+        stream.insert(stream.end(), frame.begin(), frame.end());
+        stream.insert(stream.end(), {0x00, 0x11}); // noise no request starts with
+        sent.push_back(p.kind);
+    }
+    // All of them on one line, a byte at a time.
+    Recognizer rec;
+    std::vector<RequestKind> got;
+    for (std::uint8_t b : stream) {
+        for (const Request& r : rec.feed(std::span(&b, 1))) {
+            got.push_back(r.kind);
+        }
+    }
+    EXPECT_EQ(got, sent);
+    EXPECT_EQ(rec.take_skipped(), 2 * sent.size());
+}
+
+// What the recogniser hands the simulated controller is answered with the unit the core's
+// session waits for: the request table, the recogniser and the controller agree.
+TEST(SimRecognizerTable, TheControllerAnswersAsTheTableExpects) {
+    for (const RequestPattern& p : request_patterns()) {
+        const Bytes frame = frame_of(p);
+        SCOPED_TRACE(to_hex(frame));
+        Recognizer rec;
+        const std::vector<Request> requests = rec.feed(frame);
+        ASSERT_EQ(requests.size(), 1u);
+        Controller controller(StatusConfig{}, "Tech-42");
+        std::vector<Unit> units;
+        for (const Handled& h :
+             {controller.handle(requests[0], 1.0), controller.poll(1.0 + kHallTestSeconds)}) {
+            for (const OutFrame& f : h.frames) {
+                units.push_back(f.unit);
+            }
+        }
+        const std::optional<Expectation> e =
+            expected_answer(p.kind, p.page.value_or(PageId::Basic));
+        // The simulated controller keeps its own user name: a user-info write goes unanswered.
+        if (!e || p.kind == RequestKind::UserInfoWrite) {
+            EXPECT_TRUE(units.empty());
+            continue;
+        }
+        const auto answers = std::count_if(
+            units.begin(), units.end(), [&](const Unit& u) { return e->matches(u, classify(u)); });
+        EXPECT_EQ(answers, 1);
+    }
 }
 
 } // namespace

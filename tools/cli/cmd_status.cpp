@@ -21,9 +21,6 @@
 namespace motiview::cli {
 namespace {
 
-// JSON numbers are written with a point and no grouping, whatever the locale.
-const NumberFormat kJsonNumbers{".", ""};
-
 std::string shown(StatusField f, const StatusValues& values, const NumberFormat& format) {
     const StatusRow& row = status_row(f);
     return status_text(f, values, format) + (row.unit.empty() ? "" : " " + std::string(row.unit));
@@ -76,12 +73,12 @@ std::string status_json(const Report& rep, const Unit& frame) {
             values[std::string(row.key)] = shown_units(row, s[f]);
         } else if (row.shown == StatusShown::Number) {
             // At the panel's precision: 48.2, not 48.200000000000003.
-            const std::string text = status_text(f, s, kJsonNumbers);
+            const std::string text = status_text(f, s, kPlainNumbers);
             double v = 0.0;
             std::from_chars(text.data(), text.data() + text.size(), v);
             values[std::string(row.key)] = v;
         } else if (row.shown == StatusShown::StateName || row.shown == StatusShown::GearName) {
-            values[std::string(row.key)] = status_text(f, s, kJsonNumbers);
+            values[std::string(row.key)] = status_text(f, s, kPlainNumbers);
         }
     }
     j["values"] = values;

@@ -154,29 +154,22 @@ constexpr DefaultRow kDefaults[] = {
     {PageId::ModeSet, kModeSet}, {PageId::Other, kOther},         {PageId::FluxWeaken, kFluxWeaken},
     {PageId::Derate, kDerate},   {PageId::Hardware, kHardware}};
 
-// Field texts use "." and no grouping, whatever the machine's locale.
-const NumberFormat kFormat{".", ","};
+// Start texts (the defaults above and --set) are read with "." whatever the machine's locale,
+// and may group digits with ",": --set basic.txtMaxspeed=4,200 holds 4200. Blocks the
+// simulator changes itself go through kPlainNumbers.
+const NumberFormat kStartTextFormat{kPlainNumbers.decimal, ","};
 
 std::size_t index_of(PageId page) {
     return static_cast<std::size_t>(page);
-}
-
-int field_index(const PageSchema& schema, std::string_view name) {
-    for (std::size_t i = 0; i < schema.fields.size(); ++i) {
-        if (schema.fields[i].name == name) {
-            return static_cast<int>(i);
-        }
-    }
-    return -1;
 }
 
 // Sets a field as the controller holds it: a text a user could type, or one of the
 // controller's own bytes that no page shows.
 Result<bool> hold(const PageSchema& schema, PageState& state, std::string_view name,
                   std::string_view text) {
-    const int i = field_index(schema, name);
-    if (i >= 0 && schema.fields[static_cast<std::size_t>(i)].widget == Widget::None) {
-        state.fields[static_cast<std::size_t>(i)].text = std::string(text);
+    const auto i = field_index(schema, name);
+    if (i && schema.fields[*i].widget == Widget::None) {
+        state.fields[*i].text = std::string(text);
         return true;
     }
     return set_field_text(schema, state, name, text);
@@ -184,8 +177,7 @@ Result<bool> hold(const PageSchema& schema, PageState& state, std::string_view n
 
 // A whole-number field of a decoded block.
 int whole(const PageSchema& schema, const PageState& state, std::string_view name) {
-    const int i = field_index(schema, name);
-    const std::string& text = state.fields[static_cast<std::size_t>(i)].text;
+    const std::string& text = state.fields[field_index(schema, name).value()].text;
     int v = 0;
     (void)std::from_chars(text.data(), text.data() + text.size(), v);
     return v;
@@ -228,7 +220,7 @@ Result<Unit> block_from_texts(PageId page, std::span<const std::string_view> tex
             return set.error();
         }
     }
-    return encode_reply(schema, state, kFormat);
+    return encode_reply(schema, state, kStartTextFormat);
 }
 
 BlockStore::BlockStore() {
@@ -274,9 +266,9 @@ const Unit& BlockStore::rewrite(PageId page,
                                 const std::function<void(const PageSchema&, PageState&)>& change) {
     const PageSchema& schema = page_schema(page);
     PageState state = design_state(schema);
-    decode_into(schema, mut(page), state, kFormat);
+    decode_into(schema, mut(page), state, kPlainNumbers);
     change(schema, state);
-    const auto block = encode_reply(schema, state, kFormat);
+    const auto block = encode_reply(schema, state, kPlainNumbers);
     if (block) {
         mut(page) = *block;
     }

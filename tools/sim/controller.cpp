@@ -84,6 +84,10 @@ Handled Controller::handle(const Request& request, double now) {
         hallADue_.reset();
         hallBDue_.reset();
         break;
+    case RequestKind::UserInfoWrite:
+        // The simulated controller keeps the name it started with and sends no acknowledgement.
+        h.event = "user info write (not simulated)";
+        break;
     }
     return h;
 }

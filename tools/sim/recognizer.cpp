@@ -1,5 +1,7 @@
 #include "recognizer.h"
 
+#include "link/exchange.h"
+
 #include <algorithm>
 #include <array>
 
@@ -8,58 +10,27 @@ namespace {
 
 enum class Match : std::uint8_t { No, Partial, Complete };
 
-struct ShortPattern {
-    ShortFrame bytes;
-    RequestKind kind;
-    PageId page;
-};
-
-// The fixed 3-byte frames the PC sends, from the core's frame set.
-std::vector<ShortPattern> build_short_patterns() {
-    const FrameSet& f = frame_set();
-    std::vector<ShortPattern> out;
-    out.push_back({f.statusRequest, RequestKind::Status, PageId::Basic});
-    for (PageId page : kAllPages) {
-        out.push_back({f.read(page), RequestKind::Read, page});
-    }
-    out.push_back({f.counterReset, RequestKind::CounterReset, PageId::Hardware});
-    out.push_back({f.hallTestA, RequestKind::HallA, PageId::Motor});
-    out.push_back({f.hallTestB, RequestKind::HallB, PageId::Protection});
-    out.push_back({f.hallTestStop, RequestKind::HallStop, PageId::Basic});
-    return out;
-}
-
-const std::vector<ShortPattern>& short_patterns() {
-    static const std::vector<ShortPattern> patterns = build_short_patterns();
-    return patterns;
-}
-
-Match match_short(const std::deque<std::uint8_t>& buf, const ShortPattern& p) {
-    const std::size_t n = std::min(buf.size(), p.bytes.size());
+// The waiting bytes against one request: a code byte or the end byte that differs ends it, a
+// frame not yet whole may still come.
+Match match(const std::deque<std::uint8_t>& buf, const RequestPattern& p) {
+    const std::size_t n = std::min<std::size_t>(buf.size(), p.length);
     for (std::size_t i = 0; i < n; ++i) {
-        if (buf[i] != p.bytes[i]) {
+        if (!p.fits(i, buf[i])) {
             return Match::No;
         }
     }
-    return n == p.bytes.size() ? Match::Complete : Match::Partial;
+    return n == p.length ? Match::Complete : Match::Partial;
 }
 
-// A write frame: the page's group and write code, 29 payload bytes, the end byte.
-Match match_write(const std::deque<std::uint8_t>& buf, PageId page) {
-    const PageCodes codes = page_codes(page);
-    if (buf.empty() || buf[0] != codes.group) {
-        return Match::No;
+Request request_of(const RequestPattern& p, const std::deque<std::uint8_t>& buf) {
+    Request r;
+    r.kind = p.kind;
+    const std::optional<Expectation> answer = expected_answer(p.kind, PageId::Basic);
+    r.page = p.page.value_or(answer && answer->page ? *answer->page : PageId::Basic);
+    if (p.length == kUnitSize) {
+        std::copy_n(buf.begin(), kUnitSize, r.frame.begin());
     }
-    if (buf.size() < 2) {
-        return Match::Partial;
-    }
-    if (buf[1] != codes.write) {
-        return Match::No;
-    }
-    if (buf.size() < kUnitSize) {
-        return Match::Partial;
-    }
-    return buf[kUnitSize - 1] == kEndByte ? Match::Complete : Match::No;
+    return r;
 }
 
 } // namespace
@@ -82,30 +53,18 @@ std::vector<Request> Recognizer::scan(bool final) {
     std::vector<Request> out;
     while (!buffer_.empty()) {
         bool partial = false;
-        std::optional<Request> found;
-        std::size_t length = 0;
-        for (const ShortPattern& p : short_patterns()) {
-            const Match m = match_short(buffer_, p);
+        const RequestPattern* found = nullptr;
+        for (const RequestPattern& p : request_patterns()) {
+            const Match m = match(buffer_, p);
             if (m == Match::Complete) {
-                found = Request{p.kind, p.page, {}};
-                length = p.bytes.size();
+                found = &p;
                 break;
             }
             partial = partial || m == Match::Partial;
         }
-        for (std::size_t i = 0; !found && i < kAllPages.size(); ++i) {
-            const Match m = match_write(buffer_, kAllPages[i]);
-            if (m == Match::Complete) {
-                Request r{RequestKind::Write, kAllPages[i], {}};
-                std::copy_n(buffer_.begin(), kUnitSize, r.frame.begin());
-                found = r;
-                length = kUnitSize;
-            }
-            partial = partial || m == Match::Partial;
-        }
-        if (found) {
-            buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<std::ptrdiff_t>(length));
-            out.push_back(*found);
+        if (found != nullptr) {
+            out.push_back(request_of(*found, buffer_));
+            buffer_.erase(buffer_.begin(), buffer_.begin() + found->length);
             continue;
         }
         if (partial && !final) {

@@ -1,7 +1,8 @@
 #pragma once
-// Finds the PC's frames in the received byte stream: status requests, read requests, write
-// frames, hall test commands and the counter reset. Bytes that start no known frame are
-// skipped one at a time, so reception falls back into step at the next frame start.
+// Finds the PC's frames in the received byte stream: every request of the core's request table
+// (status requests, read requests, write frames, hall test commands, the counter reset, a
+// user-info write). Bytes that start no known frame are skipped one at a time, so reception
+// falls back into step at the next frame start.
 
 #include "base/bytes.h"
 #include "link/frames.h"
@@ -15,20 +16,14 @@
 
 namespace motiview::sim {
 
-enum class RequestKind : std::uint8_t {
-    Status,       // FD 48 55
-    Read,         // page group, read code, DA
-    Write,        // page group, write code, payload, DA (32 bytes)
-    CounterReset, // FB EC DA
-    HallA,        // FC EC DA
-    HallB,        // FC ED DA
-    HallStop,     // FC EE DA
-};
+// The requests of kRequests (src/link/frame_kinds.h).
+using motiview::RequestKind;
 
 struct Request {
     RequestKind kind = RequestKind::Status;
-    PageId page = PageId::Basic; // Read and Write
-    Unit frame{};                // Write: the whole frame as received
+    // Read and Write: the page; a counter reset and a hall test: the page of its answer.
+    PageId page = PageId::Basic;
+    Unit frame{}; // the frames of a unit's length (writes): the whole frame as received
 };
 
 class Recognizer {

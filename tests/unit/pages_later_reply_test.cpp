@@ -1,7 +1,7 @@
 // Replies of the Torque PID, Mode set, Other, Flux weaken, Derate and Hardware pages: what the
 // fields show, and that a reply written straight back carries the same payload.
 
-#include "pages_tables2_support.h"
+#include "pages_later_support.h"
 
 #include "case_names.h"
 
@@ -15,7 +15,7 @@
 #include <string>
 
 using namespace motiview;
-using namespace motiview::tables2_test;
+using namespace motiview::later_test;
 using motiview::test::ByLabel;
 using motiview::test::page_name;
 

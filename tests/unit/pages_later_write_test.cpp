@@ -1,6 +1,6 @@
 // Write frames of the Torque PID, Mode set, Other, Flux weaken, Derate and Hardware pages.
 
-#include "pages_tables2_support.h"
+#include "pages_later_support.h"
 
 #include "case_names.h"
 
@@ -12,7 +12,7 @@
 #include <string>
 
 using namespace motiview;
-using namespace motiview::tables2_test;
+using namespace motiview::later_test;
 using motiview::test::ByLabel;
 
 namespace {

@@ -1,20 +1,18 @@
-#include "pages_tables2_support.h"
+#include "pages_later_support.h"
 
 #include "link/frames.h"
 
 #include <gtest/gtest.h>
 
-namespace motiview::tables2_test {
+namespace motiview::later_test {
 namespace {
 
 std::size_t index_of(const PageSchema& page, std::string_view name) {
-    for (std::size_t i = 0; i < page.fields.size(); ++i) {
-        if (page.fields[i].name == name) {
-            return i;
-        }
+    const auto i = field_index(page, name);
+    if (!i) {
+        ADD_FAILURE() << "no field " << name << " on " << page.window;
     }
-    ADD_FAILURE() << "no field " << name << " on " << page.window;
-    return 0;
+    return i.value_or(0);
 }
 
 } // namespace
@@ -51,4 +49,4 @@ std::string shown(const PageSchema& page, const PageState& state, std::string_vi
     return shown_text(page.fields[i], state.fields.at(i));
 }
 
-} // namespace motiview::tables2_test
+} // namespace motiview::later_test

@@ -1,6 +1,6 @@
 #pragma once
-// Shared helpers of the six-page codec suites: a page state with edits applied, a reply unit
-// with chosen bytes, and a readable name for a page in test output.
+// Shared helpers of the later pages' codec suites (pages_later_*): a page state with edits
+// applied, a reply unit with chosen bytes, and the shown text of a field.
 
 #include "base/bytes.h"
 #include "pages/page_codec.h"
@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace motiview::tables2_test {
+namespace motiview::later_test {
 
 using Edits = std::vector<std::pair<std::string_view, std::string_view>>;
 using ByteAt = std::pair<std::size_t, std::uint8_t>;
@@ -32,4 +32,4 @@ std::string shown(const PageSchema& page, const PageState& state, std::string_vi
 const FieldState& field_state(const PageSchema& page, const PageState& state,
                               std::string_view name);
 
-} // namespace motiview::tables2_test
+} // namespace motiview::later_test
