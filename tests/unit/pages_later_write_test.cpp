@@ -295,9 +295,9 @@ void PrintTo(const GoldenCase& c, std::ostream* os) {
     *os << c.what;
 }
 
-class DesignFrame : public ::testing::TestWithParam<GoldenCase> {};
+class LaterDesignFrame : public ::testing::TestWithParam<GoldenCase> {};
 
-TEST_P(DesignFrame, MatchesGolden) {
+TEST_P(LaterDesignFrame, MatchesGolden) {
     const GoldenCase& c = GetParam();
     PageState state = design_state(c.page());
     const Result<Unit> frame = encode(c.page(), state, kDot);
@@ -306,7 +306,7 @@ TEST_P(DesignFrame, MatchesGolden) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Pages, DesignFrame,
+    Pages, LaterDesignFrame,
     ::testing::Values(
         GoldenCase{"torque pid", torque_pid_page,
                    "D2 C3 01 05 02 0A 02 0A 02 14 06 64 00 06 64 00 06 C8 00 06 C8 00 01 01 "

@@ -8,7 +8,7 @@ add_executable(link_serial_test ${CMAKE_CURRENT_SOURCE_DIR}/link_serial_test.cpp
                                 ${CMAKE_CURRENT_SOURCE_DIR}/qt_test_main.cpp)
 # Qt Widgets only for the shared test main's QApplication.
 target_link_libraries(link_serial_test PRIVATE motiview_link_qt Qt6::Widgets Qt6::Test GTest::gtest
-                                               motiview_test_warnings)
+                                               motiview_test_build)
 gtest_discover_tests(link_serial_test NO_PRETTY_VALUES
                      PROPERTIES LABELS widget RESOURCE_LOCK pty TIMEOUT 60
                      ENVIRONMENT QT_QPA_PLATFORM=offscreen)
