@@ -11,7 +11,7 @@ packages=(
   # libqt6opengl6-dev are installed by hand; CI does without it)
   libqcustomplot-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  clang libclang-rt-dev clang-format
+  clang libclang-rt-dev clang-format clang-tidy
   xvfb xauth imagemagick fonts-dejavu-core
   locales-all procps
   # the Debian package: manual pages, the icon, cpack's dependencies and the package's checks

@@ -32,8 +32,8 @@ std::optional<LineSettings> parse_line_settings(std::string_view text) {
         if (n == parts.size()) {
             return std::nullopt;
         }
-        parts[n++] =
-            text.substr(start, comma == std::string_view::npos ? text.npos : comma - start);
+        parts[n++] = text.substr(start, comma == std::string_view::npos ? std::string_view::npos
+                                                                        : comma - start);
         if (comma == std::string_view::npos) {
             break;
         }

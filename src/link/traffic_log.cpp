@@ -15,10 +15,6 @@ std::string hex_byte(std::uint8_t b) {
     return buf.data();
 }
 
-std::string page_title(PageId id) {
-    return std::string(page_schema(id).title);
-}
-
 TrafficRow row_of(std::int64_t timeMs, Direction d, TrafficKind kind,
                   std::span<const std::uint8_t> bytes, std::string meaning) {
     TrafficRow r;
@@ -39,7 +35,7 @@ std::string sent_meaning(std::span<const std::uint8_t> frame) {
         std::string meaning(request_row(p->kind).meaning);
         if (p->page) {
             meaning += ' ';
-            meaning += page_title(*p->page);
+            meaning += page_title(page_schema(*p->page));
         }
         return meaning;
     }
@@ -66,7 +62,8 @@ std::string received_meaning(const Unit& unit) {
         if (a.hallDone) {
             return a.hallText;
         }
-        return a.page ? page_title(*a.page) + " reply" : std::string(kind_name(a.kind));
+        return a.page ? std::string(page_title(page_schema(*a.page))) + " reply"
+                      : std::string(kind_name(a.kind));
     case ActionType::Message:
     case ActionType::Warning:
     case ActionType::HallWindow:

@@ -1,5 +1,6 @@
 #include "link/exchange.h"
 #include "link/frames.h"
+#include "test_support.h"
 
 #include "case_names.h"
 
@@ -15,16 +16,9 @@ using namespace motiview;
 using motiview::test::page_name;
 using motiview::test::text_name;
 
-namespace {
+using motiview::test::unit_of;
 
-Unit unit_of(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2 = 0, std::uint8_t last = kEndByte) {
-    Unit u{};
-    u[0] = b0;
-    u[1] = b1;
-    u[2] = b2;
-    u[31] = last;
-    return u;
-}
+namespace {
 
 // ---- hex text ---------------------------------------------------------------------------
 

@@ -1,4 +1,5 @@
 #include "link/receiver.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -7,16 +8,9 @@
 
 using namespace motiview;
 
-namespace {
+using motiview::test::unit_of;
 
-Unit unit_of(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2 = 0, std::uint8_t last = kEndByte) {
-    Unit u{};
-    u[0] = b0;
-    u[1] = b1;
-    u[2] = b2;
-    u[31] = last;
-    return u;
-}
+namespace {
 
 // A user-info reply whose bytes 3.. are `name`.
 Unit user_info(std::initializer_list<std::uint8_t> name) {

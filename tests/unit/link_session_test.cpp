@@ -4,6 +4,7 @@
 #include "link/session.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
+#include "test_support.h"
 
 #include "case_names.h"
 
@@ -36,9 +37,9 @@ using motiview::test::label_name;
 using motiview::test::page_name;
 using motiview::test::page_param_name;
 
-namespace {
+using motiview::test::kDot;
 
-const NumberFormat kDot{".", ","};
+namespace {
 
 using Changes = std::vector<std::pair<std::string_view, std::string_view>>;
 

@@ -4,6 +4,7 @@
 #include "link/receiver.h"
 #include "link/traffic_log.h"
 #include "link/unit_assembler.h"
+#include "test_support.h"
 
 #include "case_names.h"
 
@@ -16,16 +17,9 @@
 using namespace motiview;
 using motiview::test::ByLabel;
 
-namespace {
+using motiview::test::unit_of;
 
-Unit unit_of(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2 = 0, std::uint8_t end = kEndByte) {
-    Unit u{};
-    u[0] = b0;
-    u[1] = b1;
-    u[2] = b2;
-    u[31] = end;
-    return u;
-}
+namespace {
 
 Unit user_info(std::string_view name) {
     Unit u = unit_of(0xF1, 0xE1, 0xA2);

@@ -1,8 +1,10 @@
 // The status decoder: bytes of one status frame -> texts, colours and visibility by label.
 #include "monitor/status_frame.h"
 #include "monitor/status_layout.h"
+#include "test_support.h"
 
 #include "case_names.h"
+#include "original_facts.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,9 @@ using namespace motiview;
 using motiview::test::ByLabel;
 using motiview::test::hex_name;
 using motiview::test::label_name;
+
+using motiview::test::kComma;
+using motiview::test::kDot;
 
 namespace {
 
@@ -56,9 +61,6 @@ int visibility_of(const StatusView& v, std::string_view name) {
     }
     return -1;
 }
-
-const NumberFormat kDot{".", ","};
-const NumberFormat kComma{",", "."};
 
 // ---- numeric values -------------------------------------------------------------------
 
@@ -489,5 +491,41 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{"gear", StatusField::Gear, 4, "BACKWARD"},
         TextCase{"gear_without_name", StatusField::Gear, 7, "7"}),
     [](const ::testing::TestParamInfo<TextCase>& p) { return std::string(p.param.what); });
+
+// ---- the tables against the original's captions ------------------------------------------
+
+std::string pinned_caption(std::string_view label) {
+    for (const test::Caption& c : test::kPanelCaptions) {
+        if (label == c.label) {
+            return c.text;
+        }
+    }
+    return "<no caption pinned for " + std::string(label) + ">";
+}
+
+std::string_view without_value_suffix(std::string_view label) {
+    return label.ends_with("_a") ? label.substr(0, label.size() - 2) : label;
+}
+
+// The panel builds its captions from the tables; a typo there would show on every start.
+TEST(StatusTables, CaptionsAreTheOriginals) {
+    for (const StatusRow& r : kStatusLayout) {
+        // The state's caption has a label of its own name, checked below.
+        if (r.label.ends_with("_a") && r.field != StatusField::State) {
+            EXPECT_EQ(r.caption, pinned_caption(without_value_suffix(r.label))) << r.key;
+        }
+    }
+    EXPECT_EQ(status_row(StatusField::State).caption, pinned_caption("lblState"));
+    for (const StatusFlagRow& f : kStatusFlags) {
+        const std::string_view label =
+            f.mask == status_flag::kHallGroup1 ? "lblHallG" : without_value_suffix(f.label);
+        EXPECT_EQ(f.caption, pinned_caption(label)) << f.key;
+    }
+    for (std::size_t i = 0; i < kFaults.size(); ++i) {
+        EXPECT_EQ(kFaults[i].caption, pinned_caption(kFaults[i].cells)) << kFaults[i].name;
+        EXPECT_EQ(kFaults[i].describe, pinned_caption(fault_labels()[i].description))
+            << kFaults[i].name;
+    }
+}
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "base/number_text.h"
 #include "case_names.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +13,10 @@ using namespace motiview;
 using motiview::test::number_name;
 using motiview::test::text_name;
 
-namespace {
+using motiview::test::kComma;
+using motiview::test::kDot;
 
-const NumberFormat kDot{".", ","};
-const NumberFormat kComma{",", "."};
+namespace {
 
 // The typed text scaled by 10^pow10 and rounded, as a field's write does it.
 std::optional<std::int32_t> scaled(std::string_view text, const NumberFormat& f, int pow10,

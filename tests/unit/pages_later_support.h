@@ -5,6 +5,7 @@
 #include "base/bytes.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
+#include "test_support.h"
 
 #include <cstdint>
 #include <string>
@@ -16,9 +17,8 @@ namespace motiview::later_test {
 
 using Edits = std::vector<std::pair<std::string_view, std::string_view>>;
 using ByteAt = std::pair<std::size_t, std::uint8_t>;
-
-inline const NumberFormat kDot{".", ","};
-inline const NumberFormat kComma{",", "."};
+using test::kComma;
+using test::kDot;
 
 // The design-time page with the edits typed in; a failed edit fails the test.
 PageState edited_state(const PageSchema& page, const Edits& edits);

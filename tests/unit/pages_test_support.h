@@ -5,6 +5,7 @@
 #include "case_names.h"
 #include "pages/page_codec.h"
 #include "pages/page_schema.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +16,6 @@
 #include <vector>
 
 namespace motiview::test {
-
-inline const NumberFormat kDot{".", ","};
-inline const NumberFormat kComma{",", "."};
 
 using PageFn = const PageSchema& (*)();
 

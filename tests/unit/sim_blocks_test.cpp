@@ -3,6 +3,7 @@
 // writes keep the controller's own bytes; hall tests and the counter reset change what they
 // should and nothing else.
 #include "block_store.h"
+#include "test_support.h"
 
 #include "link/frames.h"
 #include "pages/page_codec.h"
@@ -16,9 +17,9 @@
 using namespace motiview;
 using namespace motiview::sim;
 
-namespace {
+using motiview::test::kDot;
 
-const NumberFormat kDot{".", ","};
+namespace {
 
 const FieldSchema& field(PageId page, std::string_view name) {
     const FieldSchema* f = find_field(page_schema(page), name);

@@ -1,6 +1,7 @@
 // frmMain with the fake transport: load sequence, poll ticks driven by hand, receive dispatch,
 // hall tests, Language > English, and shutdown.
 #include "app/main_window.h"
+#include "test_support.h"
 
 #include "fake_transport.h"
 #include "pages/page_schema.h"
@@ -20,6 +21,8 @@
 using namespace motiview;
 using motiview::test::FakeTransport;
 
+using motiview::test::unit_of;
+
 namespace {
 
 const char* const kButtons[] = {"cmdBasic",      "cmdReference",    "cmdMotor",   "cmdContorl",
@@ -30,15 +33,6 @@ const char* const kButtons[] = {"cmdBasic",      "cmdReference",    "cmdMotor", 
 constexpr PageId kLinkPages[] = {PageId::Basic,      PageId::Reference, PageId::Motor,
                                  PageId::Protection, PageId::Control,   PageId::Other,
                                  PageId::ModeSet};
-
-Unit unit_of(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2 = 0) {
-    Unit u{};
-    u[0] = b0;
-    u[1] = b1;
-    u[2] = b2;
-    u[31] = kEndByte;
-    return u;
-}
 
 Unit status_unit() {
     return unit_of(0xDF, 0xEF);

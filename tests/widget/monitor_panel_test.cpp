@@ -1,4 +1,6 @@
 // The status and fault panels: design state, start-up reset, applying frames, captions, layout.
+#include "original_facts.h"
+#include "test_support.h"
 #include "ui/status_panel.h"
 
 #include "case_names.h"
@@ -18,11 +20,12 @@
 using namespace motiview;
 using motiview::test::ByLabel;
 
+using motiview::test::kDot;
+
 namespace {
 
 const QColor kGreen(0, 255, 0);
 const QColor kRed(255, 0, 0);
-const NumberFormat kDot{".", ","};
 
 const char* const kValues[] = {
     "lblfrmSysStatusVdc_a",
@@ -288,54 +291,16 @@ TEST_F(MonitorPanel, CaptionsKeepCellsColoursAndVisibility) {
     EXPECT_EQ(text("lblPortStatus").toStdString(), input_status_text(0x11));
 }
 
-struct Caption {
-    const char* label;
-    const char* text;
-};
-
-void PrintTo(const Caption& c, std::ostream* os) {
-    *os << c.label;
-}
-
-class MonitorPanelCaptions : public MonitorPanel, public ::testing::WithParamInterface<Caption> {};
+class MonitorPanelCaptions : public MonitorPanel,
+                             public ::testing::WithParamInterface<test::Caption> {};
 
 TEST_P(MonitorPanelCaptions, Text) {
     view->applyCaptions();
     EXPECT_EQ(text(GetParam().label).toStdString(), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Labels, MonitorPanelCaptions,
-    ::testing::Values(
-        Caption{"lblfrmSysStatusVdc", "Vdc[V]"}, Caption{"lblfrmSysStatusIdc", "Idc[A]"},
-        Caption{"lblfrmSysStatusRPM", "Revolution[rpm]"},
-        Caption{"lblfrmSysStatusVthrot", "Motor T[Deg]"},
-        Caption{"lblfrmSysStatustemp", "Power T[Deg]"}, Caption{"lblfrmSysStatusTref", "Iq ref[A]"},
-        Caption{"lblfrmSysStatusTact", "Iq actual[A]"}, Caption{"lblIdref", "Id ref[A]"},
-        Caption{"lblIdactual", "Id actual[A]"}, Caption{"lblfrmSysStatusHallC", "Hall calib"},
-        Caption{"lblfrmSysStatusAlarm", "Alarm"}, Caption{"lblfrmSysStatusEco", "Forward"},
-        Caption{"lblfrmSysStatusHallP", "Throttle vdc[V]"},
-        Caption{"lblfrmSysStatusBrake", "Brake"}, Caption{"lblfrmSysStatusDir", "Backward"},
-        Caption{"lblfrmSysStatusBoost", "Boost"}, Caption{"lblHallSt", "Hall"},
-        Caption{"lblMode", "Mode"}, Caption{"lblECO", "ECO status"}, Caption{"lblState", "STATE"},
-        Caption{"lblHallG", "Hall G"}, Caption{"lblCurrent", "Current"},
-        Caption{"lblhistory", "History"}, Caption{"lblErrTitle", "Error description"},
-        Caption{"lblfrmErrHall", "Hall"}, Caption{"lblfrmErrUV", "Under vdc"},
-        Caption{"lblfrmErrOV", "Over vdc"}, Caption{"lblfrmErrOH", "Over heat"},
-        Caption{"lblfrmErrOIac", "Over iac"}, Caption{"lblfrmErrDQtime", "Over load"},
-        Caption{"lblfrmErrLockM", "Motor lock"}, Caption{"lblfrmErrMOH", "Motor OH"},
-        Caption{"lblfrmErrMSOpen", "MS open"}, Caption{"lblfrmErrMSShort", "MS short"},
-        Caption{"lblfrmErrHallD", "Hall sensor is error"},
-        Caption{"lblfrmErrUVD", "Battery voltage is too low"},
-        Caption{"lblfrmErrOVD", "Battery voltage is too high"},
-        Caption{"lblfrmErrOHD", "The controller is over heat"},
-        Caption{"lblfrmErrOIacD", "The controller is over current"},
-        Caption{"lblfrmErrDQtimeD", "Heavy load run time out"},
-        Caption{"lblfrmErrLockMD", "Motor lock time out"},
-        Caption{"lblfrmErrMOHD", "The motor is over heat"},
-        Caption{"lblfrmErrMSOpenD", "The motor thermistor is open"},
-        Caption{"lblfrmErrMSShortD", "The motor thermistor is short"}),
-    ByLabel<&Caption::label>{});
+INSTANTIATE_TEST_SUITE_P(Labels, MonitorPanelCaptions, ::testing::ValuesIn(test::kPanelCaptions),
+                         ByLabel<&test::Caption::label>{});
 
 TEST_F(MonitorPanel, FrameTitlesAndFonts) {
     view->applyCaptions();
