@@ -19,4 +19,4 @@ target_compile_definitions(sim_process_test PRIVATE
   MOTIVIEW_SIM_BINARY="$<TARGET_FILE:motiview-sim>")
 add_dependencies(sim_process_test motiview-sim)
 gtest_discover_tests(sim_process_test NO_PRETTY_VALUES
-                     PROPERTIES LABELS unit RESOURCE_LOCK pty TIMEOUT 60)
+                     PROPERTIES LABELS unit RESOURCE_LOCK pty TIMEOUT 60 COST 100)

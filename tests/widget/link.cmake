@@ -10,7 +10,7 @@ add_executable(link_serial_test ${CMAKE_CURRENT_SOURCE_DIR}/link_serial_test.cpp
 target_link_libraries(link_serial_test PRIVATE motiview_link_qt Qt6::Widgets Qt6::Test GTest::gtest
                                                motiview_test_build)
 gtest_discover_tests(link_serial_test NO_PRETTY_VALUES
-                     PROPERTIES LABELS widget RESOURCE_LOCK pty TIMEOUT 60
+                     PROPERTIES LABELS widget RESOURCE_LOCK pty TIMEOUT 60 COST 100
                      ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 
 # The first minute: --port, remembered settings, the panels' data notice, a plugged-in adapter.
