@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-serialport-dev libgl-dev
   nlohmann-json3-dev libcli11-dev
+  # the service history
+  libsqlite3-dev
   # live plots (bench/plot_libs also builds the Qt Charts comparison when qt6-charts-dev and
   # libqt6opengl6-dev are installed by hand; CI does without it)
   libqcustomplot-dev
