@@ -101,13 +101,37 @@ std::string input_status_all_high() {
     return input_status_text(0xFF);
 }
 
-std::string fault_names(std::uint16_t word, FaultWord which, std::string_view separator) {
-    std::string names;
+NamedBits flag_texts(std::uint8_t flags) {
+    NamedBits out;
+    for (const StatusFlagRow& r : kStatusFlags) {
+        out.emplace_back(r.key, (flags & r.mask) != 0 ? r.keySet : r.keyClear);
+    }
+    return out;
+}
+
+NamedBits input_levels(std::uint8_t inputs) {
+    NamedBits out;
+    for (const StatusInputRow& r : kStatusInputs) {
+        out.emplace_back(r.key, level(inputs, r.mask));
+    }
+    return out;
+}
+
+std::vector<std::string_view> fault_name_list(std::uint16_t word, FaultWord which) {
+    std::vector<std::string_view> names;
     for (const FaultRow& f : kFaults) {
         if ((word & fault_bits(f, which)) != 0) {
-            names += names.empty() ? "" : std::string(separator);
-            names += f.name;
+            names.push_back(f.name);
         }
+    }
+    return names;
+}
+
+std::string fault_names(std::uint16_t word, FaultWord which, std::string_view separator) {
+    std::string names;
+    for (const std::string_view name : fault_name_list(word, which)) {
+        names += names.empty() ? "" : std::string(separator);
+        names += name;
     }
     return names;
 }
@@ -126,16 +150,11 @@ std::string status_text(StatusField f, const StatusValues& values, const NumberF
         text = gear_text(byte);
         return text.empty() ? std::to_string(stored) : text;
     case StatusShown::Flags:
-        for (const StatusFlagRow& r : kStatusFlags) {
-            text += text.empty() ? "" : " ";
-            text += std::string(r.key) + "=" +
-                    std::string((byte & r.mask) != 0 ? r.keySet : r.keyClear);
-        }
-        return text;
     case StatusShown::Inputs:
-        for (const StatusInputRow& r : kStatusInputs) {
+        for (const auto& [key, value] :
+             row.shown == StatusShown::Flags ? flag_texts(byte) : input_levels(byte)) {
             text += text.empty() ? "" : " ";
-            text += std::string(r.key) + "=" + std::string(level(byte, r.mask));
+            text += std::string(key) + "=" + std::string(value);
         }
         return text;
     case StatusShown::FaultWord:

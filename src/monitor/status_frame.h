@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace motiview {
@@ -106,6 +107,15 @@ inline constexpr std::array<StatusField, kStatusFieldCount> kReadingOrder{
     StatusField::Flags,         StatusField::Inputs,    StatusField::CurrentFaults,
     StatusField::HistoryFaults,
 };
+
+// Named bits as (name, text): byte 9's flags ("forward", "Y"), byte 17's levels ("forward",
+// "H"), in table order.
+using NamedBits = std::vector<std::pair<std::string_view, std::string_view>>;
+[[nodiscard]] NamedBits flag_texts(std::uint8_t flags);
+[[nodiscard]] NamedBits input_levels(std::uint8_t inputs);
+
+// The active faults of a word by name, in table order.
+[[nodiscard]] std::vector<std::string_view> fault_name_list(std::uint16_t word, FaultWord which);
 
 // The active faults of a word by name, joined by `separator`.
 [[nodiscard]] std::string fault_names(std::uint16_t word, FaultWord which,

@@ -51,14 +51,12 @@ std::string readable_status(const Unit& frame, const NumberFormat& format) {
     return out;
 }
 
-nlohmann::ordered_json name_list(std::uint16_t word, FaultWord which) {
-    nlohmann::ordered_json names = nlohmann::ordered_json::array();
-    for (const FaultRow& f : kFaults) {
-        if ((word & fault_bits(f, which)) != 0) {
-            names.push_back(f.name);
-        }
+nlohmann::ordered_json object_of(const NamedBits& bits) {
+    nlohmann::ordered_json o = nlohmann::ordered_json::object();
+    for (const auto& [key, value] : bits) {
+        o[std::string(key)] = value;
     }
-    return names;
+    return o;
 }
 
 // `decode`'s object plus the values under the status table's keys: numbers as numbers, names as
@@ -83,21 +81,11 @@ std::string status_json(const Report& rep, const Unit& frame) {
     }
     j["values"] = values;
     const auto byte = [&s](StatusField f) { return static_cast<std::uint8_t>(s[f]); };
-    nlohmann::ordered_json flags = nlohmann::ordered_json::object();
-    for (const StatusFlagRow& r : kStatusFlags) {
-        flags[std::string(r.key)] =
-            (byte(StatusField::Flags) & r.mask) != 0 ? r.keySet : r.keyClear;
-    }
-    j["flags"] = flags;
-    nlohmann::ordered_json inputs = nlohmann::ordered_json::object();
-    for (const StatusInputRow& r : kStatusInputs) {
-        inputs[std::string(r.key)] = (byte(StatusField::Inputs) & r.mask) != 0 ? "H" : "L";
-    }
-    j["inputs"] = inputs;
-    j["current_faults"] =
-        name_list(static_cast<std::uint16_t>(s[StatusField::CurrentFaults]), FaultWord::Current);
-    j["history_faults"] =
-        name_list(static_cast<std::uint16_t>(s[StatusField::HistoryFaults]), FaultWord::History);
+    const auto word = [&s](StatusField f) { return static_cast<std::uint16_t>(s[f]); };
+    j["flags"] = object_of(flag_texts(byte(StatusField::Flags)));
+    j["inputs"] = object_of(input_levels(byte(StatusField::Inputs)));
+    j["current_faults"] = fault_name_list(word(StatusField::CurrentFaults), FaultWord::Current);
+    j["history_faults"] = fault_name_list(word(StatusField::HistoryFaults), FaultWord::History);
     return json_text(j) + "\n";
 }
 
