@@ -9,6 +9,8 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   # the service history
   libsqlite3-dev
+  # the service report's tests read its PDF (pdftotext, pdftoppm)
+  poppler-utils
   # live plots (bench/plot_libs also builds the Qt Charts comparison when qt6-charts-dev and
   # libqt6opengl6-dev are installed by hand; CI does without it)
   libqcustomplot-dev

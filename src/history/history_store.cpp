@@ -32,8 +32,42 @@ CREATE TABLE snapshots (
 CREATE INDEX snapshots_by_controller ON snapshots(serial, id);
 )sql";
 
+// Version 2: service jobs and the events of a controller's life. A job's serial stays empty
+// until the controller has been read.
+constexpr const char* kSchemaV2 = R"sql(
+CREATE TABLE jobs (
+    id             INTEGER PRIMARY KEY,
+    serial         TEXT NOT NULL,
+    number         TEXT NOT NULL,
+    technician     TEXT NOT NULL,
+    vehicle        TEXT NOT NULL,
+    complaint      TEXT NOT NULL,
+    work_done      TEXT NOT NULL,
+    started_ms     INTEGER NOT NULL,
+    finished_ms    INTEGER,
+    state          TEXT NOT NULL,
+    found_snapshot INTEGER REFERENCES snapshots(id),
+    left_snapshot  INTEGER REFERENCES snapshots(id),
+    found_status   TEXT NOT NULL,
+    left_status    TEXT NOT NULL,
+    report_id      TEXT NOT NULL
+);
+CREATE INDEX jobs_by_controller ON jobs(serial, id);
+CREATE TABLE events (
+    id      INTEGER PRIMARY KEY,
+    serial  TEXT NOT NULL REFERENCES controllers(serial),
+    time_ms INTEGER NOT NULL,
+    job     INTEGER REFERENCES jobs(id),
+    kind    TEXT NOT NULL,
+    summary TEXT NOT NULL,
+    detail  TEXT NOT NULL
+);
+CREATE INDEX events_by_controller ON events(serial, id);
+CREATE INDEX events_by_job ON events(job, id);
+)sql";
+
 // Each entry takes the file from the version before it to its own; index 0 makes version 1.
-constexpr const char* kMigrations[] = {kSchemaV1};
+constexpr const char* kMigrations[] = {kSchemaV1, kSchemaV2};
 static_assert(std::size(kMigrations) == static_cast<std::size_t>(kHistorySchemaVersion));
 
 class Statement {
@@ -49,6 +83,13 @@ class Statement {
     }
     void bind(int i, std::int64_t v) { sqlite3_bind_int64(s_, i, v); }
     void bind_null(int i) { sqlite3_bind_null(s_, i); }
+    void bind(int i, const std::optional<std::int64_t>& v) {
+        if (v) {
+            bind(i, *v);
+        } else {
+            bind_null(i);
+        }
+    }
     // SQLITE_ROW, SQLITE_DONE or an error.
     int step() { return sqlite3_step(s_); }
     [[nodiscard]] std::int64_t integer(int col) const { return sqlite3_column_int64(s_, col); }
@@ -60,6 +101,9 @@ class Statement {
         return p != nullptr ? std::string(reinterpret_cast<const char*>(p),
                                           static_cast<std::size_t>(sqlite3_column_bytes(s_, col)))
                             : std::string();
+    }
+    [[nodiscard]] std::optional<std::int64_t> maybe(int col) const {
+        return is_null(col) ? std::nullopt : std::optional<std::int64_t>(integer(col));
     }
 
   private:
@@ -230,7 +274,8 @@ Result<bool> HistoryStore::see_controller(std::string_view serial, std::string_v
 
 Result<std::vector<ControllerRecord>> HistoryStore::controllers() const {
     Statement s(db_, "SELECT c.serial, c.user_name, c.first_seen_ms, c.last_seen_ms, "
-                     "(SELECT COUNT(*) FROM snapshots n WHERE n.serial = c.serial) "
+                     "(SELECT COUNT(*) FROM snapshots n WHERE n.serial = c.serial), "
+                     "(SELECT COUNT(*) FROM jobs j WHERE j.serial = c.serial) "
                      "FROM controllers c ORDER BY c.last_seen_ms DESC, c.serial");
     if (!s.ok()) {
         return failure("cannot be read");
@@ -238,7 +283,8 @@ Result<std::vector<ControllerRecord>> HistoryStore::controllers() const {
     std::vector<ControllerRecord> out;
     int rc = SQLITE_ROW;
     while ((rc = s.step()) == SQLITE_ROW) {
-        out.push_back({s.text(0), s.text(1), s.integer(2), s.integer(3), s.integer(4)});
+        out.push_back({s.text(0), s.text(1), s.integer(2), s.integer(3), s.integer(4),
+                       s.integer(5)});
     }
     if (rc != SQLITE_DONE) {
         return failure("cannot be read");
@@ -249,14 +295,15 @@ Result<std::vector<ControllerRecord>> HistoryStore::controllers() const {
 Result<std::optional<std::int64_t>>
 HistoryStore::add_snapshot(std::string_view serial, std::int64_t timeMs, std::string_view source,
                            std::optional<std::int64_t> job, std::string_view content) {
+    std::optional<std::int64_t> lastId;
     {
-        Statement last(db_, "SELECT content FROM snapshots WHERE serial = ?1 ORDER BY id DESC "
-                            "LIMIT 1");
+        Statement last(db_, "SELECT id, content FROM snapshots WHERE serial = ?1 "
+                            "ORDER BY id DESC LIMIT 1");
         if (!last.ok()) {
             return failure("cannot be read");
         }
         last.bind(1, serial);
-        if (last.step() == SQLITE_ROW && last.text(0) == content) {
+        if (last.step() == SQLITE_ROW && last.text(1) == content) {
             return std::optional<std::int64_t>{};
         }
     }
@@ -268,16 +315,35 @@ HistoryStore::add_snapshot(std::string_view serial, std::int64_t timeMs, std::st
     s.bind(1, serial);
     s.bind(2, timeMs);
     s.bind(3, source);
-    if (job) {
-        s.bind(4, *job);
-    } else {
-        s.bind_null(4);
-    }
+    s.bind(4, job);
     s.bind(5, content);
     if (s.step() != SQLITE_DONE) {
         return failure("cannot be written");
     }
     return std::optional<std::int64_t>{sqlite3_last_insert_rowid(db_)};
+}
+
+Result<std::int64_t> HistoryStore::keep_snapshot(std::string_view serial, std::int64_t timeMs,
+                                                 std::string_view source,
+                                                 std::optional<std::int64_t> job,
+                                                 std::string_view content) {
+    const Result<std::optional<std::int64_t>> added =
+        add_snapshot(serial, timeMs, source, job, content);
+    if (!added.ok()) {
+        return added.error();
+    }
+    if (added->has_value()) {
+        return **added;
+    }
+    Statement last(db_, "SELECT id FROM snapshots WHERE serial = ?1 ORDER BY id DESC LIMIT 1");
+    if (!last.ok()) {
+        return failure("cannot be read");
+    }
+    last.bind(1, serial);
+    if (last.step() != SQLITE_ROW) {
+        return failure("cannot be read");
+    }
+    return last.integer(0);
 }
 
 Result<std::vector<SnapshotRecord>> HistoryStore::snapshots(std::string_view serial) const {
@@ -290,16 +356,233 @@ Result<std::vector<SnapshotRecord>> HistoryStore::snapshots(std::string_view ser
     std::vector<SnapshotRecord> out;
     int rc = SQLITE_ROW;
     while ((rc = s.step()) == SQLITE_ROW) {
-        SnapshotRecord r{s.integer(0), s.text(1), s.integer(2), s.text(3), std::nullopt, s.text(5)};
-        if (!s.is_null(4)) {
-            r.job = s.integer(4);
-        }
-        out.push_back(std::move(r));
+        out.push_back({s.integer(0), s.text(1), s.integer(2), s.text(3), s.maybe(4), s.text(5)});
     }
     if (rc != SQLITE_DONE) {
         return failure("cannot be read");
     }
     return out;
+}
+
+Result<std::optional<SnapshotRecord>> HistoryStore::snapshot(std::int64_t id) const {
+    Statement s(db_, "SELECT id, serial, time_ms, source, job, content FROM snapshots "
+                     "WHERE id = ?1");
+    if (!s.ok()) {
+        return failure("cannot be read");
+    }
+    s.bind(1, id);
+    const int rc = s.step();
+    if (rc == SQLITE_DONE) {
+        return std::optional<SnapshotRecord>{};
+    }
+    if (rc != SQLITE_ROW) {
+        return failure("cannot be read");
+    }
+    return std::optional<SnapshotRecord>{
+        SnapshotRecord{s.integer(0), s.text(1), s.integer(2), s.text(3), s.maybe(4), s.text(5)}};
+}
+
+namespace {
+
+constexpr const char* kJobColumns =
+    "SELECT id, serial, number, technician, vehicle, complaint, work_done, started_ms, "
+    "finished_ms, state, found_snapshot, left_snapshot, found_status, left_status, report_id "
+    "FROM jobs ";
+
+JobRecord job_row(const Statement& s) {
+    return JobRecord{s.integer(0), s.text(1),   s.text(2),  s.text(3),  s.text(4),
+                     s.text(5),    s.text(6),   s.integer(7), s.maybe(8), s.text(9),
+                     s.maybe(10),  s.maybe(11), s.text(12), s.text(13), s.text(14)};
+}
+
+void bind_job(Statement& s, const JobRecord& j) {
+    s.bind(1, j.serial);
+    s.bind(2, j.number);
+    s.bind(3, j.technician);
+    s.bind(4, j.vehicle);
+    s.bind(5, j.complaint);
+    s.bind(6, j.workDone);
+    s.bind(7, j.startedMs);
+    s.bind(8, j.finishedMs);
+    s.bind(9, j.state);
+    s.bind(10, j.foundSnapshot);
+    s.bind(11, j.leftSnapshot);
+    s.bind(12, j.foundStatus);
+    s.bind(13, j.leftStatus);
+    s.bind(14, j.reportId);
+}
+
+} // namespace
+
+Result<std::int64_t> HistoryStore::add_job(const JobRecord& job) {
+    Statement s(db_, "INSERT INTO jobs (serial, number, technician, vehicle, complaint, "
+                     "work_done, started_ms, finished_ms, state, found_snapshot, left_snapshot, "
+                     "found_status, left_status, report_id) "
+                     "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14)");
+    if (!s.ok()) {
+        return failure("cannot be written");
+    }
+    bind_job(s, job);
+    if (s.step() != SQLITE_DONE) {
+        return failure("cannot be written");
+    }
+    return sqlite3_last_insert_rowid(db_);
+}
+
+Result<bool> HistoryStore::update_job(const JobRecord& job) {
+    Statement s(db_, "UPDATE jobs SET serial = ?1, number = ?2, technician = ?3, vehicle = ?4, "
+                     "complaint = ?5, work_done = ?6, started_ms = ?7, finished_ms = ?8, "
+                     "state = ?9, found_snapshot = ?10, left_snapshot = ?11, found_status = ?12, "
+                     "left_status = ?13, report_id = ?14 WHERE id = ?15");
+    if (!s.ok()) {
+        return failure("cannot be written");
+    }
+    bind_job(s, job);
+    s.bind(15, job.id);
+    if (s.step() != SQLITE_DONE) {
+        return failure("cannot be written");
+    }
+    return sqlite3_changes(db_) == 1;
+}
+
+Result<std::vector<JobRecord>> HistoryStore::select_jobs(const char* where,
+                                                         std::string_view serial) const {
+    Statement s(db_, (std::string(kJobColumns) + where).c_str());
+    if (!s.ok()) {
+        return failure("cannot be read");
+    }
+    if (!serial.empty()) {
+        s.bind(1, serial);
+    }
+    std::vector<JobRecord> out;
+    int rc = SQLITE_ROW;
+    while ((rc = s.step()) == SQLITE_ROW) {
+        out.push_back(job_row(s));
+    }
+    if (rc != SQLITE_DONE) {
+        return failure("cannot be read");
+    }
+    return out;
+}
+
+Result<std::optional<JobRecord>> HistoryStore::job(std::int64_t id) const {
+    Statement s(db_, (std::string(kJobColumns) + "WHERE id = ?1").c_str());
+    if (!s.ok()) {
+        return failure("cannot be read");
+    }
+    s.bind(1, id);
+    const int rc = s.step();
+    if (rc == SQLITE_DONE) {
+        return std::optional<JobRecord>{};
+    }
+    if (rc != SQLITE_ROW) {
+        return failure("cannot be read");
+    }
+    return std::optional<JobRecord>{job_row(s)};
+}
+
+Result<std::vector<JobRecord>> HistoryStore::jobs(std::string_view serial) const {
+    if (serial.empty()) {
+        return std::vector<JobRecord>{};
+    }
+    return select_jobs("WHERE serial = ?1 ORDER BY id DESC", serial);
+}
+
+Result<std::vector<JobRecord>> HistoryStore::open_jobs() const {
+    return select_jobs("WHERE state = 'open' ORDER BY id", {});
+}
+
+Result<std::int64_t> HistoryStore::add_event(const EventRecord& event) {
+    Statement s(db_, "INSERT INTO events (serial, time_ms, job, kind, summary, detail) "
+                     "VALUES (?1, ?2, ?3, ?4, ?5, ?6)");
+    if (!s.ok()) {
+        return failure("cannot be written");
+    }
+    s.bind(1, event.serial);
+    s.bind(2, event.timeMs);
+    s.bind(3, event.job);
+    s.bind(4, event.kind);
+    s.bind(5, event.summary);
+    s.bind(6, event.detail);
+    if (s.step() != SQLITE_DONE) {
+        return failure("cannot be written");
+    }
+    return sqlite3_last_insert_rowid(db_);
+}
+
+Result<std::vector<EventRecord>> HistoryStore::select_events(const char* sql,
+                                                             std::string_view serial,
+                                                             std::int64_t job) const {
+    Statement s(db_, sql);
+    if (!s.ok()) {
+        return failure("cannot be read");
+    }
+    if (serial.empty()) {
+        s.bind(1, job);
+    } else {
+        s.bind(1, serial);
+    }
+    std::vector<EventRecord> out;
+    int rc = SQLITE_ROW;
+    while ((rc = s.step()) == SQLITE_ROW) {
+        out.push_back(
+            {s.integer(0), s.text(1), s.integer(2), s.maybe(3), s.text(4), s.text(5), s.text(6)});
+    }
+    if (rc != SQLITE_DONE) {
+        return failure("cannot be read");
+    }
+    return out;
+}
+
+Result<std::vector<EventRecord>> HistoryStore::events(std::string_view serial) const {
+    if (serial.empty()) {
+        return std::vector<EventRecord>{};
+    }
+    return select_events("SELECT id, serial, time_ms, job, kind, summary, detail FROM events "
+                         "WHERE serial = ?1 ORDER BY id DESC",
+                         serial, 0);
+}
+
+Result<std::vector<EventRecord>> HistoryStore::job_events(std::int64_t job) const {
+    return select_events("SELECT id, serial, time_ms, job, kind, summary, detail FROM events "
+                         "WHERE job = ?1 ORDER BY id",
+                         {}, job);
+}
+
+Result<std::optional<Baseline>> HistoryStore::last_visit(std::string_view serial) const {
+    const Result<std::vector<JobRecord>> done =
+        select_jobs("WHERE serial = ?1 AND state IN ('finished', 'report') AND left_snapshot IS "
+                    "NOT NULL ORDER BY id DESC LIMIT 1",
+                    serial);
+    if (!done.ok()) {
+        return done.error();
+    }
+    std::optional<std::int64_t> id;
+    std::optional<JobRecord> job;
+    if (!done->empty()) {
+        job = done->front();
+        id = job->leftSnapshot;
+    } else {
+        Statement first(db_, "SELECT id FROM snapshots WHERE serial = ?1 ORDER BY id LIMIT 1");
+        if (!first.ok()) {
+            return failure("cannot be read");
+        }
+        first.bind(1, serial);
+        if (first.step() == SQLITE_ROW) {
+            id = first.integer(0);
+        }
+    }
+    if (!id) {
+        return std::optional<Baseline>{};
+    }
+    const Result<std::optional<SnapshotRecord>> snap = snapshot(*id);
+    if (!snap.ok()) {
+        return snap.error();
+    }
+    if (!snap->has_value()) {
+        return std::optional<Baseline>{};
+    }
+    return std::optional<Baseline>{Baseline{**snap, job}};
 }
 
 } // namespace motiview

@@ -1,0 +1,1 @@
+# The service report drawn (PDF, HTML, JSON).
