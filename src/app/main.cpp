@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/start_options.h"
+#include "history/history_store.h"
 #include "link/qt/serial_port.h"
 
 #include <QApplication>
@@ -10,17 +11,21 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: motiview [--port PORT [--baud N]] [--help | --version] [Qt options]\n"
+    "usage: motiview [--port PORT [--baud N]] [--history PATH] [--help | --version] [Qt options]\n"
     "EV Motiview: watch the motor controller's live state and faults, read, change and write\n"
     "its parameter pages, run its hall tests. Choose the port in Options > Com Setting...\n"
     "\n"
     "  --port PORT  open PORT at start and poll at once (a device path such as /dev/ttyUSB0,\n"
     "               or a COM number 1 to 9), with the settings dialog's line settings\n"
     "  --baud N     the baud rate for --port (default: the dialog's, 57600)\n"
+    "  --history PATH  the service history file (default: MOTIVIEW_HISTORY, else\n"
+    "               $XDG_DATA_HOME/motiview/history.sqlite)\n"
     "  --help       this text\n"
     "  --version    the version\n"
     "\n"
@@ -59,6 +64,13 @@ int main(int argc, char** argv) {
     motiview::SerialPort port;
     motiview::MainWindow window(port, nullptr, &store);
     window.show();
+    // The service history: refused files are named in a message and left as they are.
+    const std::string history =
+        motiview::history_path(options.history.toStdString(), std::getenv("MOTIVIEW_HISTORY"),
+                               std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    QTimer::singleShot(0, &window, [&window, history] {
+        (void)window.useHistory(QString::fromStdString(history));
+    });
     const auto choice =
         motiview::start_port(options, motiview::load_link_prefs(store).port.settings);
     // Once the window is up, so that a refused port's message has its window.

@@ -2,6 +2,7 @@
 
 #include "app/live_tools.h"
 #include "app/parameter_flows.h"
+#include "app/service_log.h"
 #include "base/qt/locale_format.h"
 #include "base/qt/text.h"
 #include "monitor/status_frame.h"
@@ -129,6 +130,12 @@ void MainWindow::Form_Load() {
             [this](const QString& text) { statusBar()->showMessage(text, 10000); });
     live_ = new LiveTools(port_, supervisor_, this);
     connect(flows_, &ParameterFlows::lineNote, live_, &LiveTools::lineNote);
+    service_ = new ServiceLog(port_, *flows_, this, store_);
+    connect(service_, &ServiceLog::notice, this,
+            [this](const QString& text) { statusBar()->showMessage(text, 10000); });
+    connect(service_, &ServiceLog::jobChanged, this, &MainWindow::showJob);
+    connect(service_, &ServiceLog::restoreRequested, flows_, &ParameterFlows::restoreFrom);
+    service_->watchRecorder(live_->recorder());
     buildMenus();
     buildCentral();
     buildStatusBar();
@@ -166,11 +173,16 @@ void MainWindow::buildMenus() {
     actCompare_ = item(menuFile_, "Menu_File_Compare", "C&ompare with file...");
     actRestore_ = item(menuFile_, "Menu_File_Restore", "&Restore parameters...");
     menuFile_->addSeparator();
+    service_->addFileActions(menuFile_);
+    menuFile_->addSeparator();
     actExit_ = item(menuFile_, "Menu_File_Exit", "Exit(&X)");
     menuView_ = menu("Menu_View", "&View");
     live_->addViewActions(menuView_);
+    menuView_->addSeparator();
+    service_->addViewActions(menuView_);
     menuOption_ = menu("Menu_Option", "Option(&O)");
     actComSet_ = item(menuOption_, "Menu_Option_ComSet", "ComSet(&C)");
+    service_->addOptionActions(menuOption_);
     menuLang_ = menu("Menu_Lang", "Language(&L)");
     actLangEng_ = item(menuLang_, "Menu_Lang_Eng", "English");
     menuHelp_ = menu("Menu_Help", "Help(&H)");
@@ -253,6 +265,8 @@ void MainWindow::buildStatusBar() {
     panelData_ = panel("Data", 1);
     panelLive_ = panel("Live", 2);
     live_->setPanel(panelLive_);
+    panelJob_ = panel("Job", 2);
+    panelJob_->hide();
 
     plugOffer_ = new QWidget(this);
     plugOffer_->setObjectName(QStringLiteral("wgtAdapterOffer"));
@@ -339,8 +353,22 @@ void MainWindow::showDataNotice() {
     monitor_->setDataNotice(n.dim, qs(n.line));
 }
 
+bool MainWindow::useHistory(const QString& path) {
+    return service_->useHistory(path);
+}
+
+void MainWindow::showJob() {
+    setWindowTitle(QStringLiteral("EV Motiview V2.0.0.7B_EN") + service_->titleSuffix());
+    if (const auto& job = service_->job()) {
+        panelJob_->setText(QStringLiteral("Job %1 (%2)").arg(qs(job->number), qs(job->technician)));
+        panelJob_->show();
+    } else {
+        panelJob_->hide();
+    }
+}
+
 void MainWindow::applyShellCaptions() {
-    setWindowTitle(QStringLiteral("EV Motiview V2.0.0.7B_EN"));
+    setWindowTitle(QStringLiteral("EV Motiview V2.0.0.7B_EN") + service_->titleSuffix());
     menuFile_->setTitle(QStringLiteral("&File"));
     actExit_->setText(QStringLiteral("E&xit"));
     menuOption_->setTitle(QStringLiteral("&Options"));
@@ -415,6 +443,7 @@ void MainWindow::Timer3_Timer() {
     }
     showLinkDisplay();
     live_->linkChanged(before, link_.state);
+    service_->linkChanged(before, link_.state);
 }
 
 void MainWindow::showLinkDisplay() {
@@ -443,6 +472,7 @@ void MainWindow::MSComm1_OnComm(const Unit& unit) {
         break;
     case ActionType::Status:
         monitor_->apply(decode_status(action.unit, format_));
+        service_->statusReceived(action.unit);
         lastFrameClock_ = QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
         showDataNotice();
         break;
@@ -456,7 +486,11 @@ void MainWindow::MSComm1_OnComm(const Unit& unit) {
         } else if (action.page) {
             ensurePage(*action.page)->decodeReply(action.unit);
         }
+        if (action.page) {
+            service_->pageReplyReceived(*action.page, action.unit);
+        }
         if (action.hallDone) {
+            service_->hallTestDone(QString::fromStdString(action.hallText));
             showHallText(QString::fromStdString(action.hallText));
             closeCounter_ = 0;
             timer1_.start();
@@ -465,6 +499,9 @@ void MainWindow::MSComm1_OnComm(const Unit& unit) {
     case ActionType::Message:
         if (action.kind == UnitKind::WriteAck && flows_->writing()) {
             break; // a restore ends in one summary instead
+        }
+        if (action.kind == UnitKind::WriteAck) {
+            service_->writeAcknowledged(QString::fromStdString(action.text));
         }
         showMessage(QStringLiteral("info"), QString::fromStdString(action.text),
                     QMessageBox::Information);

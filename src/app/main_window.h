@@ -32,6 +32,7 @@ namespace motiview {
 class MonitorView;
 class ParameterFlows;
 class LiveTools;
+class ServiceLog;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -53,6 +54,10 @@ class MainWindow final : public QMainWindow {
     [[nodiscard]] ParameterFlows* parameterFlows() const { return flows_; }
     // Plots, traffic monitor, recording and poll rate.
     [[nodiscard]] LiveTools* liveTools() const { return live_; }
+    // The service history and jobs.
+    [[nodiscard]] ServiceLog* serviceLog() const { return service_; }
+    // Opens the service history file; false (and a message) when it is refused.
+    bool useHistory(const QString& path);
 
     // The start: the command line's port if given, else the remembered one when "Connect at
     // start" is on, else nothing (the user opens the dialog).
@@ -101,6 +106,7 @@ class MainWindow final : public QMainWindow {
     void showMessage(const QString& title, const QString& text, QMessageBox::Icon icon);
     void send(std::span<const std::uint8_t> frame);
     void showDataNotice();
+    void showJob();
     void offerAdapter(const QString& device);
 
     Transport& port_;
@@ -144,6 +150,8 @@ class MainWindow final : public QMainWindow {
     QList<QPointer<QMessageBox>> openMessages_;
     ParameterFlows* flows_ = nullptr;
     LiveTools* live_ = nullptr;
+    ServiceLog* service_ = nullptr;
+    QLabel* panelJob_ = nullptr;
 
     QSettings* store_ = nullptr;
     std::optional<std::string> lastFrameClock_; // when the run's last status frame came

@@ -103,7 +103,7 @@ void ParameterFlows::saveTo(const QString& path) {
 }
 
 void ParameterFlows::compareWith(const QString& path) {
-    if (busy() || !loadFile(path, QStringLiteral("Nothing was sent."))) {
+    if ((busy() && !snapshotting()) || !loadFile(path, QStringLiteral("Nothing was sent."))) {
         return;
     }
     std::vector<PageId> pages;
@@ -114,7 +114,7 @@ void ParameterFlows::compareWith(const QString& path) {
 }
 
 void ParameterFlows::restoreFrom(const QString& path) {
-    if (busy() || !loadFile(path, QStringLiteral("Nothing was sent."))) {
+    if ((busy() && !snapshotting()) || !loadFile(path, QStringLiteral("Nothing was sent."))) {
         return;
     }
     std::vector<PageId> pages;
@@ -124,7 +124,28 @@ void ParameterFlows::restoreFrom(const QString& path) {
     begin(Flow::Restore, path, std::move(pages));
 }
 
+bool ParameterFlows::readSnapshot() {
+    if (busy()) {
+        return false;
+    }
+    flow_ = Flow::Snapshot;
+    writes_.reset();
+    reads_ = std::make_unique<ReadJob>(std::vector<PageId>(kAllPages.begin(), kAllPages.end()));
+    driver_.run(*reads_);
+    return true;
+}
+
+void ParameterFlows::yieldSnapshot() {
+    if (snapshotting()) {
+        // The user's flow goes first; the quiet reading is tried again later.
+        driver_.abandon();
+        flow_ = Flow::None;
+        emit snapshotDone(std::nullopt);
+    }
+}
+
 bool ParameterFlows::begin(Flow flow, const QString& path, std::vector<PageId> pages) {
+    yieldSnapshot();
     if (busy()) {
         return false;
     }
@@ -211,6 +232,15 @@ void ParameterFlows::onFinished() {
         return;
     }
     flow_ = Flow::None;
+    if (flow == Flow::Snapshot) {
+        emit snapshotDone(
+            reads_->complete()
+                ? std::optional<ParameterSet>(reads_->parameter_set(
+                      local_time_text(), QCoreApplication::applicationVersion().toStdString(),
+                      userName_ ? userName_().toStdString() : std::string()))
+                : std::nullopt);
+        return;
+    }
     const QString nothing = flow == Flow::Save      ? QStringLiteral("Nothing was saved.")
                             : flow == Flow::Compare ? QStringLiteral("Nothing was compared.")
                                                     : QStringLiteral("Nothing was written.");
@@ -234,6 +264,7 @@ void ParameterFlows::onFinished() {
         break;
     case Flow::None:
     case Flow::Write:
+    case Flow::Snapshot:
         break;
     }
 }
@@ -268,6 +299,7 @@ void ParameterFlows::finishSave() {
         return;
     }
     emit notice(QStringLiteral("Saved %1 pages to %2").arg(set.pages.size()).arg(path_));
+    emit parametersSaved(set);
 }
 
 void ParameterFlows::finishCompare() {
@@ -318,6 +350,7 @@ void ParameterFlows::finishRestoreReads() {
 }
 
 void ParameterFlows::writePages(const std::vector<PageId>& pages) {
+    yieldSnapshot();
     if (busy() || pages.empty()) {
         return;
     }
@@ -386,7 +419,9 @@ void ParameterFlows::finishWrites() {
         if (diff_ != nullptr) {
             diff_->setPageOutcome(o.page, outcome, verdict_good(o.verdict));
         }
+        noteWritten(o);
     }
+    emit restoreFinished();
     if (diff_ != nullptr) {
         diff_->setWriting(false);
     }
@@ -413,6 +448,23 @@ void ParameterFlows::finishWrites() {
     const bool good = differs.isEmpty() && stopped.isEmpty() && notWritten.isEmpty();
     showMessage(lines.join(QLatin1Char('\n')),
                 good ? QMessageBox::Information : QMessageBox::Warning);
+}
+
+void ParameterFlows::noteWritten(const PageWriteOutcome& o) {
+    if (!o.step || o.verdict == WriteVerdict::Unchanged || o.verdict == WriteVerdict::NotWritten) {
+        return;
+    }
+    for (const RestoreWrite& w : writes_->plan()) {
+        if (w.page != o.page) {
+            continue;
+        }
+        // Only a read-back tells what the controller holds; otherwise what was sent.
+        const bool readBack =
+            o.verdict == WriteVerdict::Verified || o.verdict == WriteVerdict::AckLostVerified ||
+            o.verdict == WriteVerdict::ReadBackDiffers || o.verdict == WriteVerdict::NotStored;
+        emit pageWritten(o.page, w.held, readBack ? o.step->answer : w.frame,
+                         qs(verdict_text(o.verdict)));
+    }
 }
 
 void ParameterFlows::showMessage(const QString& text, QMessageBox::Icon icon) {

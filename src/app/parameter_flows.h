@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -40,6 +41,12 @@ class ParameterFlows final : public QObject {
     void compareWith(const QString& path);
     void restoreFrom(const QString& path);
 
+    // Reads every page quietly, without a progress dialog and without touching the open page
+    // windows (the service history's "as found" and "as left"); ends in snapshotDone. False
+    // while another flow runs. A flow the user starts meanwhile ends the reading first.
+    bool readSnapshot();
+    [[nodiscard]] bool snapshotting() const { return flow_ == Flow::Snapshot; }
+
     // A session with the controller is under way.
     [[nodiscard]] bool busy() const { return flow_ != Flow::None; }
     // Restore writes are under way: their acknowledgements end in one summary, and the pages'
@@ -52,15 +59,27 @@ class ParameterFlows final : public QObject {
     [[nodiscard]] QMessageBox* lastMessage() const { return message_; }
 
   signals:
+    // A quiet reading ended: every page, or nothing (no answer, a lost port, or a flow of the
+    // user's took the line).
+    void snapshotDone(const std::optional<motiview::ParameterSet>& pages);
+    // Every page read for a save.
+    void parametersSaved(const motiview::ParameterSet& pages);
+    // A page of a restore written: the page as held before, as read back after (or as sent
+    // when nothing came back), and the verdict's words.
+    void pageWritten(motiview::PageId page, const motiview::Unit& before,
+                     const motiview::Unit& after, const QString& verdict);
+    // The restore's writes are over.
+    void restoreFinished();
     // A short line for the status bar.
     void notice(const QString& text);
     // A retry or a lost acknowledgement, for the traffic monitor.
     void lineNote(const QString& text);
 
   private:
-    enum class Flow : std::uint8_t { None, Save, Compare, Restore, Write };
+    enum class Flow : std::uint8_t { None, Save, Compare, Restore, Write, Snapshot };
 
     bool begin(Flow flow, const QString& path, std::vector<PageId> pages);
+    void yieldSnapshot();
     void startProgress(const QString& verb, int steps);
     void onProgress();
     void onFinished();
@@ -70,6 +89,7 @@ class ParameterFlows final : public QObject {
     void finishRestoreReads();
     void writePages(const std::vector<PageId>& pages);
     void finishWrites();
+    void noteWritten(const PageWriteOutcome& o);
     [[nodiscard]] QString failedReads(const QString& nothing) const;
     void showMessage(const QString& text, QMessageBox::Icon icon);
     bool loadFile(const QString& path, const QString& refusal);

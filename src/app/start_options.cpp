@@ -16,7 +16,7 @@ StartOptions parse_start_options(const QStringList& args) {
             o.version = true;
             continue;
         }
-        for (const char* option : {"--port", "--baud"}) {
+        for (const char* option : {"--port", "--baud", "--history"}) {
             const QString name = QLatin1String(option);
             QString value;
             if (a == name) {
@@ -30,7 +30,9 @@ StartOptions parse_start_options(const QStringList& args) {
             } else {
                 continue;
             }
-            if (name == QLatin1String("--port")) {
+            if (name == QLatin1String("--history")) {
+                o.history = value;
+            } else if (name == QLatin1String("--port")) {
                 if (!port_choice(value)) {
                     o.error = QStringLiteral("--port: a device path or a COM number 1 to 9");
                     return o;

@@ -1,6 +1,7 @@
 #pragma once
 // The window's command line: --help, --version, and the port to open at start
-// (--port PORT [--baud N]). Everything else is left to Qt.
+// (--port PORT [--baud N]), and the service history's file (--history PATH). Everything else is
+// left to Qt.
 
 #include "ui/com_settings_dialog.h"
 
@@ -16,7 +17,8 @@ struct StartOptions {
     bool version = false;
     std::optional<QString> port; // as given: a COM number 1..9 ("3", "COM3") or a device path
     std::optional<int> baud;
-    QString error; // non-empty: a usage error, nothing else counts
+    QString history; // the service history file; empty: MOTIVIEW_HISTORY, else the data folder
+    QString error;   // non-empty: a usage error, nothing else counts
 };
 
 [[nodiscard]] StartOptions parse_start_options(const QStringList& args);

@@ -259,7 +259,8 @@ Result<bool> HistoryStore::see_controller(std::string_view serial, std::string_v
                                           std::int64_t timeMs) {
     Statement s(db_, "INSERT INTO controllers (serial, user_name, first_seen_ms, last_seen_ms) "
                      "VALUES (?1, ?2, ?3, ?3) ON CONFLICT (serial) DO UPDATE SET "
-                     "user_name = excluded.user_name, last_seen_ms = MAX(last_seen_ms, ?3)");
+                     "user_name = CASE WHEN excluded.user_name <> '' THEN excluded.user_name "
+                     "ELSE user_name END, last_seen_ms = MAX(last_seen_ms, ?3)");
     if (!s.ok()) {
         return failure("cannot be written");
     }
@@ -283,8 +284,8 @@ Result<std::vector<ControllerRecord>> HistoryStore::controllers() const {
     std::vector<ControllerRecord> out;
     int rc = SQLITE_ROW;
     while ((rc = s.step()) == SQLITE_ROW) {
-        out.push_back({s.text(0), s.text(1), s.integer(2), s.integer(3), s.integer(4),
-                       s.integer(5)});
+        out.push_back(
+            {s.text(0), s.text(1), s.integer(2), s.integer(3), s.integer(4), s.integer(5)});
     }
     if (rc != SQLITE_DONE) {
         return failure("cannot be read");
@@ -390,9 +391,9 @@ constexpr const char* kJobColumns =
     "FROM jobs ";
 
 JobRecord job_row(const Statement& s) {
-    return JobRecord{s.integer(0), s.text(1),   s.text(2),  s.text(3),  s.text(4),
+    return JobRecord{s.integer(0), s.text(1),   s.text(2),    s.text(3),  s.text(4),
                      s.text(5),    s.text(6),   s.integer(7), s.maybe(8), s.text(9),
-                     s.maybe(10),  s.maybe(11), s.text(12), s.text(13), s.text(14)};
+                     s.maybe(10),  s.maybe(11), s.text(12),   s.text(13), s.text(14)};
 }
 
 void bind_job(Statement& s, const JobRecord& j) {
@@ -510,9 +511,8 @@ Result<std::int64_t> HistoryStore::add_event(const EventRecord& event) {
     return sqlite3_last_insert_rowid(db_);
 }
 
-Result<std::vector<EventRecord>> HistoryStore::select_events(const char* sql,
-                                                             std::string_view serial,
-                                                             std::int64_t job) const {
+Result<std::vector<EventRecord>>
+HistoryStore::select_events(const char* sql, std::string_view serial, std::int64_t job) const {
     Statement s(db_, sql);
     if (!s.ok()) {
         return failure("cannot be read");

@@ -2,8 +2,8 @@
 // The workshop's record of its work: every controller the tool has met, keyed by serial number,
 // the snapshots of its pages, the service jobs done on it and what happened during them (fault
 // words changing, writes, hall tests, counter resets, recordings), in one SQLite file that the
-// window and the command line use at the same time. A file it cannot read, or one written by a newer version, is refused and
-// left exactly as it is.
+// window and the command line use at the same time. A file it cannot read, or one written by a
+// newer version, is refused and left exactly as it is.
 
 #include "base/result.h"
 
@@ -97,8 +97,8 @@ class HistoryStore {
 
     [[nodiscard]] const std::string& path() const { return path_; }
 
-    // A controller seen at `timeMs`: added on the first meeting, its user name and last-seen
-    // time brought up to date after.
+    // A controller seen at `timeMs`: added on the first meeting, its user name (unless none came)
+    // and last-seen time brought up to date after.
     [[nodiscard]] Result<bool> see_controller(std::string_view serial, std::string_view userName,
                                               std::int64_t timeMs);
     [[nodiscard]] Result<std::vector<ControllerRecord>> controllers() const;
@@ -144,9 +144,8 @@ class HistoryStore {
     [[nodiscard]] Error failure(std::string_view what) const;
     [[nodiscard]] Result<std::vector<JobRecord>> select_jobs(const char* where,
                                                              std::string_view serial) const;
-    [[nodiscard]] Result<std::vector<EventRecord>> select_events(const char* sql,
-                                                                 std::string_view serial,
-                                                                 std::int64_t job) const;
+    [[nodiscard]] Result<std::vector<EventRecord>>
+    select_events(const char* sql, std::string_view serial, std::int64_t job) const;
 
     std::string path_;
     sqlite3* db_;

@@ -1,7 +1,6 @@
 #include "jobs/service_events.h"
 
 #include "base/number_text.h"
-#include "monitor/status_frame.h"
 #include "pages/page_codec.h"
 
 #include <nlohmann/json.hpp>
@@ -38,15 +37,17 @@ std::optional<ServiceEvent> fault_event(FaultWord which, std::uint16_t before,
     if (before == after) {
         return std::nullopt;
     }
-    const auto came = static_cast<std::uint16_t>(after & ~before);
-    const auto went = static_cast<std::uint16_t>(before & ~after);
+    // By fault, not by bit: hall answers to two bits and is there while either is set.
     Json cameNames = Json::array();
     Json wentNames = Json::array();
-    for (const std::string_view n : fault_name_list(came, which)) {
-        cameNames.push_back(n);
-    }
-    for (const std::string_view n : fault_name_list(went, which)) {
-        wentNames.push_back(n);
+    for (const FaultRow& f : kFaults) {
+        const bool was = (before & fault_bits(f, which)) != 0;
+        const bool is = (after & fault_bits(f, which)) != 0;
+        if (is && !was) {
+            cameNames.push_back(f.name);
+        } else if (was && !is) {
+            wentNames.push_back(f.name);
+        }
     }
     const std::string word = which == FaultWord::Current ? "current" : "history";
     std::string summary = word + " faults";
@@ -57,7 +58,7 @@ std::optional<ServiceEvent> fault_event(FaultWord which, std::uint16_t before,
         summary += std::string(cameNames.empty() ? "" : ";") + " went: " + joined(wentNames);
     }
     if (cameNames.empty() && wentNames.empty()) {
-        // Bits without a name changed: say the words.
+        // Bits without a name changed, or a fault's second bit: say the words.
         summary += " " + hex_word(before) + " -> " + hex_word(after);
     }
     Json d;
@@ -80,8 +81,8 @@ ServiceEvent write_event(PageId page, const Unit& before, const Unit& after,
                           {"caption", field_caption(schema, *f.field)},
                           {"before", f.a},
                           {"after", f.b}});
-        changes += (changes.empty() ? "; " : ", ") + std::string(f.field->name) + " " + f.a +
-                   " -> " + f.b;
+        changes +=
+            (changes.empty() ? "; " : ", ") + std::string(f.field->name) + " " + f.a + " -> " + f.b;
     }
     Json d;
     d["page"] = schema.cliName;
@@ -132,7 +133,23 @@ Result<std::int64_t> ServiceRecord::store_pages(const ParameterSet& set, std::st
     if (!seen.ok()) {
         return seen.error();
     }
-    return store_.keep_snapshot(serial, timeMs, source, job_, write_parameter_file(set));
+    // The snapshot's own time is kept beside it: without the file's stamp, a reading equal to the
+    // last one is known as such and not stored again.
+    ParameterSet kept = set;
+    kept.created.clear();
+    return store_.keep_snapshot(serial, timeMs, source, job_, write_parameter_file(kept));
+}
+
+Result<bool> ServiceRecord::identify(const ParameterSet& set, std::int64_t timeMs) {
+    const std::string serial = serial_number(set);
+    if (serial.empty()) {
+        return Error{{}, "the pages read hold no serial number (the hardware page is missing)"};
+    }
+    if (controller_ && controller_->serial != serial) {
+        forget_status();
+    }
+    controller_ = ControllerIdentity{serial, set.userName};
+    return store_.see_controller(serial, set.userName, timeMs);
 }
 
 Result<bool> ServiceRecord::note_status(const Unit& frame, std::int64_t timeMs) {
@@ -151,7 +168,7 @@ Result<bool> ServiceRecord::note_status(const Unit& frame, std::int64_t timeMs) 
         if (const auto e = fault_event(which, was, now)) {
             const Result<bool> r = note(*e, timeMs);
             if (!r.ok()) {
-                return r;
+                return r.error();
             }
             stored = true;
         }
@@ -163,9 +180,8 @@ Result<bool> ServiceRecord::note(const ServiceEvent& e, std::int64_t timeMs) {
     if (!controller_) {
         return false;
     }
-    const Result<std::int64_t> id =
-        store_.add_event(EventRecord{0, controller_->serial, timeMs, job_, e.kind, e.summary,
-                                     e.detail});
+    const Result<std::int64_t> id = store_.add_event(
+        EventRecord{0, controller_->serial, timeMs, job_, e.kind, e.summary, e.detail});
     if (!id.ok()) {
         return id.error();
     }

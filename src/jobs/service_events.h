@@ -78,9 +78,15 @@ class ServiceRecord {
     [[nodiscard]] Result<std::int64_t> store_pages(const ParameterSet& set, std::string_view source,
                                                    std::int64_t timeMs);
 
+    // The controller whose hardware page was read, seen without a snapshot (a test or a reset
+    // that reads nothing else).
+    [[nodiscard]] Result<bool> identify(const ParameterSet& set, std::int64_t timeMs);
+
     // The controller the record is about: set by store_pages, or given (a serial already known).
     void set_controller(ControllerIdentity id) { controller_ = std::move(id); }
-    [[nodiscard]] const std::optional<ControllerIdentity>& controller() const { return controller_; }
+    [[nodiscard]] const std::optional<ControllerIdentity>& controller() const {
+        return controller_;
+    }
     void set_job(std::optional<std::int64_t> job) { job_ = job; }
     [[nodiscard]] std::optional<std::int64_t> job() const { return job_; }
 

@@ -126,7 +126,7 @@ Json report_content(const ReportInput& in, const TimeText& time) {
             resets.push_back(line);
         } else if (e.kind == kEventRecording) {
             const Json d = Json::parse(e.detail, nullptr, false);
-            const auto get = [&d](const char* key, Json fallback) {
+            const auto get = [&d](const char* key, const Json& fallback) {
                 return d.is_object() && d.contains(key) ? d[key] : fallback;
             };
             recordings.push_back({{"time", time(e.timeMs)},

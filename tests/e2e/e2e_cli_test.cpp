@@ -1,6 +1,7 @@
 // motiview-cli against the simulator on a pseudo-terminal: backup and restore, write with
 // read-back on every page, diff, record, and the exits for a silent line and a forbidden port.
 
+#include "cli_run.h"
 #include "sim_process.h"
 
 #include "app/live_tools.h"
@@ -31,42 +32,6 @@ namespace {
 
 using namespace motiview;
 using namespace motiview::test;
-
-struct CliRun {
-    int code = -1;
-    QString out;
-    QString err;
-    qint64 ms = 0;
-};
-
-CliRun cli(const QString& port, const QStringList& args, bool unprivileged = false) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
-    env.insert(QStringLiteral("MOTIVIEW_PORT"), port);
-    p.setProcessEnvironment(env);
-    if (unprivileged) {
-        p.setChildProcessModifier([] {
-            if (::setgid(65534) != 0 || ::setuid(65534) != 0) {
-                ::_exit(99);
-            }
-        });
-    }
-    QElapsedTimer clock;
-    clock.start();
-    p.start(QStringLiteral(MOTIVIEW_CLI_PATH), args);
-    CliRun r;
-    if (!p.waitForFinished(30000)) {
-        p.kill();
-        p.waitForFinished();
-        return r;
-    }
-    r.ms = clock.elapsed();
-    r.code = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
 
 // The blocks once the simulator has dumped them (it does so right after it starts).
 std::map<std::string, std::string> dumped(const SimProcess& sim) {

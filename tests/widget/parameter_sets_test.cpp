@@ -185,7 +185,8 @@ TEST(ParameterSetMenu, ThreeItemsAboveExitFollowTheLink) {
     }
     EXPECT_EQ(items,
               QStringList({"Menu_File_Record", "Menu_File_StopRecord", "-", "Menu_File_Save",
-                           "Menu_File_Compare", "Menu_File_Restore", "-", "Menu_File_Exit"}));
+                           "Menu_File_Compare", "Menu_File_Restore", "-", "Menu_File_StartJob",
+                           "Menu_File_FinishJob", "-", "Menu_File_Exit"}));
     const QList<QAction*> sets = file->actions().mid(3, 3);
     EXPECT_EQ(sets[0]->text(), "&Save parameters...");
     EXPECT_EQ(sets[1]->text(), "C&ompare with file...");

@@ -1,7 +1,9 @@
 // read, write, hall-test and reset-count: one page or one test at a time.
 #include "cli.h"
+#include "keeper.h"
 #include "line.h"
 
+#include "base/qt/locale_format.h"
 #include "jobs/page_jobs.h"
 
 namespace motiview::cli {
@@ -60,6 +62,12 @@ int read_command(const Online& o, const std::vector<std::string>& names) {
     if (o.json) {
         say(o.io, json_text(all) + "\n");
     }
+    if (job.complete()) {
+        const ParameterSet set = job.parameter_set(local_time_text(), {});
+        if (set.pages.size() == kAllPages.size()) {
+            Keeper(o).pages(set, kSourceBackup);
+        }
+    }
     return job.complete() ? kExitOk : read_failed(o.io, job, "read");
 }
 
@@ -87,12 +95,23 @@ int write_command(const Online& o, const std::string& name, const std::vector<st
         return kExitPort;
     }
     install_interrupt_handler();
-    ReadJob read({page->id}, false, o.retries);
+    // The history keeps every page as it was before the write and after it.
+    Keeper keep(o);
+    ReadJob read(keep.on() ? std::vector<PageId>(kAllPages.begin(), kAllPages.end())
+                           : std::vector<PageId>{page->id},
+                 keep.on(), o.retries);
     line.run(read);
     if (!read.complete()) {
         return read_failed(o.io, read, "write");
     }
-    const Unit before = read.reads().front().answer;
+    ParameterSet heldSet = read.parameter_set(local_time_text(), {});
+    keep.pages(heldSet, kSourceBeforeWrite);
+    Unit before{};
+    for (const StepResult& r : read.reads()) {
+        if (r.page == page->id) {
+            before = r.answer;
+        }
+    }
     // The page as its window holds it after this reply, then the edits as a user types them.
     PageState state = decoded(*page, before, o.format);
     for (const auto& [field, text] : pairs) {
@@ -127,6 +146,19 @@ int write_command(const Online& o, const std::string& name, const std::vector<st
         return kExitNoAnswer;
     }
     const StepResult& r = *out.step;
+    const bool readBack =
+        out.verdict == WriteVerdict::Verified || out.verdict == WriteVerdict::AckLostVerified ||
+        out.verdict == WriteVerdict::ReadBackDiffers || out.verdict == WriteVerdict::NotStored;
+    keep.event(
+        write_event(page->id, before, readBack ? r.answer : *frame, verdict_text(out.verdict)));
+    if (readBack) {
+        for (PageEntry& e : heldSet.pages) {
+            if (e.page == page->id) {
+                e = entry_from_reply(page->id, r.answer);
+            }
+        }
+        keep.pages(heldSet, kSourceAfterWrite);
+    }
     if (out.verdict == WriteVerdict::ReadBackDiffers) {
         for (const FieldDifferenceText& d : differing_fields(*page, *frame, r.answer, o.format)) {
             say(o.io, name + " " + std::string(d.field->name) + " (" +
@@ -148,13 +180,21 @@ int hall_test_command(const Online& o, const std::string& group) {
     if (!line.open()) {
         return kExitPort;
     }
+    Keeper keep(o);
+    keep.identify(line, o);
     Session s(o.retries);
-    s.hall_test(group == "b" || group == "B");
+    const std::string name = group == "b" || group == "B" ? "b" : "a";
+    s.hall_test(name == "b");
     const StepsRun run = run_steps(line, s, o.io, "hall test");
     if (run.code != kExitOk) {
+        keep.event(hall_test_event(name, step_outcome_name(run.results.empty()
+                                                               ? StepOutcome::TimedOut
+                                                               : run.results.back().outcome)));
         return run.code;
     }
-    say(o.io, render(*report_of(run.results.front().answer, o.format), o.json));
+    const Report rep = *report_of(run.results.front().answer, o.format);
+    keep.event(hall_test_event(name, rep.text ? *rep.text : render(rep, false)));
+    say(o.io, render(rep, o.json));
     return kExitOk;
 }
 
@@ -163,20 +203,28 @@ int reset_count_command(const Online& o) {
     if (!line.open()) {
         return kExitPort;
     }
+    Keeper keep(o);
+    keep.identify(line, o);
     Session s(o.retries);
     s.reset_count();
     const StepsRun run = run_steps(line, s, o.io, "counter reset");
     if (run.code != kExitOk) {
+        keep.event(count_reset_event(step_outcome_name(
+            run.results.empty() ? StepOutcome::TimedOut : run.results.back().outcome)));
         return run.code;
     }
     const PageSchema& hw = page_schema(PageId::Hardware);
     const PageState state = decoded(hw, run.results.front().answer, o.format);
+    std::string shown;
     for (std::size_t i = 0; i < hw.fields.size(); ++i) {
         if (hw.fields[i].kind == FieldKind::ControllerOwned &&
             hw.fields[i].widget != Widget::None) {
             say(o.io, std::string(hw.fields[i].name) + "=" + state.fields[i].text + "\n");
+            shown += (shown.empty() ? "" : ", ") + std::string(hw.fields[i].name) + "=" +
+                     state.fields[i].text;
         }
     }
+    keep.event(count_reset_event("done; " + shown));
     return kExitOk;
 }
 

@@ -1,5 +1,6 @@
 // backup, restore and diff: the parameter-set workflows over a port.
 #include "cli.h"
+#include "keeper.h"
 #include "line.h"
 
 #include "base/qt/locale_format.h"
@@ -26,31 +27,28 @@ std::string name_of(PageId page) {
     return std::string(page_schema(page).cliName);
 }
 
-// Reads the pages, saying each as it comes when `tell`; false (with the message said and the
-// exit status in `code`) when the reads did not all answer.
-bool read_pages(Line& line, ReadJob& job, const Online& o, std::string_view during, bool tell,
-                int& code) {
-    line.run(job, [&] {
-        for (const StepResult& r : job.take_finished()) {
-            if (r.ok() && r.kind == StepKind::Read && (tell || r.retries > 0)) {
-                say(o.io, name_of(*r.page) + ": read" + retry_suffix(r.retries) + "\n");
+// A page written: its event, and the page as the controller now holds it in `set` when its
+// read-back tells.
+void keep_write(Keeper& keep, ParameterSet& set, const PageWriteOutcome& out, const Unit& sent) {
+    if (!keep.on() || !out.step || out.verdict == WriteVerdict::Unchanged) {
+        return;
+    }
+    const PageEntry* held = set.find(out.page);
+    if (held == nullptr || !held->reply) {
+        return;
+    }
+    const bool readBack =
+        out.verdict == WriteVerdict::Verified || out.verdict == WriteVerdict::AckLostVerified ||
+        out.verdict == WriteVerdict::ReadBackDiffers || out.verdict == WriteVerdict::NotStored;
+    keep.event(write_event(out.page, *held->reply, readBack ? out.step->answer : sent,
+                           verdict_text(out.verdict)));
+    if (readBack) {
+        for (PageEntry& e : set.pages) {
+            if (e.page == out.page) {
+                e = entry_from_reply(out.page, out.step->answer);
             }
         }
-    });
-    if (job.complete()) {
-        return true;
     }
-    if (job.port_lost()) {
-        complain(o.io, port_closed_text(during));
-        code = kExitPort;
-    } else if (job.failure()) {
-        complain(o.io, what_failed(*job.failure()));
-        code = exit_for(job.failure()->outcome);
-    } else {
-        complain(o.io, "interrupted");
-        code = kExitNoAnswer;
-    }
-    return false;
 }
 
 } // namespace
@@ -70,6 +68,7 @@ int backup_command(const Online& o, const std::string& file) {
     }
     const ParameterSet set =
         job.parameter_set(local_time_text(), qstr(QCoreApplication::applicationVersion()));
+    Keeper(o).pages(set, kSourceBackup);
     const Result<bool> saved = save_file_atomically(file, write_parameter_file(set));
     if (!saved.ok()) {
         complain(o.io, file + ": " + saved.error().message);
@@ -130,17 +129,26 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
     }
     install_interrupt_handler();
     // First read what the controller holds, and build every frame: a refused field stops the
-    // restore before anything is written.
-    ReadJob reads(pages, false, o.retries);
+    // restore before anything is written. The history keeps every page as it was before.
+    Keeper keep(o, !dryRun);
+    ReadJob reads(keep.on() ? std::vector<PageId>(kAllPages.begin(), kAllPages.end()) : pages,
+                  keep.on(), o.retries);
     int code = kExitOk;
     if (!read_pages(line, reads, o, "restore", false, code)) {
         complain(o.io, "nothing was written");
         return code;
     }
     std::vector<Unit> held;
-    for (const StepResult& r : reads.reads()) {
-        held.push_back(r.answer);
+    for (const PageId p : pages) {
+        for (const StepResult& r : reads.reads()) {
+            if (r.page == p) {
+                held.push_back(r.answer);
+            }
+        }
     }
+    ParameterSet heldSet =
+        reads.parameter_set(local_time_text(), qstr(QCoreApplication::applicationVersion()));
+    keep.pages(heldSet, kSourceBeforeRestore);
     Result<std::vector<RestoreWrite>> planned = plan_restore(entries, held);
     if (!planned.ok()) {
         complain(o.io,
@@ -196,8 +204,14 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
                 out.verdict == WriteVerdict::AckLostVerified) {
                 verified.push_back(name_of(out.page));
             }
+            for (const RestoreWrite& w : job.plan()) {
+                if (w.page == out.page) {
+                    keep_write(keep, heldSet, out, w.frame);
+                }
+            }
         }
     });
+    keep.pages(heldSet, kSourceAfterRestore);
 
     const std::string before = verified.empty()
                                    ? "nothing was written and verified before it"
@@ -256,11 +270,14 @@ int diff_command(const Online& o, const std::vector<std::string>& files) {
         ReadJob job(pages, false, o.retries);
         int code = kExitOk;
         const Io quiet{o.io.err, o.io.err, o.io.terminal}; // retries go to stderr
-        const Online retell{o.port, o.format, o.json, o.retries, quiet};
+        const Online retell{o.port, o.format, o.json, o.retries, quiet, o.history};
         if (!read_pages(line, job, retell, "diff", false, code)) {
             return code;
         }
         sets.insert(sets.begin(), job.parameter_set({}, {}));
+        if (sets.front().pages.size() == kAllPages.size()) {
+            Keeper(o).pages(sets.front(), kSourceBackup);
+        }
     }
     const std::vector<FieldDifference> d = diff(sets[0], sets[1]);
     if (o.json) {

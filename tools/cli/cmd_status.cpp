@@ -1,5 +1,6 @@
 // ports, status (once or watching) and record.
 #include "cli.h"
+#include "keeper.h"
 #include "line.h"
 
 #include "base/qt/locale_format.h"
@@ -11,6 +12,7 @@
 
 #include <QDateTime>
 #include <QElapsedTimer>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <charconv>
@@ -178,6 +180,8 @@ int record_command(const Online& o, const std::string& file, double seconds, int
     if (!line.open()) {
         return kExitPort;
     }
+    Keeper keep(o);
+    keep.identify(line, o);
     // The same recorder as the window's: header, one flushed row per frame.
     StatusRecorder recorder;
     QElapsedTimer clock;
@@ -195,6 +199,7 @@ int record_command(const Online& o, const std::string& file, double seconds, int
             if (!r.ok() || failed) {
                 continue;
             }
+            keep.status(r.answer);
             if (const Result<bool> added =
                     recorder.add(r.answer, local_time_text(), clock.elapsed());
                 !added.ok()) {
@@ -228,6 +233,9 @@ int record_command(const Online& o, const std::string& file, double seconds, int
     if (line.lost()) {
         complain(o.io, port_closed_text("recording"));
     }
+    // By its full path: a report made elsewhere later still finds it for its plot.
+    keep.event(recording_event(qstr(QFileInfo(QString::fromStdString(file)).absoluteFilePath()),
+                               static_cast<double>(clock.elapsed()) / 1000.0, rows));
     say(o.io, file + ": " + std::to_string(rows) + " rows\n");
     return rows > 0 ? kExitOk : kExitNoAnswer;
 }

@@ -163,4 +163,35 @@ StepsRun run_steps(Line& line, Session& s, const Io& io, std::string_view during
     return run;
 }
 
+// Reads the pages, saying each as it comes when `tell`; false (with the message said and the
+// exit status in `code`) when the reads did not all answer.
+bool read_pages(Line& line, ReadJob& job, const Online& o, std::string_view during, bool tell,
+                int& code, std::optional<Unit>* status) {
+    line.run(job, [&] {
+        for (const StepResult& r : job.take_finished()) {
+            if (status != nullptr && r.ok() && r.kind == StepKind::Status) {
+                *status = r.answer;
+            }
+            if (r.ok() && r.kind == StepKind::Read && (tell || r.retries > 0)) {
+                say(o.io, std::string(page_schema(*r.page).cliName) + ": read" +
+                              retry_suffix(r.retries) + "\n");
+            }
+        }
+    });
+    if (job.complete()) {
+        return true;
+    }
+    if (job.port_lost()) {
+        complain(o.io, port_closed_text(during));
+        code = kExitPort;
+    } else if (job.failure()) {
+        complain(o.io, what_failed(*job.failure()));
+        code = exit_for(job.failure()->outcome);
+    } else {
+        complain(o.io, "interrupted");
+        code = kExitNoAnswer;
+    }
+    return false;
+}
+
 } // namespace motiview::cli

@@ -6,6 +6,7 @@
 #include "cli.h"
 #include "online.h"
 
+#include "jobs/page_jobs.h"
 #include "link/qt/serial_port.h"
 #include "link/qt/session_driver.h"
 #include "link/session.h"
@@ -13,6 +14,7 @@
 #include "pages/page_schema.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -67,5 +69,11 @@ struct StepsRun {
     int code = kExitOk;
 };
 [[nodiscard]] StepsRun run_steps(Line& line, Session& s, const Io& io, std::string_view during);
+
+// Reads the pages, saying each as it comes when `tell`; false (with the message said and the
+// exit status in `code`) when the reads did not all answer. A job that asks the status first
+// leaves the frame in `status`.
+[[nodiscard]] bool read_pages(Line& line, ReadJob& job, const Online& o, std::string_view during,
+                              bool tell, int& code, std::optional<Unit>* status = nullptr);
 
 } // namespace motiview::cli

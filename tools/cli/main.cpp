@@ -6,11 +6,16 @@
 #include "link/line_settings.h"
 #include "online.h"
 
+#include "history/history_store.h"
+
 #include <CLI/CLI.hpp>
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -51,6 +56,11 @@ constexpr const char* kFooter =
     "requests are asked again (--retries), a write never: when its acknowledgement is lost the\n"
     "page is read back to tell whether it was stored.\n"
     "\n"
+    "Readings and writes are kept in the service history, under the controller's serial number:\n"
+    "--history PATH, else MOTIVIEW_HISTORY, else $XDG_DATA_HOME/motiview/history.sqlite\n"
+    "(~/.local/share/motiview/history.sqlite). --no-history leaves it untouched. A history that\n"
+    "cannot be opened is named and left as it is; the command goes on without it.\n"
+    "\n"
     "Exit status: 0 done (and verified); 2 a field refused or a file damaged, nothing sent;\n"
     "3 a broken unit; 4 written but the read-back differs, or not stored; 5 no answer in time,\n"
     "or no answer to the read-back after a lost acknowledgement; 6 the port cannot be opened,\n"
@@ -62,7 +72,16 @@ struct Common {
     std::string settings;
     bool json = false;
     int retries = kDefaultRetries;
+    std::string history;
+    bool noHistory = false;
 };
+
+void add_history_options(CLI::App* c, Common& common) {
+    c->add_option("--history", common.history,
+                  "the service history file (default: MOTIVIEW_HISTORY, else the XDG data "
+                  "folder)");
+    c->add_flag("--no-history", common.noHistory, "keep nothing in the service history");
+}
 
 void add_port_options(CLI::App* c, Common& common, bool json = true) {
     c->add_option("-p,--port", common.port, "device path or COM number 1..9")
@@ -81,7 +100,22 @@ void add_port_options(CLI::App* c, Common& common, bool json = true) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The report draws its PDF with fonts, which needs the GUI side of Qt; the offscreen platform
+    // does without a display.
+    const bool drawing = argc > 1 && std::string_view(argv[1]) == "report";
+    if (drawing) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The platform's notes (no runtime folder, no window manager) are not the report's
+        // business: only real errors reach stderr.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& msg) {
+            if (type == QtCriticalMsg || type == QtFatalMsg) {
+                std::fprintf(stderr, "motiview-cli: %s\n", qPrintable(msg));
+            }
+        });
+    }
+    const std::unique_ptr<QCoreApplication> app =
+        drawing ? std::make_unique<QGuiApplication>(argc, argv)
+                : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("motiview-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOTIVIEW_VERSION));
 
@@ -130,11 +164,13 @@ int main(int argc, char** argv) {
         ->check(CLI::PositiveNumber);
     record->add_option("--rate", rate, "polls a second (1..10)")->check(CLI::Range(1, 10));
     add_port_options(record, common, false);
+    add_history_options(record, common);
 
     std::vector<std::string> pages;
     auto* read = cli.add_subcommand("read", "read pages (or all) and print their fields");
     read->add_option("pages", pages, "page names, or all")->required();
     add_port_options(read, common);
+    add_history_options(read, common);
 
     std::string page;
     std::vector<std::string> edits;
@@ -143,10 +179,12 @@ int main(int argc, char** argv) {
     write->add_option("page", page, "the page")->required();
     write->add_option("edits", edits, "NAME=TEXT");
     add_port_options(write, common, false);
+    add_history_options(write, common);
 
     auto* backup = cli.add_subcommand("backup", "save all eleven pages to a parameter file");
     backup->add_option("file", file, "the parameter file (.json)")->required();
     add_port_options(backup, common, false);
+    add_history_options(backup, common);
 
     std::vector<std::string> only;
     bool includeHardware = false;
@@ -160,20 +198,52 @@ int main(int argc, char** argv) {
     restore->add_flag("--include-hardware", includeHardware, "also write the hardware page");
     restore->add_flag("--dry-run", dryRun, "print the frames and differences, write nothing");
     add_port_options(restore, common, false);
+    add_history_options(restore, common);
 
     std::vector<std::string> files;
     auto* diff = cli.add_subcommand(
         "diff", "the controller against a file, or two files: one line per differing field");
     diff->add_option("files", files, "one or two parameter files")->required()->expected(1, 2);
     add_port_options(diff, common);
+    add_history_options(diff, common);
 
     std::string group;
     auto* hall = cli.add_subcommand("hall-test", "run the hall test of group a or b");
     hall->add_option("group", group, "a or b")->required();
     add_port_options(hall, common);
+    add_history_options(hall, common);
 
     auto* reset = cli.add_subcommand("reset-count", "reset the DC current calibration count");
     add_port_options(reset, common, false);
+    add_history_options(reset, common);
+
+    ReportOptions reportOptions;
+    auto* report = cli.add_subcommand(
+        "report", "read the controller now and write its service report (PDF, and HTML and JSON "
+                  "when asked), with the parameters changed since its last visit");
+    report->add_option("--job", reportOptions.job, "the job number")->required();
+    report->add_option("--technician", reportOptions.technician, "who did the work")->required();
+    report->add_option("--vehicle", reportOptions.vehicle, "the vehicle or customer");
+    report->add_option("--complaint", reportOptions.complaint, "what the customer reported");
+    report->add_option("--note", reportOptions.note, "the work done");
+    report->add_option("--out", reportOptions.pdf, "the PDF file")->required();
+    report->add_option("--html", reportOptions.html, "also the report as HTML");
+    report->add_option("--json", reportOptions.json, "also the report's content as JSON");
+    add_port_options(report, common, false);
+    add_history_options(report, common);
+
+    std::string serial;
+    std::string exportFile;
+    std::int64_t snapshotId = 0;
+    auto* history = cli.add_subcommand(
+        "history", "the controllers in the service history; with SERIAL its snapshots, jobs and "
+                   "events, newest first; with --export a snapshot as a parameter file");
+    history->add_option("serial", serial, "the controller's serial number");
+    history->add_option("--export", exportFile, "write a snapshot as a parameter file");
+    history->add_option("--snapshot", snapshotId, "the snapshot to export (default: the newest)")
+        ->check(CLI::PositiveNumber);
+    history->add_flag("--json", common.json, "JSON instead of lines");
+    add_history_options(history, common);
 
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
@@ -215,8 +285,14 @@ int main(int argc, char** argv) {
         }
         o.port.settings = *s;
     }
+    o.history.off = common.noHistory;
+    o.history.path = history_path(common.history, std::getenv("MOTIVIEW_HISTORY"),
+                                  std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     if (ports->parsed()) {
         return ports_command(o);
+    }
+    if (history->parsed()) {
+        return history_command(o, serial, exportFile, snapshotId);
     }
     if (o.port.port.empty() && !(diff->parsed() && files.size() == 2)) {
         return finish(usage_error("no port given: --port PORT or MOTIVIEW_PORT"));
@@ -244,6 +320,9 @@ int main(int argc, char** argv) {
     }
     if (hall->parsed()) {
         return hall_test_command(o, group);
+    }
+    if (report->parsed()) {
+        return report_command(o, reportOptions);
     }
     return reset_count_command(o);
 }

@@ -7,6 +7,7 @@
 #include "link/line_settings.h"
 #include "link/session.h"
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -26,12 +27,31 @@ struct PortOptions {
     LineSettings settings{57600};
 };
 
+// The service history a command keeps its readings and events in.
+struct HistoryOptions {
+    std::string path; // --history, $MOTIVIEW_HISTORY, else the XDG data folder
+    bool off = false; // --no-history: the file is not opened at all
+};
+
 struct Online {
     PortOptions port;
     NumberFormat format;
     bool json = false;
     int retries = kDefaultRetries; // reads and status requests asked again, 0..10
     Io io;
+    HistoryOptions history;
+};
+
+// What a service report is about.
+struct ReportOptions {
+    std::string job;
+    std::string technician;
+    std::string vehicle;
+    std::string complaint;
+    std::string note; // the work done
+    std::string pdf;
+    std::string html;
+    std::string json;
 };
 
 [[nodiscard]] int ports_command(const Online& o);
@@ -49,6 +69,12 @@ struct Online {
 [[nodiscard]] int diff_command(const Online& o, const std::vector<std::string>& files);
 [[nodiscard]] int hall_test_command(const Online& o, const std::string& group);
 [[nodiscard]] int reset_count_command(const Online& o);
+// Reads the controller now and writes its service report.
+[[nodiscard]] int report_command(const Online& o, const ReportOptions& r);
+// The controllers, or one controller's snapshots, jobs and events, or one snapshot exported as a
+// parameter file.
+[[nodiscard]] int history_command(const Online& o, const std::string& serial,
+                                  const std::string& exportFile, std::int64_t snapshot);
 
 // Set by Ctrl+C: the watching commands end at the next tick, a restore after the page on the
 // line.

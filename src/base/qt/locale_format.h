@@ -8,6 +8,7 @@
 #include <QDateTime>
 #include <QLocale>
 
+#include <cstdint>
 #include <string>
 
 namespace motiview {
@@ -27,6 +28,18 @@ namespace motiview {
 [[nodiscard]] inline std::string local_time_text() {
     return created_text(std::chrono::system_clock::now(),
                         std::chrono::minutes(QDateTime::currentDateTime().offsetFromUtc() / 60));
+}
+
+// A moment of the service history (milliseconds since the epoch) as local time with its offset:
+// "2026-12-10T14:05:09+01:00" ("Z" at UTC).
+[[nodiscard]] inline std::string moment_text(std::int64_t ms) {
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms);
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate).toStdString();
+}
+
+// Now, in milliseconds since the epoch.
+[[nodiscard]] inline std::int64_t now_ms() {
+    return QDateTime::currentMSecsSinceEpoch();
 }
 
 } // namespace motiview
