@@ -459,9 +459,7 @@ void ParameterFlows::noteWritten(const PageWriteOutcome& o) {
             continue;
         }
         // Only a read-back tells what the controller holds; otherwise what was sent.
-        const bool readBack =
-            o.verdict == WriteVerdict::Verified || o.verdict == WriteVerdict::AckLostVerified ||
-            o.verdict == WriteVerdict::ReadBackDiffers || o.verdict == WriteVerdict::NotStored;
+        const bool readBack = verdict_read_back(o.verdict);
         emit pageWritten(o.page, w.held, readBack ? o.step->answer : w.frame,
                          qs(verdict_text(o.verdict)));
     }

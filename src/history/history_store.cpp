@@ -296,7 +296,6 @@ Result<std::vector<ControllerRecord>> HistoryStore::controllers() const {
 Result<std::optional<std::int64_t>>
 HistoryStore::add_snapshot(std::string_view serial, std::int64_t timeMs, std::string_view source,
                            std::optional<std::int64_t> job, std::string_view content) {
-    std::optional<std::int64_t> lastId;
     {
         Statement last(db_, "SELECT id, content FROM snapshots WHERE serial = ?1 "
                             "ORDER BY id DESC LIMIT 1");

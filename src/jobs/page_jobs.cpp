@@ -130,6 +130,11 @@ bool verdict_good(WriteVerdict v) {
            v == WriteVerdict::AckLostVerified;
 }
 
+bool verdict_read_back(WriteVerdict v) {
+    return v == WriteVerdict::Verified || v == WriteVerdict::AckLostVerified ||
+           v == WriteVerdict::ReadBackDiffers || v == WriteVerdict::NotStored;
+}
+
 bool verdict_stops(WriteVerdict v) {
     return v == WriteVerdict::NotStored || v == WriteVerdict::Unknown ||
            v == WriteVerdict::NotVerified || v == WriteVerdict::PortClosed;

@@ -121,6 +121,8 @@ struct PageWriteOutcome {
 [[nodiscard]] std::string_view verdict_text(WriteVerdict v);
 // Verified in the end: the page holds what was written.
 [[nodiscard]] bool verdict_good(WriteVerdict v);
+// The step's answer is the page read back after the write: it tells what the controller holds.
+[[nodiscard]] bool verdict_read_back(WriteVerdict v);
 // The restore goes no further after this verdict.
 [[nodiscard]] bool verdict_stops(WriteVerdict v);
 

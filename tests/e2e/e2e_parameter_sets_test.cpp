@@ -34,19 +34,7 @@ TEST(EndToEndParameterSets, SaveChangeRestoreGivesTheSavedBlocksBack) {
     ASSERT_TRUE(QFile::exists(file));
 
     // A technician changes the top speed from the page.
-    QTest::mouseClick(rig.window->findChild<QPushButton*>(QStringLiteral("cmdBasic")),
-                      Qt::LeftButton);
-    PageWindow* page = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            page = rig.window->page(PageId::Basic);
-            return page != nullptr && page->collectState().filled;
-        },
-        4000));
-    auto* speed = page->findChild<QLineEdit*>(QStringLiteral("txtMaxspeed"));
-    speed->selectAll();
-    QTest::keyClicks(speed, QStringLiteral("4321"));
-    QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("cmdwrite")), Qt::LeftButton);
+    ASSERT_FALSE(write_top_speed(rig, QStringLiteral("4321")).isEmpty());
     EXPECT_EQ(waitForMessage(QStringLiteral("Basic set successfull!"), 4000),
               "Basic set successfull!");
     ASSERT_TRUE(QTest::qWaitFor([&] { return rig.sim->blocks() != saved; }, 3000));
@@ -67,7 +55,10 @@ TEST(EndToEndParameterSets, SaveChangeRestoreGivesTheSavedBlocksBack) {
               "Restore from bench.json:\nWritten and verified: Basic setting.");
     EXPECT_TRUE(QTest::qWaitFor([&] { return rig.sim->blocks() == saved; }, 3000));
     // The open page shows what was read back.
-    EXPECT_NE(speed->text(), "4321");
+    EXPECT_NE(rig.window->page(PageId::Basic)
+                  ->findChild<QLineEdit*>(QStringLiteral("txtMaxspeed"))
+                  ->text(),
+              "4321");
 }
 
 TEST(EndToEndParameterSets, SaveOnANoisyLineHoldsEveryPageAsTheControllerHoldsIt) {

@@ -179,20 +179,8 @@ TEST(EndToEndService, TheWindowsJobFromStartToFinishWritesAReportOfTheChange) {
     EXPECT_TRUE(rig.window->windowTitle().endsWith(QStringLiteral(" - job W-7")));
 
     // The technician lowers the top speed on its page.
-    QTest::mouseClick(rig.window->findChild<QPushButton*>(QStringLiteral("cmdBasic")),
-                      Qt::LeftButton);
-    PageWindow* page = nullptr;
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] {
-            page = rig.window->page(PageId::Basic);
-            return page != nullptr && page->collectState().filled;
-        },
-        4000));
-    auto* speed = page->findChild<QLineEdit*>(QStringLiteral("txtMaxspeed"));
-    const QString before = speed->text();
-    speed->selectAll();
-    QTest::keyClicks(speed, QStringLiteral("4321"));
-    QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("cmdwrite")), Qt::LeftButton);
+    const QString before = write_top_speed(rig, QStringLiteral("4321"));
+    ASSERT_FALSE(before.isEmpty());
     EXPECT_EQ(waitForMessage(QStringLiteral("Basic set successfull!"), 4000),
               "Basic set successfull!");
 

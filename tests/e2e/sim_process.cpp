@@ -1,11 +1,13 @@
 #include "sim_process.h"
 
 #include "link/supervisor.h"
+#include "ui/page_window.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -120,6 +122,26 @@ bool Rig::waitForState(LinkState state, int timeoutMs) {
 QString Rig::labelText(const char* name) const {
     auto* l = window->findChild<QLabel*>(QString::fromUtf8(name));
     return l != nullptr ? l->text() : QStringLiteral("<missing %1>").arg(QString::fromUtf8(name));
+}
+
+QString write_top_speed(Rig& rig, const QString& text) {
+    QTest::mouseClick(rig.window->findChild<QPushButton*>(QStringLiteral("cmdBasic")),
+                      Qt::LeftButton);
+    PageWindow* page = nullptr;
+    if (!QTest::qWaitFor(
+            [&] {
+                page = rig.window->page(PageId::Basic);
+                return page != nullptr && page->collectState().filled;
+            },
+            4000)) {
+        return {};
+    }
+    auto* speed = page->findChild<QLineEdit*>(QStringLiteral("txtMaxspeed"));
+    const QString before = speed->text();
+    speed->selectAll();
+    QTest::keyClicks(speed, text);
+    QTest::mouseClick(page->findChild<QPushButton*>(QStringLiteral("cmdwrite")), Qt::LeftButton);
+    return before;
 }
 
 QString waitForMessage(const QString& containing, int timeoutMs) {

@@ -53,6 +53,11 @@ struct Rig {
     std::unique_ptr<MainWindow> window;
 };
 
+// A technician types `text` into the basic page's top speed and writes it: the page opened by its
+// button, filled by the controller's reply, edited, written. The text the field held before;
+// empty when the page never filled.
+QString write_top_speed(Rig& rig, const QString& text);
+
 // Waits for a message box with this text to open; closes it. Empty when none came.
 QString waitForMessage(const QString& containing, int timeoutMs);
 

@@ -146,9 +146,7 @@ int write_command(const Online& o, const std::string& name, const std::vector<st
         return kExitNoAnswer;
     }
     const StepResult& r = *out.step;
-    const bool readBack =
-        out.verdict == WriteVerdict::Verified || out.verdict == WriteVerdict::AckLostVerified ||
-        out.verdict == WriteVerdict::ReadBackDiffers || out.verdict == WriteVerdict::NotStored;
+    const bool readBack = verdict_read_back(out.verdict);
     keep.event(
         write_event(page->id, before, readBack ? r.answer : *frame, verdict_text(out.verdict)));
     if (readBack) {

@@ -37,9 +37,7 @@ void keep_write(Keeper& keep, ParameterSet& set, const PageWriteOutcome& out, co
     if (held == nullptr || !held->reply) {
         return;
     }
-    const bool readBack =
-        out.verdict == WriteVerdict::Verified || out.verdict == WriteVerdict::AckLostVerified ||
-        out.verdict == WriteVerdict::ReadBackDiffers || out.verdict == WriteVerdict::NotStored;
+    const bool readBack = verdict_read_back(out.verdict);
     keep.event(write_event(out.page, *held->reply, readBack ? out.step->answer : sent,
                            verdict_text(out.verdict)));
     if (readBack) {
