@@ -35,6 +35,8 @@ inline constexpr std::string_view kSourceAfterRestore = "after restore";
 inline constexpr std::string_view kSourceBeforeWrite = "before write";
 inline constexpr std::string_view kSourceAfterWrite = "after write";
 inline constexpr std::string_view kSourceReport = "report";
+inline constexpr std::string_view kSourceBeforeProvisioning = "before provisioning";
+inline constexpr std::string_view kSourceAfterProvisioning = "after provisioning";
 
 // An event before it is tied to a controller, a job and a time.
 struct ServiceEvent {

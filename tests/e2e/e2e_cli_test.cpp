@@ -33,18 +33,6 @@ namespace {
 using namespace motiview;
 using namespace motiview::test;
 
-// The blocks once the simulator has dumped them (it does so right after it starts).
-std::map<std::string, std::string> dumped(const SimProcess& sim) {
-    std::map<std::string, std::string> blocks;
-    (void)QTest::qWaitFor(
-        [&] {
-            blocks = sim.blocks();
-            return blocks.size() == kPageCount;
-        },
-        3000);
-    return blocks;
-}
-
 QString q(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -59,7 +47,7 @@ TEST(EndToEndCli, BackupRestoredOntoAnotherControllerGivesItTheSameBlocks) {
         const CliRun r = cli(a.linkPath(), {QStringLiteral("backup"), file});
         ASSERT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.endsWith(file + QStringLiteral("\n")));
-        saved = dumped(a);
+        saved = a.dumped();
     }
     // Another controller holding other values on several pages, its hardware page too.
     SimProcess b({QStringLiteral("--set"), QStringLiteral("basic.txtMaxspeed=5100"),
@@ -68,7 +56,7 @@ TEST(EndToEndCli, BackupRestoredOntoAnotherControllerGivesItTheSameBlocks) {
                   QStringLiteral("--set"), QStringLiteral("hardware.txtSNNum=815"),
                   QStringLiteral("--set"), QStringLiteral("hardware.txtFluxPeriod=9")});
     ASSERT_TRUE(b.started());
-    const auto before = dumped(b);
+    const auto before = b.dumped();
     ASSERT_EQ(before.size(), kPageCount);
     ASSERT_NE(before.at("basic"), saved.at("basic"));
     ASSERT_NE(before.at("hardware"), saved.at("hardware"));
@@ -101,7 +89,7 @@ TEST(EndToEndCli, WriteOfEveryPageIsAcknowledgedReadBackAndStored) {
     for (PageId id : kAllPages) {
         const PageSchema& page = page_schema(id);
         SCOPED_TRACE(std::string(page.cliName));
-        const auto before = dumped(sim).at(std::string(page.cliName));
+        const auto before = sim.dumped().at(std::string(page.cliName));
         const CliRun r = cli(sim.linkPath(), {QStringLiteral("write"), q(page.cliName)});
         EXPECT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.endsWith(q(page.cliName) + QStringLiteral(": written, verified\n")))
@@ -332,7 +320,7 @@ std::map<std::string, std::string> backup_of_a_clean_controller(const QString& f
     EXPECT_TRUE(clean.started());
     const CliRun r = cli(clean.linkPath(), {QStringLiteral("backup"), file});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    return dumped(clean);
+    return clean.dumped();
 }
 
 TEST(EndToEndNoisyLine, BackupAndRestoreGiveTheCleanLinesResult) {
@@ -361,7 +349,7 @@ TEST(EndToEndNoisyLine, BackupAndRestoreGiveTheCleanLinesResult) {
 
         SimProcess other(kOtherController + noise);
         ASSERT_TRUE(other.started());
-        const auto before = dumped(other);
+        const auto before = other.dumped();
         const CliRun r = cli(other.linkPath(), {QStringLiteral("restore"), cleanFile});
         ASSERT_EQ(r.code, 0) << r.out.toStdString() << r.err.toStdString();
         const auto after = other.blocks();

@@ -1,6 +1,7 @@
 #include "sim_process.h"
 
 #include "link/supervisor.h"
+#include "pages/page_schema.h"
 #include "ui/page_window.h"
 
 #include <QApplication>
@@ -14,7 +15,7 @@
 
 namespace motiview::test {
 
-SimProcess::SimProcess(const QStringList& extraArgs) {
+SimProcess::SimProcess(const QStringList& extraArgs, const QString& link) : link_(link) {
     QStringList args{QStringLiteral("--link"),        linkPath(),
                      QStringLiteral("--dump-blocks"), dumpPath(),
                      QStringLiteral("--max-seconds"), QStringLiteral("120")};
@@ -43,6 +44,17 @@ void SimProcess::stop() {
             process_.waitForFinished(3000);
         }
     }
+}
+
+std::map<std::string, std::string> SimProcess::dumped(int timeoutMs) const {
+    std::map<std::string, std::string> out;
+    (void)QTest::qWaitFor(
+        [&] {
+            out = blocks();
+            return out.size() == kPageCount;
+        },
+        timeoutMs);
+    return out;
 }
 
 QString SimProcess::errorOutput() {

@@ -17,23 +17,29 @@ namespace motiview::test {
 
 class SimProcess {
   public:
-    // Starts the simulator with a symlink and a block dump in a fresh temporary folder.
-    explicit SimProcess(const QStringList& extraArgs = {});
+    // Starts the simulator with a symlink and a block dump in a fresh temporary folder; with
+    // `link`, the symlink is placed there instead (a second controller at the same path).
+    explicit SimProcess(const QStringList& extraArgs = {}, const QString& link = {});
     ~SimProcess();
     SimProcess(const SimProcess&) = delete;
     SimProcess& operator=(const SimProcess&) = delete;
 
     [[nodiscard]] bool started() const { return started_; }
-    [[nodiscard]] QString linkPath() const { return dir_.filePath(QStringLiteral("com1")); }
+    [[nodiscard]] QString linkPath() const {
+        return link_.isEmpty() ? dir_.filePath(QStringLiteral("com1")) : link_;
+    }
     [[nodiscard]] QString dumpPath() const { return dir_.filePath(QStringLiteral("blocks.txt")); }
     // The stored blocks as the simulator last dumped them: CLI page name -> 32 hex bytes.
     [[nodiscard]] std::map<std::string, std::string> blocks() const;
+    // The blocks once the simulator has dumped all of them (it does so right after it starts).
+    [[nodiscard]] std::map<std::string, std::string> dumped(int timeoutMs = 3000) const;
     [[nodiscard]] QString errorOutput();
     void stop();
     [[nodiscard]] QProcess& process() { return process_; }
 
   private:
     QTemporaryDir dir_;
+    QString link_;
     QProcess process_;
     bool started_ = false;
 };

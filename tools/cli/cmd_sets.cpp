@@ -2,6 +2,7 @@
 #include "cli.h"
 #include "keeper.h"
 #include "line.h"
+#include "restore.h"
 
 #include "base/qt/locale_format.h"
 #include "jobs/page_jobs.h"
@@ -76,18 +77,9 @@ int backup_command(const Online& o, const std::string& file) {
     return kExitOk;
 }
 
-int restore_command(const Online& o, const std::string& file, const std::vector<std::string>& only,
-                    bool includeHardware, bool dryRun) {
-    const Result<std::string> text = load_file(file);
-    if (!text.ok()) {
-        complain(o.io, file + ": " + text.error().message);
-        return kExitUsage;
-    }
-    const Result<ParameterSet> set = read_parameter_file(*text);
-    if (!set.ok()) {
-        complain(o.io, file + ": " + set.error().message + " Nothing was sent.");
-        return kExitRefused;
-    }
+std::optional<RestoreChoice> choose_pages(const ParameterSet& file,
+                                          const std::vector<std::string>& only,
+                                          bool includeHardware, const Io& io) {
     std::set<PageId> chosen;
     for (const std::string& list : only) {
         std::size_t start = 0;
@@ -95,88 +87,63 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
             const std::size_t comma = std::min(list.find(',', start), list.size());
             const std::string name = list.substr(start, comma - start);
             if (!name.empty()) {
-                const PageSchema* p = page_named(o.io, name);
+                const PageSchema* p = page_named(io, name);
                 if (p == nullptr) {
-                    return kExitUsage;
+                    return std::nullopt;
                 }
                 chosen.insert(p->id);
             }
             start = comma + 1;
         }
     }
-    std::vector<const PageEntry*> entries;
-    std::vector<PageId> pages;
-    for (const PageEntry& e : set->pages) {
+    RestoreChoice choice;
+    for (const PageEntry& e : file.pages) {
         if (!chosen.empty() && !chosen.contains(e.page)) {
             continue;
         }
         if (carries_identity(e.page) && !includeHardware) {
-            say(o.io,
-                name_of(e.page) +
-                    ": skipped (it carries the controller's identity; "
-                    "--include-hardware writes it, keeping the controller's serial number)\n");
+            say(io, name_of(e.page) +
+                        ": skipped (it carries the controller's identity; "
+                        "--include-hardware writes it, keeping the controller's serial number)\n");
             continue;
         }
-        entries.push_back(&e);
-        pages.push_back(e.page);
+        choice.entries.push_back(&e);
+        choice.pages.push_back(e.page);
     }
+    return choice;
+}
 
-    Line line(o);
-    if (!line.open()) {
-        return kExitPort;
+namespace {
+
+// The chosen pages' replies from a reading, in the choice's order.
+std::vector<Unit> held_replies(const RestoreChoice& choice, const ParameterSet& held) {
+    std::vector<Unit> out;
+    for (const PageId p : choice.pages) {
+        const PageEntry* e = held.find(p);
+        out.push_back(e != nullptr && e->reply ? *e->reply : Unit{});
     }
-    install_interrupt_handler();
-    // First read what the controller holds, and build every frame: a refused field stops the
-    // restore before anything is written. The history keeps every page as it was before.
-    Keeper keep(o, !dryRun);
-    ReadJob reads(keep.on() ? std::vector<PageId>(kAllPages.begin(), kAllPages.end()) : pages,
-                  keep.on(), o.retries);
-    int code = kExitOk;
-    if (!read_pages(line, reads, o, "restore", false, code)) {
-        complain(o.io, "nothing was written");
-        return code;
-    }
-    std::vector<Unit> held;
-    for (const PageId p : pages) {
-        for (const StepResult& r : reads.reads()) {
-            if (r.page == p) {
-                held.push_back(r.answer);
-            }
-        }
-    }
-    ParameterSet heldSet =
-        reads.parameter_set(local_time_text(), qstr(QCoreApplication::applicationVersion()));
-    keep.pages(heldSet, kSourceBeforeRestore);
-    Result<std::vector<RestoreWrite>> planned = plan_restore(entries, held);
+    return out;
+}
+
+} // namespace
+
+RestoreRun write_restore(Line& line, const Online& o, const RestoreChoice& choice,
+                         const ParameterSet& held, Keeper& keep, std::string_view during) {
+    RestoreRun run;
+    run.after = held;
+    Result<std::vector<RestoreWrite>> planned =
+        plan_restore(choice.entries, held_replies(choice, held));
     if (!planned.ok()) {
         complain(o.io,
                  planned.error().field + ": " + planned.error().message + " Nothing was written.");
-        return kExitRefused;
+        run.code = kExitRefused;
+        return run;
     }
     std::vector<RestoreWrite> plan = std::move(planned).value();
     for (const RestoreWrite& p : plan) {
         if (carries_identity(p.page)) {
             say(o.io, name_of(p.page) + ": the controller's own serial number is kept\n");
         }
-    }
-
-    if (dryRun) {
-        int unchanged = 0;
-        for (const RestoreWrite& p : plan) {
-            const auto changes = differing_fields(page_schema(p.page), p.held, p.frame, o.format);
-            if (changes.empty()) {
-                say(o.io, name_of(p.page) + ": unchanged\n");
-                ++unchanged;
-                continue;
-            }
-            say(o.io, name_of(p.page) + ": would write " + to_hex(p.frame) + "\n");
-            for (const FieldDifferenceText& d : changes) {
-                say(o.io, "  " + std::string(d.field->name) + " (" + caption_of(p.page, *d.field) +
-                              "): " + d.a + " -> " + d.b + "\n");
-            }
-        }
-        say(o.io, "dry run: 0 written, " + std::to_string(unchanged) + " unchanged\n");
-        return kExitOk;
     }
 
     WriteJob job(std::move(plan), true, o.retries);
@@ -193,6 +160,10 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
                 for (const std::string& f : out.step->differing) {
                     said += " " + f;
                 }
+                run.failedPage = run.failedPage.value_or(out.page);
+                if (run.failedFields.empty()) {
+                    run.failedFields = out.step->differing;
+                }
             }
             if (out.step) {
                 said += retry_suffix(out.step->retries);
@@ -204,40 +175,130 @@ int restore_command(const Online& o, const std::string& file, const std::vector<
             }
             for (const RestoreWrite& w : job.plan()) {
                 if (w.page == out.page) {
-                    keep_write(keep, heldSet, out, w.frame);
+                    keep_write(keep, run.after, out, w.frame);
                 }
             }
         }
     });
-    keep.pages(heldSet, kSourceAfterRestore);
 
+    run.unchanged = job.count(WriteVerdict::Unchanged);
+    run.written = job.count(WriteVerdict::Verified) + job.count(WriteVerdict::AckLostVerified) +
+                  job.count(WriteVerdict::ReadBackDiffers);
     const std::string before = verified.empty()
                                    ? "nothing was written and verified before it"
                                    : "written and verified before it: " + join(verified);
+    if (job.failure()) {
+        // The page that stopped the restore, and the fields it was to change.
+        const PageId page = *job.failure()->page;
+        run.failedPage = page;
+        run.failedFields.clear();
+        for (const RestoreWrite& w : job.plan()) {
+            if (w.page == page) {
+                for (const FieldDifferenceText& d :
+                     differing_fields(page_schema(page), w.held, w.frame, kPlainNumbers)) {
+                    run.failedFields.emplace_back(d.field->name);
+                }
+            }
+        }
+    }
     if (job.port_lost()) {
-        complain(o.io, port_closed_text("restore") + "; " + before);
-        return kExitPort;
+        complain(o.io, port_closed_text(during) + "; " + before);
+        run.code = kExitPort;
+        return run;
     }
     if (job.failure()) {
         complain(o.io, "stopped at " + name_of(*job.failure()->page) + "; " + before);
-        return exit_for(job.failure()->outcome);
+        run.code = exit_for(job.failure()->outcome);
+        return run;
     }
-    const std::size_t unchanged = job.count(WriteVerdict::Unchanged);
-    const std::size_t written = job.count(WriteVerdict::Verified) +
-                                job.count(WriteVerdict::AckLostVerified) +
-                                job.count(WriteVerdict::ReadBackDiffers);
     std::string summary =
-        std::to_string(written) + " written, " + std::to_string(unchanged) + " unchanged";
-    if (unchanged > 0) {
-        summary += " (" + std::to_string(unchanged) +
-                   (unchanged == 1 ? " page already holds" : " pages already hold") + " the file)";
+        std::to_string(run.written) + " written, " + std::to_string(run.unchanged) + " unchanged";
+    if (run.unchanged > 0) {
+        summary += " (" + std::to_string(run.unchanged) +
+                   (run.unchanged == 1 ? " page already holds" : " pages already hold") +
+                   " the file)";
     }
     say(o.io, summary + "\n");
     if (job.count(WriteVerdict::NotWritten) > 0) {
         complain(o.io, "interrupted; " + before);
-        return kExitNoAnswer;
+        run.code = kExitNoAnswer;
+        return run;
     }
-    return job.count(WriteVerdict::ReadBackDiffers) > 0 ? kExitReadBack : kExitOk;
+    run.code = job.count(WriteVerdict::ReadBackDiffers) > 0 ? kExitReadBack : kExitOk;
+    return run;
+}
+
+int restore_command(const Online& o, const std::string& file, const std::vector<std::string>& only,
+                    bool includeHardware, bool dryRun) {
+    const Result<std::string> text = load_file(file);
+    if (!text.ok()) {
+        complain(o.io, file + ": " + text.error().message);
+        return kExitUsage;
+    }
+    const Result<ParameterSet> set = read_parameter_file(*text);
+    if (!set.ok()) {
+        complain(o.io, file + ": " + set.error().message + " Nothing was sent.");
+        return kExitRefused;
+    }
+    const std::optional<RestoreChoice> choice = choose_pages(*set, only, includeHardware, o.io);
+    if (!choice) {
+        return kExitUsage;
+    }
+
+    Line line(o);
+    if (!line.open()) {
+        return kExitPort;
+    }
+    install_interrupt_handler();
+    // First read what the controller holds, and build every frame: a refused field stops the
+    // restore before anything is written. The history keeps every page as it was before.
+    Keeper keep(o, !dryRun);
+    ReadJob reads(keep.on() ? std::vector<PageId>(kAllPages.begin(), kAllPages.end())
+                            : choice->pages,
+                  keep.on(), o.retries);
+    int code = kExitOk;
+    if (!read_pages(line, reads, o, "restore", false, code)) {
+        complain(o.io, "nothing was written");
+        return code;
+    }
+    const ParameterSet held =
+        reads.parameter_set(local_time_text(), qstr(QCoreApplication::applicationVersion()));
+    keep.pages(held, kSourceBeforeRestore);
+
+    if (dryRun) {
+        Result<std::vector<RestoreWrite>> planned =
+            plan_restore(choice->entries, held_replies(*choice, held));
+        if (!planned.ok()) {
+            complain(o.io, planned.error().field + ": " + planned.error().message +
+                               " Nothing was written.");
+            return kExitRefused;
+        }
+        int unchanged = 0;
+        for (const RestoreWrite& p : *planned) {
+            if (carries_identity(p.page)) {
+                say(o.io, name_of(p.page) + ": the controller's own serial number is kept\n");
+            }
+            const auto changes = differing_fields(page_schema(p.page), p.held, p.frame, o.format);
+            if (changes.empty()) {
+                say(o.io, name_of(p.page) + ": unchanged\n");
+                ++unchanged;
+                continue;
+            }
+            say(o.io, name_of(p.page) + ": would write " + to_hex(p.frame) + "\n");
+            for (const FieldDifferenceText& d : changes) {
+                say(o.io, "  " + std::string(d.field->name) + " (" + caption_of(p.page, *d.field) +
+                              "): " + d.a + " -> " + d.b + "\n");
+            }
+        }
+        say(o.io, "dry run: 0 written, " + std::to_string(unchanged) + " unchanged\n");
+        return kExitOk;
+    }
+
+    const RestoreRun run = write_restore(line, o, *choice, held, keep, "restore");
+    if (run.code != kExitRefused) {
+        keep.pages(run.after, kSourceAfterRestore);
+    }
+    return run.code;
 }
 
 int diff_command(const Online& o, const std::vector<std::string>& files) {

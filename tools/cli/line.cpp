@@ -114,6 +114,27 @@ bool Line::open() {
     return r.ok;
 }
 
+bool Line::try_open() {
+    return port_.isOpen() || port_.open().ok;
+}
+
+void Line::pause(int ms) {
+    QEventLoop loop;
+    QTimer end;
+    end.setSingleShot(true);
+    QObject::connect(&end, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QTimer watch;
+    watch.setInterval(kInterruptCheckMs);
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&loop] {
+        if (interrupted()) {
+            loop.quit();
+        }
+    });
+    end.start(ms);
+    watch.start();
+    loop.exec();
+}
+
 void Line::run(LineClient& client, const std::function<void()>& progressed) {
     QEventLoop loop;
     const auto done =

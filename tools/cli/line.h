@@ -46,6 +46,11 @@ class Line {
 
     // Opens the port; on failure says why (with the dialout fix for permission).
     [[nodiscard]] bool open();
+    // Opens it again by its path, saying nothing: a re-plugged adapter, a new pseudo-terminal.
+    [[nodiscard]] bool try_open();
+    [[nodiscard]] bool is_open() const { return port_.isOpen(); }
+    // Lets `ms` pass with the event loop running; Ctrl+C ends it early.
+    void pause(int ms);
 
     // Runs `client` until it is idle; `progressed` is called whenever something happened.
     // Ctrl+C calls the client's stop() once.

@@ -232,6 +232,30 @@ int main(int argc, char** argv) {
     add_port_options(report, common, false);
     add_history_options(report, common);
 
+    ProvisionOptions provisionOptions;
+    auto* provision = cli.add_subcommand(
+        "provision", "restore a golden parameter file into one controller after another, each "
+                     "read and kept in the history before and after, verified page by page, one "
+                     "CSV log line per unit");
+    provision->add_option("golden", provisionOptions.golden, "the golden parameter file")
+        ->required();
+    provision->add_option("--log", provisionOptions.log, "append one CSV line per unit");
+    provision->add_flag("--repeat", provisionOptions.repeat,
+                        "after a unit, wait for it to be unplugged and the next to answer");
+    provision
+        ->add_option("--count", provisionOptions.count, "stop after N units (implies --repeat)")
+        ->check(CLI::PositiveNumber);
+    provision
+        ->add_option("--wait", provisionOptions.wait,
+                     "seconds for the first controller to answer (default 30)")
+        ->check(CLI::PositiveNumber);
+    provision->add_flag("--require-no-faults", provisionOptions.requireNoFaults,
+                        "refuse a unit whose current fault word is not clear");
+    provision->add_flag("--include-hardware", provisionOptions.includeHardware,
+                        "also write the hardware page, keeping each unit's serial number");
+    add_port_options(provision, common);
+    add_history_options(provision, common);
+
     std::string serial;
     std::string exportFile;
     std::int64_t snapshotId = 0;
@@ -323,6 +347,9 @@ int main(int argc, char** argv) {
     }
     if (report->parsed()) {
         return report_command(o, reportOptions);
+    }
+    if (provision->parsed()) {
+        return provision_command(o, provisionOptions);
     }
     return reset_count_command(o);
 }

@@ -69,6 +69,20 @@ struct ReportOptions {
 [[nodiscard]] int diff_command(const Online& o, const std::vector<std::string>& files);
 [[nodiscard]] int hall_test_command(const Online& o, const std::string& group);
 [[nodiscard]] int reset_count_command(const Online& o);
+// What a production line asks of provision.
+struct ProvisionOptions {
+    std::string golden;
+    std::string log;     // CSV, appended to; empty: none
+    bool repeat = false; // one unit after another until --count or Ctrl+C
+    int count = 0;       // 0: no limit
+    double wait = 30;    // seconds for the first controller to answer
+    bool requireNoFaults = false;
+    bool includeHardware = false;
+};
+
+// Restores a golden file into one controller after another, one log line per unit.
+[[nodiscard]] int provision_command(const Online& o, const ProvisionOptions& p);
+
 // Reads the controller now and writes its service report.
 [[nodiscard]] int report_command(const Online& o, const ReportOptions& r);
 // The controllers, or one controller's snapshots, jobs and events, or one snapshot exported as a
