@@ -1,5 +1,7 @@
 #include "app/live_tools.h"
 
+#include "base/qt/locale_format.h"
+#include "monitor/status_record.h"
 #include "ui/message_box.h"
 #include <QAction>
 #include <QActionGroup>
@@ -39,6 +41,10 @@ void LiveTools::addRecordActions(QMenu* file) {
     actStopRecord_->setObjectName(QStringLiteral("Menu_File_StopRecord"));
     connect(actRecord_, &QAction::triggered, this, &LiveTools::askRecordPath);
     connect(actStopRecord_, &QAction::triggered, this, &LiveTools::stopRecording);
+    // Reading a recording needs no controller: enabled offline too.
+    QAction* open = file->addAction(QStringLiteral("O&pen recording..."));
+    open->setObjectName(QStringLiteral("Menu_File_OpenRecording"));
+    connect(open, &QAction::triggered, this, &LiveTools::askRecordingPath);
     updatePanel();
 }
 
@@ -79,6 +85,7 @@ void LiveTools::received(const Unit& unit, ActionType action) {
     traffic_.received(t, unit);
     if (action == ActionType::Status) {
         samples_.add(t, unit);
+        rows_.push({t, local_time_text(), unit});
         recorder_.addFrame(unit);
     }
 }
@@ -124,6 +131,8 @@ void LiveTools::openPlot() {
         plot_ = new PlotWindow(samples_, window_);
         plot_->setWindowFlag(Qt::Window);
         plot_->setAttribute(Qt::WA_DeleteOnClose);
+        plot_->setRowProvider(
+            [this](std::int64_t fromMs, std::int64_t toMs) { return liveRows(fromMs, toMs); });
     }
     plot_->show();
     plot_->raise();
@@ -137,6 +146,61 @@ void LiveTools::openTraffic() {
     }
     trafficWindow_->show();
     trafficWindow_->raise();
+}
+
+PlotWindow* LiveTools::openRecording(const QString& path) {
+    QString error;
+    PlotWindow* w = PlotWindow::openRecording(path, window_, &error);
+    if (w == nullptr) {
+        showMessage(error);
+        return nullptr;
+    }
+    w->setWindowFlag(Qt::Window);
+    w->setAttribute(Qt::WA_DeleteOnClose);
+    recordings_.removeAll(nullptr); // the ones closed since
+    recordings_.append(w);
+    w->show();
+    w->raise();
+    return w;
+}
+
+QList<PlotWindow*> LiveTools::recordingWindows() const {
+    QList<PlotWindow*> open;
+    for (const QPointer<PlotWindow>& w : recordings_) {
+        if (!w.isNull()) {
+            open.append(w.data());
+        }
+    }
+    return open;
+}
+
+std::string LiveTools::liveRows(std::int64_t fromMs, std::int64_t toMs) const {
+    std::string text = record_header() + "\n";
+    std::optional<std::int64_t> start;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const LiveRow& r = rows_[i];
+        if (r.timeMs < fromMs || r.timeMs > toMs) {
+            continue;
+        }
+        if (!start) {
+            start = r.timeMs; // the saved rows read as a recording started at the first
+        }
+        text += record_row(r.frame, r.wallTime, r.timeMs - *start);
+        text += '\n';
+    }
+    return text;
+}
+
+void LiveTools::askRecordingPath() {
+    auto* d = new QFileDialog(window_, QStringLiteral("Open recording"), QString(),
+                              QStringLiteral("Recordings (*.csv)"));
+    d->setObjectName(QStringLiteral("dlgOpenRecording"));
+    d->setAcceptMode(QFileDialog::AcceptOpen);
+    d->setFileMode(QFileDialog::ExistingFile);
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    connect(d, &QFileDialog::fileSelected, this,
+            [this](const QString& path) { openRecording(path); });
+    d->open();
 }
 
 void LiveTools::askRecordPath() {

@@ -1,8 +1,14 @@
 #include "ui/plot_window.h"
 
 #include "base/qt/text.h"
+#include "params/parameter_file.h"
+#include "ui/message_box.h"
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,6 +18,7 @@
 
 #include <qcustomplot.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -24,12 +31,24 @@ const std::array<QColor, kPanelChannelCount> kColors = {
     QColor(0xff, 0x7f, 0x0e), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b),
     QColor(0xe3, 0x77, 0xc2), QColor(0x7f, 0x7f, 0x7f), QColor(0xbc, 0xbd, 0x22),
     QColor(0x17, 0xbe, 0xcf)};
+const QColor kCursorAColor(0x00, 0x4c, 0x99);
+const QColor kCursorBColor(0xb3, 0x59, 0x00);
 
 constexpr std::array<int, 3> kSpans = {1, 5, 15}; // minutes
 constexpr int kMaxMarkers = 200;                  // a flapping fault draws the newest ones
+constexpr std::int64_t kMinViewMs = 1000;         // zoomed in no further than a second
+constexpr int kClickSlopPx = 3;                   // further, and a click was a drag
+constexpr int kMinImageSide = 100;
+constexpr int kMaxImageSide = 10000;
+
+constexpr std::int64_t kAllTime = std::numeric_limits<std::int64_t>::max();
 
 double seconds(std::int64_t ms) {
     return static_cast<double>(ms) / 1000.0;
+}
+
+std::int64_t millis(double seconds) {
+    return static_cast<std::int64_t>(std::llround(seconds * 1000.0));
 }
 
 QString clock_text(std::int64_t ms) {
@@ -41,14 +60,85 @@ QString clock_text(std::int64_t ms) {
         .arg(tenths % 10);
 }
 
+// "12.345", "-0.500": milliseconds as seconds, exact.
+QString seconds_text(std::int64_t ms) {
+    const std::int64_t magnitude = ms < 0 ? -ms : ms;
+    return QStringLiteral("%1%2.%3")
+        .arg(ms < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 1000)
+        .arg(magnitude % 1000, 3, 10, QLatin1Char('0'));
+}
+
+QString value_text(double v) {
+    return QString::number(v, 'g', 10);
+}
+
+QString difference_text(double d) {
+    return (d > 0 ? QStringLiteral("+") : QString()) + value_text(d);
+}
+
 } // namespace
 
-PlotWindow::PlotWindow(const SampleStore& store, QWidget* parent) : QWidget(parent), store_(store) {
-    setObjectName(QStringLiteral("frmPlot"));
-    setWindowTitle(QStringLiteral("Live plots"));
+PlotWindow::PlotWindow(const SampleStore& store, QWidget* parent)
+    : PlotWindow(&store, nullptr, QString(), parent) {}
+
+PlotWindow::PlotWindow(Recording recording, const QString& fileName, QWidget* parent)
+    : PlotWindow(nullptr, std::make_unique<Recording>(std::move(recording)), fileName, parent) {}
+
+PlotWindow::PlotWindow(const SampleStore* live, std::unique_ptr<Recording> recording,
+                       const QString& fileName, QWidget* parent)
+    : QWidget(parent),
+      owned_(recording ? std::make_unique<SampleStore>(sample_store_of(*recording)) : nullptr),
+      recording_(std::move(recording)), store_(owned_ ? *owned_ : *live), fileName_(fileName) {
+    build(fileName);
+}
+
+PlotWindow::~PlotWindow() = default;
+
+PlotWindow* PlotWindow::openRecording(const QString& path, QWidget* parent, QString* error) {
+    const QString name = QFileInfo(path).fileName();
+    const auto fail = [&](const QString& why) -> PlotWindow* {
+        if (error != nullptr) {
+            *error = QStringLiteral("%1 cannot be opened as a recording: %2").arg(name, why);
+        }
+        return nullptr;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return fail(file.errorString());
+    }
+    if (file.size() > kMaxRecordingBytes) {
+        return fail(QStringLiteral("it holds %1 MB; recordings up to %2 MB are opened.")
+                        .arg(file.size() / (1024 * 1024))
+                        .arg(kMaxRecordingBytes / (1024 * 1024)));
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return fail(file.errorString());
+    }
+    Result<Recording> r =
+        read_recording(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!r.ok()) {
+        return fail(qs(r.error().message));
+    }
+    return new PlotWindow(std::move(r).value(), name, parent);
+}
+
+void PlotWindow::build(const QString& fileName) {
+    const bool fromFile = isRecording();
+    setObjectName(fromFile ? QStringLiteral("frmRecordingPlot") : QStringLiteral("frmPlot"));
+    setWindowTitle(fromFile ? QStringLiteral("%1 - Plot").arg(fileName)
+                            : QStringLiteral("Live plots"));
+
+    if (fromFile) {
+        // The whole ride at open; nothing new arrives, so nothing polls.
+        spanMs_ = 0;
+        shownFrom_ = std::numeric_limits<std::int64_t>::min();
+        shownTo_ = kAllTime;
+    }
 
     plot_ = new QCustomPlot(this);
-    plot_->setObjectName(QStringLiteral("plotLive"));
+    plot_->setObjectName(fromFile ? QStringLiteral("plotRecording") : QStringLiteral("plotLive"));
     plot_->setMinimumSize(640, 360);
     plot_->legend->setVisible(true);
     // Thin curves redrawn five times a second: smoothing them cost more than the rest of the
@@ -56,12 +146,24 @@ PlotWindow::PlotWindow(const SampleStore& store, QWidget* parent) : QWidget(pare
     plot_->setNotAntialiasedElements(QCP::aeAll);
     plot_->setPlottingHint(QCP::phFastPolylines, true);
     plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignBottom | Qt::AlignRight);
-    QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
-    ticker->setTimeFormat(QStringLiteral("%h:%m:%s"));
-    plot_->xAxis->setTicker(ticker);
-    plot_->xAxis->setLabel(QStringLiteral("time since start [h:min:s]"));
+    if (fromFile) {
+        // A finished ride: the mouse moves and zooms along it; the values rescale to what shows.
+        plot_->xAxis->setLabel(QStringLiteral("time since the recording started [s]"));
+        plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
+        plot_->axisRect()->setRangeDrag(Qt::Horizontal);
+        plot_->axisRect()->setRangeZoom(Qt::Horizontal);
+        connect(plot_->xAxis, qOverload<const QCPRange&>(&QCPAxis::rangeChanged), this,
+                &PlotWindow::onRangeChanged);
+    } else {
+        QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
+        ticker->setTimeFormat(QStringLiteral("%h:%m:%s"));
+        plot_->xAxis->setTicker(ticker);
+        plot_->xAxis->setLabel(QStringLiteral("time since start [h:min:s]"));
+    }
     plot_->yAxis2->setTickLabels(true);
     connect(plot_, &QCustomPlot::mouseMove, this, &PlotWindow::onMouseMove);
+    connect(plot_, &QCustomPlot::mousePress, this, &PlotWindow::onMousePress);
+    connect(plot_, &QCustomPlot::mouseRelease, this, &PlotWindow::onMouseRelease);
 
     cursorLine_ = new QCPItemStraightLine(plot_);
     cursorLine_->setPen(QPen(Qt::black, 1, Qt::DotLine));
@@ -86,49 +188,94 @@ PlotWindow::PlotWindow(const SampleStore& store, QWidget* parent) : QWidget(pare
         const int row = static_cast<int>(i) + 1;
         choices->addWidget(c.shown, row, 0);
         choices->addWidget(c.axis, row, 1);
-        connect(c.shown, &QCheckBox::toggled, this, [this] {
-            placeGraphs();
-            dirty_ = true;
-            refresh();
-        });
-        connect(c.axis, &QComboBox::currentIndexChanged, this, [this] {
-            placeGraphs();
-            dirty_ = true;
-            refresh();
-        });
+        connect(c.shown, &QCheckBox::toggled, this, &PlotWindow::channelsChanged);
+        connect(c.axis, &QComboBox::currentIndexChanged, this, &PlotWindow::channelsChanged);
     }
-    choices->setRowStretch(static_cast<int>(kPanelChannelCount) + 1, 1);
 
     span_ = new QComboBox(this);
     span_->setObjectName(QStringLiteral("cboWindow"));
+    if (fromFile) {
+        span_->addItem(QStringLiteral("All"), 0);
+    }
     for (int m : kSpans) {
         span_->addItem(QStringLiteral("%1 min").arg(m), m);
     }
     connect(span_, &QComboBox::currentIndexChanged, this,
             [this] { setSpanMinutes(span_->currentData().toInt()); });
 
-    pause_ = new QPushButton(QStringLiteral("Pause"), this);
-    pause_->setObjectName(QStringLiteral("cmdPause"));
-    pause_->setCheckable(true);
-    connect(pause_, &QPushButton::toggled, this, &PlotWindow::setPaused);
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(new QLabel(QStringLiteral("Window"), this));
+    bar->addWidget(span_);
+    if (!fromFile) {
+        pause_ = new QPushButton(QStringLiteral("Pause"), this);
+        pause_->setObjectName(QStringLiteral("cmdPause"));
+        pause_->setCheckable(true);
+        connect(pause_, &QPushButton::toggled, this, &PlotWindow::setPaused);
+        bar->addWidget(pause_);
+    }
+    bar->addSpacing(16);
+
+    saveImage_ = new QPushButton(QStringLiteral("Save image..."), this);
+    saveImage_->setObjectName(QStringLiteral("cmdSaveImage"));
+    connect(saveImage_, &QPushButton::clicked, this, &PlotWindow::askImagePath);
+    imageSize_ = new QComboBox(this);
+    imageSize_->setObjectName(QStringLiteral("cboImageSize"));
+    imageSize_->setToolTip(QStringLiteral("Size of the saved image"));
+    imageSize_->addItem(QStringLiteral("Window size"), QSize());
+    for (const QSize s : {QSize(1280, 720), QSize(1600, 900), QSize(1920, 1080)}) {
+        imageSize_->addItem(QStringLiteral("%1x%2").arg(s.width()).arg(s.height()), s);
+    }
+    saveCsv_ = new QPushButton(QStringLiteral("Save visible range as CSV..."), this);
+    saveCsv_->setObjectName(QStringLiteral("cmdSaveCsv"));
+    saveCsv_->setEnabled(fromFile); // a live window once it has rows to give
+    connect(saveCsv_, &QPushButton::clicked, this, &PlotWindow::askCsvPath);
+    bar->addWidget(saveImage_);
+    bar->addWidget(imageSize_);
+    bar->addWidget(saveCsv_);
+    bar->addStretch(1);
+
+    auto* hint = new QLabel(
+        fromFile ? QStringLiteral("Click: cursor A\nRight-click or Shift+click: cursor B\n"
+                                  "Drag: move in time\nWheel: zoom in time")
+                 : QStringLiteral("Click: cursor A\nRight-click or Shift+click: cursor B"),
+        this);
+    hint->setObjectName(QStringLiteral("lblCursorHint"));
+    hint->setEnabled(false); // greyed: a hint, not a value
+    cursors_ = new QLabel(this);
+    cursors_->setObjectName(QStringLiteral("lblCursors"));
+    cursors_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    cursors_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* clear = new QPushButton(QStringLiteral("Clear cursors"), this);
+    clear->setObjectName(QStringLiteral("cmdClearCursors"));
+    connect(clear, &QPushButton::clicked, this, &PlotWindow::clearCursors);
+
+    auto* side = new QVBoxLayout;
+    side->addLayout(choices);
+    side->addSpacing(12);
+    side->addWidget(hint);
+    side->addWidget(cursors_);
+    side->addWidget(clear, 0, Qt::AlignLeft);
+    side->addStretch(1);
 
     cursor_ = new QLabel(this);
     cursor_->setObjectName(QStringLiteral("lblCursor"));
     cursor_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("lblStatus"));
+    status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("Window"), this));
-    bar->addWidget(span_);
-    bar->addWidget(pause_);
-    bar->addWidget(cursor_, 1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(plot_, 1);
+    right->addWidget(cursor_);
 
     auto* body = new QHBoxLayout;
-    body->addLayout(choices);
-    body->addWidget(plot_, 1);
+    body->addLayout(side);
+    body->addLayout(right, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addLayout(body, 1);
+    layout->addWidget(status_);
 
     // Voltage and current on the left, speed on the right to start with.
     channels_[static_cast<std::size_t>(PanelChannel::Speed)].axis->setCurrentIndex(1);
@@ -137,12 +284,23 @@ PlotWindow::PlotWindow(const SampleStore& store, QWidget* parent) : QWidget(pare
     }
     placeGraphs();
 
+    if (fromFile) {
+        baseStatus_ =
+            QStringLiteral("%1 rows, %2 s")
+                .arg(recording_->rows.size())
+                .arg(seconds_text(store_.size() > 0 ? *store_.last_time() - store_.time(0) : 0));
+        const std::string skipped = skipped_text(*recording_);
+        if (!skipped.empty()) {
+            baseStatus_ += QStringLiteral("; ") + qs(skipped);
+        }
+        setStatus(QString());
+        refresh();
+        return;
+    }
     timer_ = new QTimer(this);
     timer_->setInterval(kRedrawIntervalMs);
     connect(timer_, &QTimer::timeout, this, &PlotWindow::refresh);
 }
-
-PlotWindow::~PlotWindow() = default;
 
 void PlotWindow::showChannel(PanelChannel c, bool shown) {
     channels_[static_cast<std::size_t>(c)].shown->setChecked(shown);
@@ -152,6 +310,13 @@ void PlotWindow::setAxis(PanelChannel c, PlotAxis axis) {
     channels_[static_cast<std::size_t>(c)].axis->setCurrentIndex(axis == PlotAxis::Right ? 1 : 0);
 }
 
+void PlotWindow::channelsChanged() {
+    placeGraphs();
+    dirty_ = true;
+    refresh();
+    updateCursors();
+}
+
 void PlotWindow::setSpanMinutes(int minutes) {
     const int index = span_->findData(minutes);
     if (index < 0) {
@@ -159,11 +324,26 @@ void PlotWindow::setSpanMinutes(int minutes) {
     }
     span_->setCurrentIndex(index);
     spanMs_ = static_cast<std::int64_t>(minutes) * 60'000;
+    if (isRecording()) {
+        // A span starts where the window starts now; "All" is the whole ride.
+        showView(spanMs_ == 0 ? std::numeric_limits<std::int64_t>::min() : shownFrom_,
+                 spanMs_ == 0 ? kAllTime : shownFrom_ + spanMs_);
+        return;
+    }
     dirty_ = true;
     refresh();
 }
 
+void PlotWindow::setTimeRange(std::int64_t fromMs, std::int64_t toMs) {
+    if (isRecording()) {
+        showView(fromMs, toMs);
+    }
+}
+
 void PlotWindow::setPaused(bool paused) {
+    if (pause_ == nullptr) {
+        return; // a recording does not move
+    }
     if (pause_->isChecked() != paused) {
         pause_->setChecked(paused); // comes back here through toggled
         return;
@@ -181,13 +361,17 @@ void PlotWindow::setPaused(bool paused) {
 
 void PlotWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    timer_->start();
+    if (timer_ != nullptr) {
+        timer_->start();
+    }
     refresh();
 }
 
 void PlotWindow::hideEvent(QHideEvent* event) {
     // Nothing to draw for while hidden; the store goes on filling.
-    timer_->stop();
+    if (timer_ != nullptr) {
+        timer_->stop();
+    }
     QWidget::hideEvent(event);
 }
 
@@ -230,6 +414,13 @@ void PlotWindow::redraw() {
     drawnEvents_ = store_.events().total();
     ++redraws_;
 
+    if (isRecording()) {
+        // Every row goes into the curves once; moving along the ride only moves the axis.
+        fillGraphs(std::numeric_limits<std::int64_t>::min(), kAllTime);
+        showView(shownFrom_, shownTo_);
+        return;
+    }
+
     std::int64_t end = paused_ && frozenEnd_ ? *frozenEnd_ : store_.last_time().value_or(0);
     std::int64_t begin = end - spanMs_;
     // Until the span is full the curves start at the left edge rather than at a time before
@@ -238,7 +429,18 @@ void PlotWindow::redraw() {
         begin = store_.time(0);
         end = begin + spanMs_;
     }
-    const SampleRange range = store_.range(begin, end);
+    shownFrom_ = begin;
+    shownTo_ = end;
+    fillGraphs(begin, end);
+    plot_->xAxis->setRange(seconds(begin), seconds(end));
+    scaleValueAxes();
+    drawMarkers(begin, end);
+    updateCursors(); // the ring may have dropped the samples under a cursor
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void PlotWindow::fillGraphs(std::int64_t fromMs, std::int64_t toMs) {
+    const SampleRange range = store_.range(fromMs, toMs);
     for (const PanelChannelInfo& info : kPanelChannels) {
         const ChannelControls& c = channels_[static_cast<std::size_t>(info.channel)];
         QVector<QCPGraphData> points;
@@ -256,10 +458,46 @@ void PlotWindow::redraw() {
         }
         c.graph->data()->set(points, true);
     }
-    plot_->xAxis->setRange(seconds(begin), seconds(end));
+}
+
+void PlotWindow::showView(std::int64_t fromMs, std::int64_t toMs) {
+    // Kept inside the ride: a window larger than the ride shows all of it, one past an end is
+    // moved back in.
+    const std::int64_t first = store_.size() > 0 ? store_.time(0) : 0;
+    const std::int64_t last = std::max(store_.last_time().value_or(0), first + kMinViewMs);
+    if (toMs < fromMs) {
+        std::swap(fromMs, toMs);
+    }
+    const std::int64_t whole = last - first;
+    fromMs = std::clamp(fromMs, first - whole, last);
+    toMs = std::clamp(toMs, first, last + whole);
+    if (toMs - fromMs < kMinViewMs) {
+        toMs = fromMs + kMinViewMs;
+    }
+    if (toMs - fromMs >= whole) {
+        fromMs = first;
+        toMs = last;
+    } else if (fromMs < first) {
+        toMs += first - fromMs;
+        fromMs = first;
+    } else if (toMs > last) {
+        fromMs -= toMs - last;
+        toMs = last;
+    }
+    shownFrom_ = fromMs;
+    shownTo_ = toMs;
+    applyingView_ = true;
+    plot_->xAxis->setRange(seconds(fromMs), seconds(toMs));
+    applyingView_ = false;
     scaleValueAxes();
-    drawMarkers(begin, end);
+    drawMarkers(fromMs, toMs);
     plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void PlotWindow::onRangeChanged(const QCPRange& range) {
+    if (!applyingView_) { // the mouse dragged or zoomed
+        showView(millis(range.lower), millis(range.upper));
+    }
 }
 
 void PlotWindow::scaleValueAxes() {
@@ -311,7 +549,8 @@ void PlotWindow::drawMarkers(std::int64_t fromMs, std::int64_t toMs) {
         label->setPositionAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setText(text);
         label->setColor(color);
-        label->setPadding(QMargins(3, 0, 0, 0));
+        label->setBrush(QColor(255, 255, 255, 200)); // readable over the curves
+        label->setPadding(QMargins(3, 0, 3, 0));
         label->setSelectable(false);
         label->setClipToAxisRect(true);
 
@@ -319,6 +558,10 @@ void PlotWindow::drawMarkers(std::int64_t fromMs, std::int64_t toMs) {
         markerTexts_ << text;
         ++n;
     }
+}
+
+QString PlotWindow::timeText(std::int64_t ms) const {
+    return isRecording() ? seconds_text(ms) + QStringLiteral(" s") : clock_text(ms);
 }
 
 void PlotWindow::setCursorTime(std::int64_t timeMs) {
@@ -329,7 +572,7 @@ void PlotWindow::setCursorTime(std::int64_t timeMs) {
         return;
     }
     const std::int64_t t = store_.time(*i);
-    QStringList parts{clock_text(t)};
+    QStringList parts{timeText(t)};
     for (const PanelChannelInfo& info : kPanelChannels) {
         if (channels_[static_cast<std::size_t>(info.channel)].shown->isChecked()) {
             parts << QStringLiteral("%1 = %2")
@@ -348,16 +591,289 @@ QString PlotWindow::cursorText() const {
     return cursor_->text();
 }
 
+void PlotWindow::setCursorA(std::int64_t timeMs) {
+    setCursor(cursorA_, timeMs, QStringLiteral("A"), kCursorAColor);
+}
+
+void PlotWindow::setCursorB(std::int64_t timeMs) {
+    setCursor(cursorB_, timeMs, QStringLiteral("B"), kCursorBColor);
+}
+
+void PlotWindow::setCursor(Cursor& cursor, std::int64_t timeMs, const QString& name,
+                           const QColor& color) {
+    cursor.timeMs = timeMs;
+    if (cursor.line == nullptr) {
+        // Made on first use: a plot without cursors carries no items for them.
+        cursor.line = new QCPItemStraightLine(plot_);
+        cursor.line->setPen(QPen(color, 1.5));
+        cursor.line->setSelectable(false);
+        cursor.label = new QCPItemText(plot_);
+        cursor.label->position->setTypeX(QCPItemPosition::ptPlotCoords);
+        cursor.label->position->setTypeY(QCPItemPosition::ptAxisRectRatio);
+        cursor.label->setPositionAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        cursor.label->setText(name);
+        cursor.label->setColor(Qt::white);
+        cursor.label->setBrush(QBrush(color));
+        cursor.label->setPadding(QMargins(3, 1, 3, 1));
+        QFont font = cursor.label->font();
+        font.setBold(true);
+        cursor.label->setFont(font);
+        cursor.label->setSelectable(false);
+        cursor.label->setClipToAxisRect(true);
+    }
+    updateCursors();
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void PlotWindow::clearCursors() {
+    for (Cursor* c : {&cursorA_, &cursorB_}) {
+        if (c->line != nullptr) {
+            plot_->removeItem(c->line);
+            plot_->removeItem(c->label);
+        }
+        *c = Cursor{};
+    }
+    updateCursors();
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void PlotWindow::placeCursor(Cursor& cursor) {
+    if (cursor.line == nullptr) {
+        return;
+    }
+    const std::optional<std::size_t> i =
+        cursor.timeMs ? store_.nearest(*cursor.timeMs) : std::nullopt;
+    cursor.line->setVisible(i.has_value());
+    cursor.label->setVisible(i.has_value());
+    if (i) {
+        const double x = seconds(store_.time(*i));
+        cursor.line->point1->setCoords(x, 0);
+        cursor.line->point2->setCoords(x, 1);
+        cursor.label->position->setCoords(x, 1.0);
+    }
+}
+
+void PlotWindow::updateCursors() {
+    placeCursor(cursorA_);
+    placeCursor(cursorB_);
+    const auto nearest = [this](const Cursor& c) {
+        return c.timeMs ? store_.nearest(*c.timeMs) : std::nullopt;
+    };
+    const std::optional<std::size_t> a = nearest(cursorA_);
+    const std::optional<std::size_t> b = nearest(cursorB_);
+    if (!a && !b) {
+        cursors_->setText(cursorA_.timeMs || cursorB_.timeMs ? QStringLiteral("no samples")
+                                                             : QString());
+        return;
+    }
+    QStringList head;
+    if (a) {
+        head << QStringLiteral("A ") + timeText(store_.time(*a));
+    }
+    if (b) {
+        head << QStringLiteral("B ") + timeText(store_.time(*b));
+    }
+    if (a && b) {
+        head << QStringLiteral("B - A ") + seconds_text(store_.time(*b) - store_.time(*a)) +
+                    QStringLiteral(" s");
+    }
+    QStringList lines{head.join(QStringLiteral("   "))};
+    for (const PanelChannelInfo& info : kPanelChannels) {
+        if (!channels_[static_cast<std::size_t>(info.channel)].shown->isChecked()) {
+            continue;
+        }
+        QStringList values;
+        if (a) {
+            values << QStringLiteral("A ") + value_text(store_.value(info.channel, *a));
+        }
+        if (b) {
+            values << QStringLiteral("B ") + value_text(store_.value(info.channel, *b));
+        }
+        if (a && b) {
+            values << QStringLiteral("B - A ") + difference_text(store_.value(info.channel, *b) -
+                                                                 store_.value(info.channel, *a));
+        }
+        lines << qs(info.caption) + QStringLiteral(": ") + values.join(QStringLiteral(", "));
+    }
+    cursors_->setText(lines.join(QLatin1Char('\n')));
+}
+
+QString PlotWindow::cursorsText() const {
+    return cursors_->text();
+}
+
 void PlotWindow::onMouseMove(QMouseEvent* event) {
     if (!plot_->axisRect()->rect().contains(event->pos())) {
         return;
     }
     const double key = plot_->xAxis->pixelToCoord(event->position().x());
-    setCursorTime(static_cast<std::int64_t>(std::llround(key * 1000.0)));
+    setCursorTime(millis(key));
+}
+
+void PlotWindow::onMousePress(QMouseEvent* event) {
+    pressedAt_.reset();
+    if (plot_->axisRect()->rect().contains(event->pos())) {
+        pressedAt_ = event->pos();
+    }
+}
+
+void PlotWindow::onMouseRelease(QMouseEvent* event) {
+    if (!pressedAt_) {
+        return;
+    }
+    const bool moved = (event->pos() - *pressedAt_).manhattanLength() > kClickSlopPx;
+    pressedAt_.reset();
+    if (moved) {
+        return; // the time axis was dragged
+    }
+    const std::int64_t t = millis(plot_->xAxis->pixelToCoord(event->position().x()));
+    const bool shifted = (event->modifiers() & Qt::ShiftModifier) != 0;
+    if (event->button() == Qt::RightButton || (event->button() == Qt::LeftButton && shifted)) {
+        setCursorB(t);
+    } else if (event->button() == Qt::LeftButton) {
+        setCursorA(t);
+    }
 }
 
 int PlotWindow::pointCount(PanelChannel c) const {
     return channels_[static_cast<std::size_t>(c)].graph->data()->size();
+}
+
+bool PlotWindow::saveImage(const QString& path, QSize size, QString* error) {
+    const auto fail = [error](const QString& why) {
+        if (error != nullptr) {
+            *error = why;
+        }
+        return false;
+    };
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QLatin1String("png") && suffix != QLatin1String("pdf")) {
+        return fail(QStringLiteral("%1: an image is saved as .png or .pdf.").arg(path));
+    }
+    if (size.isEmpty()) {
+        size = plot_->size();
+    }
+    if (size.width() < kMinImageSide || size.height() < kMinImageSide ||
+        size.width() > kMaxImageSide || size.height() > kMaxImageSide) {
+        return fail(QStringLiteral("An image of %1x%2 pixels cannot be saved: each side is %3 to "
+                                   "%4 pixels.")
+                        .arg(size.width())
+                        .arg(size.height())
+                        .arg(kMinImageSide)
+                        .arg(kMaxImageSide));
+    }
+    refresh(); // what is saved is what the window shows now
+    const bool saved = suffix == QLatin1String("png")
+                           ? plot_->savePng(path, size.width(), size.height(), 1.0, -1)
+                           : plot_->savePdf(path, size.width(), size.height(), QCP::epAllowCosmetic,
+                                            QStringLiteral("EV Motiview"), windowTitle());
+    if (!saved || !QFileInfo::exists(path)) {
+        return fail(QStringLiteral("%1 cannot be written.").arg(path));
+    }
+    setStatus(QStringLiteral("Saved %1 (%2x%3)")
+                  .arg(QFileInfo(path).fileName())
+                  .arg(size.width())
+                  .arg(size.height()));
+    return true;
+}
+
+void PlotWindow::setRowProvider(RowProvider provider) {
+    rows_ = std::move(provider);
+    saveCsv_->setEnabled(isRecording() || static_cast<bool>(rows_));
+}
+
+bool PlotWindow::saveVisibleCsv(const QString& path, QString* error) {
+    const auto fail = [error](const QString& why) {
+        if (error != nullptr) {
+            *error = why;
+        }
+        return false;
+    };
+    refresh();
+    if (!isRecording() && !rows_) {
+        return fail(QStringLiteral("This window has no rows to save."));
+    }
+    if (store_.range(shownFrom_, shownTo_).empty()) {
+        return fail(QStringLiteral("No rows in the shown time window; nothing was saved."));
+    }
+    const std::string text = isRecording() ? rows_between(*recording_, shownFrom_, shownTo_)
+                                           : rows_(shownFrom_, shownTo_);
+    const Result<bool> saved = save_file_atomically(QFile::encodeName(path).toStdString(), text);
+    if (!saved.ok()) {
+        return fail(qs(saved.error().message));
+    }
+    const auto lines = std::count(text.begin(), text.end(), '\n');
+    setStatus(QStringLiteral("Saved %1 rows to %2")
+                  .arg(std::max<std::ptrdiff_t>(lines - 1, 0))
+                  .arg(QFileInfo(path).fileName()));
+    return true;
+}
+
+QString PlotWindow::baseName() const {
+    if (isRecording()) {
+        return QFileInfo(fileName_).completeBaseName();
+    }
+    return QStringLiteral("plot-") +
+           QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+}
+
+void PlotWindow::askImagePath() {
+    auto* d =
+        new QFileDialog(this, QStringLiteral("Save image"), baseName() + QStringLiteral(".png"),
+                        QStringLiteral("PNG image (*.png);;PDF document (*.pdf)"));
+    d->setObjectName(QStringLiteral("dlgSaveImage"));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setDefaultSuffix(QStringLiteral("png"));
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    connect(d, &QFileDialog::filterSelected, d, [d](const QString& filter) {
+        d->setDefaultSuffix(filter.contains(QLatin1String("pdf")) ? QStringLiteral("pdf")
+                                                                  : QStringLiteral("png"));
+    });
+    connect(d, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        QString error;
+        if (!saveImage(path, imageSize_->currentData().toSize(), &error)) {
+            showError(error);
+        }
+    });
+    d->open();
+}
+
+void PlotWindow::askCsvPath() {
+    const QString range =
+        QStringLiteral("-%1-%2s").arg(seconds_text(shownFrom_), seconds_text(shownTo_));
+    auto* d =
+        new QFileDialog(this, QStringLiteral("Save visible range as CSV"),
+                        baseName() + (isRecording() ? range : QString()) + QStringLiteral(".csv"),
+                        QStringLiteral("Recordings (*.csv)"));
+    d->setObjectName(QStringLiteral("dlgSaveCsv"));
+    d->setAcceptMode(QFileDialog::AcceptSave);
+    d->setDefaultSuffix(QStringLiteral("csv"));
+    d->setAttribute(Qt::WA_DeleteOnClose);
+    connect(d, &QFileDialog::fileSelected, this, [this](const QString& path) {
+        QString error;
+        if (!saveVisibleCsv(path, &error)) {
+            showError(error);
+        }
+    });
+    d->open();
+}
+
+void PlotWindow::setStatus(const QString& text) {
+    QStringList parts;
+    for (const QString& p : {baseStatus_, text}) {
+        if (!p.isEmpty()) {
+            parts << p;
+        }
+    }
+    status_->setText(parts.join(QStringLiteral("   ")));
+}
+
+QString PlotWindow::statusText() const {
+    return status_->text();
+}
+
+void PlotWindow::showError(const QString& text) {
+    show_message_box(this, QMessageBox::Warning, windowTitle(), text, QStringLiteral("msgPlot"));
 }
 
 } // namespace motiview

@@ -9,6 +9,9 @@
 #include "pages/page_schema.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -137,18 +140,19 @@ TEST(EndToEndProvision, AUnitThatFailsOrIsRefusedIsLoggedAndKeepsWhatItHeld) {
     std::map<std::string, std::string> golden;
     const QString file = make_golden(dir, golden);
     ASSERT_FALSE(file.isEmpty());
-    for (const Refusal& c : {Refusal{"lost_write",
-                                     {QStringLiteral("--drop-write"), QStringLiteral("1")},
-                                     {},
-                                     4,
-                                     "failed",
-                                     "basic"},
-                             Refusal{"fault",
-                                     {QStringLiteral("--fault"), QStringLiteral("over-current")},
-                                     {QStringLiteral("--require-no-faults")},
-                                     2,
-                                     "refused",
-                                     ""}}) {
+    for (const Refusal& c :
+         {Refusal{"lost_write",
+                  {QStringLiteral("--drop-write"), QStringLiteral("1")},
+                  {},
+                  4,
+                  "failed",
+                  "basic"},
+          Refusal{"fault",
+                  {QStringLiteral("--fault"), QStringLiteral("over-current")},
+                  {QStringLiteral("--require-no-faults"), QStringLiteral("--json")},
+                  2,
+                  "refused",
+                  ""}}) {
         SCOPED_TRACE(c.what);
         SimProcess sim(c.simArgs);
         ASSERT_TRUE(sim.started());
@@ -166,6 +170,12 @@ TEST(EndToEndProvision, AUnitThatFailsOrIsRefusedIsLoggedAndKeepsWhatItHeld) {
         if (QString::fromUtf8(c.what) == "fault") {
             EXPECT_EQ(line[9], "over-current");
             EXPECT_EQ(sim.blocks(), before); // nothing written
+            // The same unit as one JSON object on stdout, for a script.
+            const QJsonObject j = QJsonDocument::fromJson(r.out.toUtf8()).object();
+            EXPECT_EQ(j[QStringLiteral("verdict")].toString(), "refused");
+            EXPECT_EQ(j[QStringLiteral("serial")].toString(), line[2]);
+            EXPECT_EQ(j[QStringLiteral("current_faults")].toArray().first().toString(),
+                      "over-current");
         } else {
             EXPECT_EQ(line[8], "txtMaxspeed");
         }

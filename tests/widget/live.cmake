@@ -6,3 +6,5 @@ motiview_widget_test(live_traffic_test ${CMAKE_CURRENT_SOURCE_DIR}/live_traffic_
 
 # The same tools inside the main window, fed by its receive path.
 motiview_widget_test(live_tools_test ${CMAKE_CURRENT_SOURCE_DIR}/live_tools_test.cpp)
+# Recordings read back into plot windows; cursors, saved images and ranges, headless drawing.
+motiview_widget_test(recording_plot_test ${CMAKE_CURRENT_SOURCE_DIR}/recording_plot_test.cpp)

@@ -184,10 +184,10 @@ TEST(ParameterSetMenu, ThreeItemsAboveExitFollowTheLink) {
         items << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
     }
     EXPECT_EQ(items,
-              QStringList({"Menu_File_Record", "Menu_File_StopRecord", "-", "Menu_File_Save",
-                           "Menu_File_Compare", "Menu_File_Restore", "-", "Menu_File_StartJob",
-                           "Menu_File_FinishJob", "-", "Menu_File_Exit"}));
-    const QList<QAction*> sets = file->actions().mid(3, 3);
+              QStringList({"Menu_File_Record", "Menu_File_StopRecord", "Menu_File_OpenRecording",
+                           "-", "Menu_File_Save", "Menu_File_Compare", "Menu_File_Restore", "-",
+                           "Menu_File_StartJob", "Menu_File_FinishJob", "-", "Menu_File_Exit"}));
+    const QList<QAction*> sets = file->actions().mid(4, 3);
     EXPECT_EQ(sets[0]->text(), "&Save parameters...");
     EXPECT_EQ(sets[1]->text(), "C&ompare with file...");
     EXPECT_EQ(sets[2]->text(), "&Restore parameters...");
