@@ -18,16 +18,16 @@
 namespace motiview {
 
 struct RecordedRow {
-    std::size_t line = 0;    // 1-based line in the file (the header is line 1)
-    std::string time;        // the row's wall clock as written
+    std::size_t line = 0; // 1-based line in the file (the header is line 1)
+    std::string time;     // the row's wall clock as written
     std::int64_t elapsedMs = 0;
-    Unit frame{};            // the status frame whose row this is
-    std::string text;        // the row as written, without its line end
+    Unit frame{};     // the status frame whose row this is
+    std::string text; // the row as written, without its line end
 };
 
 struct Recording {
-    std::vector<RecordedRow> rows;           // in file order
-    std::vector<std::size_t> skippedLines;   // 1-based, in file order
+    std::vector<RecordedRow> rows;         // in file order
+    std::vector<std::size_t> skippedLines; // 1-based, in file order
 };
 
 // Any bytes give a recording or an Error: an empty file, or one whose first line is not the
