@@ -11,19 +11,8 @@
 set -euo pipefail
 build=${1:-build}
 runs=${2:-20}
-cli=$build/tools/cli/motiview-cli
-sim=$build/tools/sim/motiview-sim
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$(dirname "$0")/lib.sh"
 export MOTIVIEW_HISTORY=$work/history.sqlite
-
-start_sim() { # name, extra args...
-    local name=$1; shift
-    rm -f "$work/$name"
-    "$sim" --link "$work/$name" --max-seconds 600 "$@" >/dev/null 2>&1 &
-    for _ in $(seq 50); do [ -e "$work/$name" ] && return; sleep 0.05; done
-    echo "simulator did not start" >&2; exit 1
-}
 
 sets=(--set basic.txtMaxspeed=5100 --set reference.txtVoltageH=90 --set motor.txtPolePairN=7
       --set control.txtbackSteps=33 --set torque-pid.txtTKiGain=5 --set protection.txtIacLimit=97
@@ -43,14 +32,8 @@ for i in $(seq "$runs"); do
     b=$(date +%s%N)
     whole+=($(( (b - a) / 1000 )))
 done
-median_ms() { sort -n | awk '{v[NR]=$1} END {printf "%.1f", v[int((NR+1)/2)]}'; }
-status=()
-for _ in $(seq "$runs"); do
-    a=$(date +%s%N); "$cli" status --port "$work/unit" >/dev/null; b=$(date +%s%N)
-    status+=($(( (b - a) / 1000 )))
-done
 echo "units: $runs, each writing $(awk -F, 'NR==2 {print $6}' "$work/line.csv") pages"
-echo "provision, whole process: $(printf '%s\n' "${whole[@]}" | median_ms | awk '{printf "%.1f", $1/1000}') ms per unit (median)"
-echo "one status request, whole process: $(printf '%s\n' "${status[@]}" | median_ms | awk '{printf "%.1f", $1/1000}') ms"
-echo "unit time in the log (read, write, verify, status): $(awk -F, 'NR>1 {print $12*1000}' "$work/line.csv" | median_ms) ms (median)"
+echo "provision, whole process: $(printf '%s\n' "${whole[@]}" | median) ms per unit (median)"
+echo "one status request, whole process: $(ms_of "$cli" status --port "$work/unit") ms"
+echo "unit time in the log (read, write, verify, status): $(awk -F, 'NR>1 {print $12*1000000}' "$work/line.csv" | median) ms (median)"
 echo "wire time of the unit's frames at 57600 baud: 268.6 ms"

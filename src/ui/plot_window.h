@@ -51,8 +51,6 @@ class PlotWindow final : public QWidget {
   public:
     static constexpr int kRedrawIntervalMs = 200;
     static constexpr std::int64_t kGapMs = 2000; // longer without a frame breaks the curve
-    // The largest file opened as a recording: a working day at ten rows a second.
-    static constexpr qint64 kMaxRecordingBytes = 256LL * 1024 * 1024;
 
     // The CSV text (header included) of the rows received between two times of the store's
     // clock, both included; what the live window saves as its visible range.

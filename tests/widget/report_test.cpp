@@ -5,7 +5,6 @@
 #include "monitor/status_layout.h"
 #include "monitor/status_record.h"
 #include "params/parameter_file.h"
-#include "report/qt/recording_plot.h"
 #include "report/qt/report_document.h"
 #include "report/report_content.h"
 
@@ -550,52 +549,6 @@ QString write_recording(const QString& path, int rows, const char* junk = nullpt
         }
     }
     return path;
-}
-
-TEST(RecordingPlot, ReadsTheColumnsByNameAndSkipsBrokenRows) {
-    QTemporaryDir dir;
-    const QString csv = write_recording(dir.filePath("r.csv"), 5, "cut off,1.2\n2026,x.5,,,\n\n");
-    const std::array<std::string_view, 4> keys = {"vdc_v", "speed_rpm", "idc_a", "no_such"};
-    const Result<RecordingColumns> r = read_recording(csv, keys);
-    ASSERT_TRUE(r.ok()) << r.error().message;
-    EXPECT_EQ(r->skippedRows, 2U);
-    ASSERT_EQ(r->seconds, (std::vector<double>{0.0, 0.25, 0.5, 0.75, 1.0}));
-    ASSERT_EQ(r->values.size(), 4U);
-    for (std::size_t i = 0; i < 5; ++i) {
-        const double k = static_cast<double>(i);
-        EXPECT_NEAR(r->values[0].at(i), 50.0 - 0.25 * k, 1e-9);
-        EXPECT_NEAR(r->values[1].at(i), 300.0 * k, 1e-9);
-        EXPECT_NEAR(r->values[2].at(i), 2.5 * k, 1e-9);
-    }
-    EXPECT_TRUE(r->values[3].empty()) << "a column the file does not have stays empty";
-
-    const auto missing = read_recording(dir.filePath("gone.csv"), keys);
-    ASSERT_FALSE(missing.ok());
-    EXPECT_NE(missing.error().message.find("gone.csv"), std::string::npos);
-}
-
-TEST(RecordingPlot, DrawsEachValueInItsBand) {
-    QTemporaryDir dir;
-    const auto r = read_recording(write_recording(dir.filePath("r.csv"), 20),
-                                  std::array<std::string_view, 3>{"speed_rpm", "idc_a", "vdc_v"});
-    ASSERT_TRUE(r.ok());
-    const QImage image = draw_recording(*r, QSizeF(kPlotWidthPx, kPlotHeightPx), 2.0);
-    ASSERT_EQ(image.width(), static_cast<int>(std::ceil(kPlotWidthPx * 2)));
-    // Inside the plot area of each band (right of the captions), some ink: the line.
-    const int bands = 3;
-    const int top = 4;
-    const int bottom = image.height() - 34;
-    for (int b = 0; b < bands; ++b) {
-        int dark = 0;
-        const int y0 = top + (bottom - top) * b / bands + 6;
-        const int y1 = top + (bottom - top) * (b + 1) / bands - 14;
-        for (int y = y0; y < y1; ++y) {
-            for (int x = image.width() / 3; x < image.width() - 30; ++x) {
-                dark += qGray(image.pixel(x, y)) < 100 ? 1 : 0;
-            }
-        }
-        EXPECT_GT(dark, 50) << "band " << b;
-    }
 }
 
 struct PlotCase {

@@ -69,6 +69,18 @@ struct Report {
 [[nodiscard]] Outcome decode_command(const std::vector<std::string>& args,
                                      const NumberFormat& format);
 
+// A recording drawn headless: `plot FILE.csv --out FILE.png|FILE.pdf`. Exit 2 for a file that
+// cannot be read or a range without rows, 64 for bad arguments.
+struct PlotOptions {
+    std::string file;
+    std::string out;
+    std::string channels; // column names, comma-separated; empty: the window's default curves
+    std::optional<double> from;
+    std::optional<double> to; // seconds on the recording's clock
+    std::string size;         // WIDTHxHEIGHT; empty: 1280x720
+};
+[[nodiscard]] Outcome plot_command(const PlotOptions& opt);
+
 // "motiview-cli: MESSAGE" and the hint to --help, exit 64.
 [[nodiscard]] Outcome usage_error(std::string message);
 

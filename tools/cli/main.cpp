@@ -10,8 +10,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstdlib>
@@ -100,9 +100,10 @@ void add_port_options(CLI::App* c, Common& common, bool json = true) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The report draws its PDF with fonts, which needs the GUI side of Qt; the offscreen platform
-    // does without a display.
-    const bool drawing = argc > 1 && std::string_view(argv[1]) == "report";
+    // The report and the plot draw with fonts and the plot window, which needs the widgets side
+    // of Qt; the offscreen platform does without a display.
+    const bool drawing =
+        argc > 1 && (std::string_view(argv[1]) == "report" || std::string_view(argv[1]) == "plot");
     if (drawing) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // The platform's notes (no runtime folder, no window manager) are not the report's
@@ -114,7 +115,7 @@ int main(int argc, char** argv) {
         });
     }
     const std::unique_ptr<QCoreApplication> app =
-        drawing ? std::make_unique<QGuiApplication>(argc, argv)
+        drawing ? std::make_unique<QApplication>(argc, argv)
                 : std::make_unique<QCoreApplication>(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("motiview-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(MOTIVIEW_VERSION));
@@ -269,6 +270,18 @@ int main(int argc, char** argv) {
     history->add_flag("--json", common.json, "JSON instead of lines");
     add_history_options(history, common);
 
+    PlotOptions plotOptions;
+    auto* plot = cli.add_subcommand(
+        "plot", "draw a recording as PNG or PDF without a display, fault and state markers "
+                "included");
+    plot->add_option("file", plotOptions.file, "the recording (CSV)")->required();
+    plot->add_option("--out", plotOptions.out, "the image: FILE.png or FILE.pdf")->required();
+    plot->add_option("--channels", plotOptions.channels,
+                     "the curves by column name, comma-separated (default: vdc_v,idc_a,speed_rpm)");
+    plot->add_option("--from", plotOptions.from, "first second of the recording shown");
+    plot->add_option("--to", plotOptions.to, "last second of the recording shown");
+    plot->add_option("--size", plotOptions.size, "the image in pixels (default 1280x720)");
+
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         cli.parse(reversed);
@@ -291,6 +304,10 @@ int main(int argc, char** argv) {
         const bool isEncode = encode->parsed();
         std::vector<std::string> rest(args.begin(), args.end());
         return finish(isEncode ? encode_command(rest, format) : decode_command(rest, format));
+    }
+
+    if (plot->parsed()) {
+        return finish(plot_command(plotOptions));
     }
 
     Online o;

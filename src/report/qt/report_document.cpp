@@ -1,7 +1,7 @@
 #include "report/qt/report_document.h"
 
-#include "report/qt/recording_plot.h"
 #include "report/report_content.h"
+#include "ui/plot_render.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -254,6 +254,38 @@ QString live_block(const Json& content) {
         }
     }
     return out + QStringLiteral("</table>\n");
+}
+
+// The recording's plot in the report: 16 cm x 6.5 cm in CSS pixels (96 per inch), drawn
+// 2.5 times as fine for print.
+constexpr double kPlotWidthPx = 16.0 / 2.54 * 96.0;
+constexpr double kPlotHeightPx = 6.5 / 2.54 * 96.0;
+constexpr double kPlotScale = 2.5;
+
+// An <img> with the plot window's picture of the file as a PNG data: URI, or a short saying why
+// there is none.
+QString recording_plot_html(const QString& path) {
+    const Result<Recording> r = load_recording(path);
+    if (!r) {
+        return QStringLiteral("(file not found, no plot)");
+    }
+    if (r->rows.empty()) {
+        return QStringLiteral("(no rows to plot)");
+    }
+    const QSize size(static_cast<int>(std::lround(kPlotWidthPx)),
+                     static_cast<int>(std::lround(kPlotHeightPx)));
+    const Result<QImage> image =
+        render_recording_image(*r, {}, std::nullopt, std::nullopt, size, kPlotScale);
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!image || !buffer.open(QIODevice::WriteOnly) || !image->save(&buffer, "PNG")) {
+        return QStringLiteral("(plot could not be drawn)");
+    }
+    return QStringLiteral("<img src=\"data:image/png;base64,%1\" width=\"%2\" height=\"%3\" "
+                          "alt=\"voltage, current and speed over time\" />")
+        .arg(QString::fromLatin1(png.toBase64()))
+        .arg(size.width())
+        .arg(size.height());
 }
 
 QString recordings_block(const Json& content) {

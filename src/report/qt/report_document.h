@@ -1,8 +1,8 @@
 #pragma once
 // The service report drawn: PDF (A4, page numbers, table headers repeated on every page) through
 // QTextDocument and QPdfWriter, the same text as HTML, and the content as JSON, all from one
-// content model (report/report_content.h). Needs a QGuiApplication (fonts); the command line
-// runs one on the offscreen platform.
+// content model (report/report_content.h). Needs a QApplication (fonts, and the plot window that
+// draws a recording's plot); the command line runs one on the offscreen platform.
 
 #include "base/result.h"
 
