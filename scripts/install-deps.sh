@@ -17,6 +17,9 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-dev clang-format clang-tidy
   xvfb xauth imagemagick fonts-dejavu-core
+  # the window in German and Chinese: lupdate and lrelease, and a CJK font for the Chinese
+  # screenshots and tests
+  qt6-l10n-tools fonts-noto-cjk
   locales-all procps
   # the Debian package: manual pages, the icon, cpack's dependencies and the package's checks
   scdoc librsvg2-bin dpkg-dev desktop-file-utils appstream lintian man-db

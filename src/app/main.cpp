@@ -1,12 +1,14 @@
 // EV Motiview: service tool for the motor controller. One main window; nothing is sent until a
 // port is opened: by the serial settings dialog, by --port, or by "Connect at start".
 
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/start_options.h"
 #include "history/history_store.h"
 #include "link/qt/serial_port.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 #include <QTimer>
 
@@ -61,6 +63,12 @@ int main(int argc, char** argv) {
     // ~/.config/motiview/motiview.ini: the last port and line settings, "Connect at start".
     QSettings store(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("motiview"),
                     QStringLiteral("motiview"));
+    // The language chosen last time, else the system's (German or Chinese), else English.
+    const motiview::Language language = motiview::load_language(store, QLocale::system());
+    if (!motiview::install_language(language)) {
+        std::fprintf(stderr, "motiview: the %s translation cannot be loaded; English it is\n",
+                     motiview::language_info(language).menuText.data());
+    }
     motiview::SerialPort port;
     motiview::MainWindow window(port, nullptr, &store);
     window.show();

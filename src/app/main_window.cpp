@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/language.h"
 #include "app/live_tools.h"
 #include "app/parameter_flows.h"
 #include "app/service_log.h"
@@ -13,6 +14,7 @@
 #include "ui/status_panel.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -184,7 +186,19 @@ void MainWindow::buildMenus() {
     actComSet_ = item(menuOption_, "Menu_Option_ComSet", "ComSet(&C)");
     service_->addOptionActions(menuOption_);
     menuLang_ = menu("Menu_Lang", "Language(&L)");
-    actLangEng_ = item(menuLang_, "Menu_Lang_Eng", "English");
+    // Each language named in itself, so that it can be found whatever the window shows.
+    auto* languages = new QActionGroup(this);
+    for (const LanguageInfo& info : kLanguages) {
+        QAction* a = item(menuLang_, info.action.data(), info.menuText.data());
+        a->setCheckable(true);
+        a->setChecked(info.language == installed_language());
+        languages->addAction(a);
+        if (info.language == Language::English) {
+            actLangEng_ = a;
+        } else {
+            connect(a, &QAction::triggered, this, [this, l = info.language] { chooseLanguage(l); });
+        }
+    }
     menuHelp_ = menu("Menu_Help", "Help(&H)");
     actContact_ = item(menuHelp_, "Menu_Help_Cont", "Contact us(&C)");
     connect(actSave_, &QAction::triggered, flows_, &ParameterFlows::saveParameters);
@@ -369,14 +383,18 @@ void MainWindow::showJob() {
 
 void MainWindow::applyShellCaptions() {
     setWindowTitle(QStringLiteral("EV Motiview V2.0.0.7B_EN") + service_->titleSuffix());
-    menuFile_->setTitle(QStringLiteral("&File"));
-    actExit_->setText(QStringLiteral("E&xit"));
-    menuOption_->setTitle(QStringLiteral("&Options"));
-    actComSet_->setText(QStringLiteral("&Com Setting..."));
-    menuHelp_->setTitle(QStringLiteral("&Help"));
-    actContact_->setText(QStringLiteral("&Contact us"));
-    lblWelCom1_->setText(link_.state == LinkState::Online ? QStringLiteral("online")
-                                                          : QStringLiteral("offline"));
+    menuFile_->setTitle(tr("&File"));
+    actSave_->setText(tr("&Save parameters..."));
+    actCompare_->setText(tr("C&ompare with file..."));
+    actRestore_->setText(tr("&Restore parameters..."));
+    actExit_->setText(tr("E&xit"));
+    menuView_->setTitle(tr("&View"));
+    menuOption_->setTitle(tr("&Options"));
+    actComSet_->setText(tr("&Com Setting..."));
+    menuLang_->setTitle(tr("Language(&L)"));
+    menuHelp_->setTitle(tr("&Help"));
+    actContact_->setText(tr("&Contact us"));
+    lblWelCom1_->setText(link_.state == LinkState::Online ? tr("online") : tr("offline"));
     lblWelCom1_->setFont(QFont(QStringLiteral("Verdana"), 10));
     // The hall-group title belongs to the panel; its caption and font come with it.
 }
@@ -384,11 +402,11 @@ void MainWindow::applyShellCaptions() {
 void MainWindow::applyMainCaptions() {
     monitor_->applyCaptions();
     for (PageId id : kWindowOrder) {
-        openers_[static_cast<std::size_t>(id)]->setText(qs(page_schema(id).openerCaption));
+        openers_[static_cast<std::size_t>(id)]->setText(tq("Pages", page_schema(id).openerCaption));
     }
-    cmdHallA_->setText(QStringLiteral("Hall A test"));
-    cmdHallB_->setText(QStringLiteral("Hall B test"));
-    cmdHallStop_->setText(QStringLiteral("Stop hall test"));
+    cmdHallA_->setText(tr("Hall A test"));
+    cmdHallB_->setText(tr("Hall B test"));
+    cmdHallStop_->setText(tr("Stop hall test"));
     for (QPushButton* b : {cmdHallA_, cmdHallB_, cmdHallStop_}) {
         QFont f = b->font();
         f.setFamily(QStringLiteral("Verdana"));
@@ -594,6 +612,24 @@ void MainWindow::Menu_Option_ComSet_Click() {
 }
 
 void MainWindow::Menu_Lang_Eng_Click() {
+    chooseLanguage(Language::English);
+}
+
+void MainWindow::chooseLanguage(Language l) {
+    if (!install_language(l)) {
+        show_message_box(this, QMessageBox::Warning, windowTitle(),
+                         QStringLiteral("The %1 translation cannot be loaded; the window stays "
+                                        "in English.")
+                             .arg(qs(language_info(l).menuText)),
+                         QStringLiteral("dlgLanguage"));
+    }
+    const Language shown = installed_language();
+    if (store_ != nullptr) {
+        save_language(*store_, shown);
+    }
+    for (const LanguageInfo& info : kLanguages) {
+        findChild<QAction*>(qs(info.action))->setChecked(info.language == shown);
+    }
     applyShellCaptions();
     applyMainCaptions();
     for (PageId id : kWindowOrder) {

@@ -3,6 +3,7 @@
 // the hall test close timer Timer1, the status bar and the panels, and performs what the
 // receive path asks for.
 
+#include "app/language.h"
 #include "base/number_text.h"
 #include "link/frames.h"
 #include "link/qt/transport.h"
@@ -82,6 +83,8 @@ class MainWindow final : public QMainWindow {
     void Menu_File_Exit_Click();
     void Menu_Option_ComSet_Click();
     void Menu_Lang_Eng_Click();
+    // Loads the language, remembers it and runs every caption routine again.
+    void chooseLanguage(Language l);
     void Menu_Help_Cont_Click();
 
     void openPage(motiview::PageId id); // the opener buttons

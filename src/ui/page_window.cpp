@@ -283,7 +283,7 @@ void PageWindow::buildLayout() {
 }
 
 void PageWindow::applyCaptions() {
-    setWindowTitle(qs(schema_.title));
+    setWindowTitle(tq("Pages", schema_.title));
     for (std::size_t i = 0; i < schema_.fields.size(); ++i) {
         const FieldSchema& f = schema_.fields[i];
         FieldWidgets& w = widgets_[i];
@@ -291,15 +291,15 @@ void PageWindow::applyCaptions() {
             continue;
         }
         if (w.label != nullptr) {
-            w.label->setText(qs(f.caption));
+            w.label->setText(tq("Pages", f.caption));
         }
         if (f.widget == Widget::Check) {
-            static_cast<QCheckBox*>(w.widget)->setText(qs(f.caption));
+            static_cast<QCheckBox*>(w.widget)->setText(tq("Pages", f.caption));
         }
-        w.widget->setAccessibleName(qs(field_caption(schema_, f)));
+        w.widget->setAccessibleName(tq("Pages", field_caption(schema_, f)));
     }
-    cmdread_->setText(QStringLiteral("read"));
-    cmdwrite_->setText(QStringLiteral("write"));
+    cmdread_->setText(tr("read"));
+    cmdwrite_->setText(tr("write"));
 }
 
 void PageWindow::decodeReply(const Unit& unit) {

@@ -1,5 +1,7 @@
 #include "ui/status_panel.h"
 
+#include "base/qt/text.h"
+
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -379,28 +381,28 @@ void MonitorView::resetLiveValues() {
 
 void MonitorView::applyCaptions() {
     for (const PanelRow& r : kPanelRows) {
-        label(caption_label(r))->setText(q(r.caption));
+        label(caption_label(r))->setText(tq("Panels", r.caption));
     }
-    frmSysStatus_->setTitle(q("System RealTime info"));
+    frmSysStatus_->setTitle(tr("System RealTime info"));
     QFont frameFont = frmSysStatus_->font();
     frameFont.setFamily(QStringLiteral("Verdana"));
     frmSysStatus_->setFont(frameFont);
 
-    label("lblState")->setText(q(status_row(State).caption));
+    label("lblState")->setText(tq("Panels", status_row(State).caption));
     QLabel* hallG = label("lblHallG");
-    hallG->setText(q(flag_row(flag::kHallGroup1).caption));
+    hallG->setText(tq("Panels", flag_row(flag::kHallGroup1).caption));
     QFont hallFont = hallG->font();
     hallFont.setFamily(QStringLiteral("Verdana"));
     hallG->setFont(hallFont);
     label(status_row(Inputs).label)->setText(QString::fromStdString(input_status_all_high()));
 
-    frmErrCode_->setTitle(q("Error infomation"));
-    label("lblCurrent")->setText(QStringLiteral("Current"));
-    label("lblhistory")->setText(QStringLiteral("History"));
-    label("lblErrTitle")->setText(QStringLiteral("Error description"));
+    frmErrCode_->setTitle(tr("Error infomation"));
+    label("lblCurrent")->setText(tr("Current"));
+    label("lblhistory")->setText(tr("History"));
+    label("lblErrTitle")->setText(tr("Error description"));
     for (std::size_t i = 0; i < kFaults.size(); ++i) {
-        label(kFaults[i].cells)->setText(q(kFaults[i].caption));
-        label(fault_labels()[i].description)->setText(q(kFaults[i].describe));
+        label(kFaults[i].cells)->setText(tq("Faults", kFaults[i].caption));
+        label(fault_labels()[i].description)->setText(tq("Faults", kFaults[i].describe));
     }
 }
 
