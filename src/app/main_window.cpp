@@ -55,15 +55,16 @@ class ContactWindow final : public QDialog {
   public:
     explicit ContactWindow(QWidget* parent) : QDialog(parent) {
         setObjectName(QStringLiteral("frmContact"));
-        setWindowTitle(QStringLiteral("Contact us"));
+        setWindowTitle(QCoreApplication::translate("motiview::MainWindow", "Contact us"));
         auto* layout = new QVBoxLayout(this);
         auto* text = new QLabel(this);
         text->setObjectName(QStringLiteral("lblContact"));
         text->setTextFormat(Qt::PlainText);
-        text->setText(QStringLiteral("EV Motiview service\n\n"
-                                     "Supplier: (your controller supplier)\n"
-                                     "Web: (supplier web page)\n"
-                                     "Mail: (supplier service address)"));
+        text->setText(QCoreApplication::translate("motiview::MainWindow",
+                                                  "EV Motiview service\n\n"
+                                                  "Supplier: (your controller supplier)\n"
+                                                  "Web: (supplier web page)\n"
+                                                  "Mail: (supplier service address)"));
         layout->addWidget(text);
         auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -289,11 +290,11 @@ void MainWindow::buildStatusBar() {
     plugOfferText_ = new QLabel(plugOffer_);
     plugOfferText_->setObjectName(QStringLiteral("lblAdapterOffer"));
     plugOfferText_->setTextFormat(Qt::PlainText);
-    auto* connectButton = new QPushButton(QStringLiteral("Connect"), plugOffer_);
-    connectButton->setObjectName(QStringLiteral("cmdAdapterConnect"));
+    plugConnect_ = new QPushButton(tr("Connect"), plugOffer_);
+    plugConnect_->setObjectName(QStringLiteral("cmdAdapterConnect"));
     row->addWidget(plugOfferText_);
-    row->addWidget(connectButton);
-    connect(connectButton, &QPushButton::clicked, this, [this] {
+    row->addWidget(plugConnect_);
+    connect(plugConnect_, &QPushButton::clicked, this, [this] {
         plugOffer_->hide();
         if (port_.isOpen() || offeredDevice_.isEmpty()) {
             return;
@@ -331,7 +332,7 @@ void MainWindow::watchForAdapters() {
 
 void MainWindow::offerAdapter(const QString& device) {
     offeredDevice_ = device;
-    plugOfferText_->setText(QStringLiteral("%1 plugged in:").arg(device));
+    plugOfferText_->setText(tr("%1 plugged in:").arg(device));
     plugOffer_->show();
     plugOfferTimeout_.start();
 }
@@ -364,7 +365,9 @@ bool MainWindow::openLink(const PortChoice& choice) {
 
 void MainWindow::showDataNotice() {
     const DataNotice n = data_notice(link_.state, lastFrameClock_);
-    monitor_->setDataNotice(n.dim, qs(n.line));
+    // The core's fixed lines, in the window's language.
+    monitor_->setDataNotice(n.dim, n.clock.empty() ? tq("Link", n.line)
+                                                   : tq("Link", kLastDataAt).arg(qs(n.clock)));
 }
 
 bool MainWindow::useHistory(const QString& path) {
@@ -374,7 +377,7 @@ bool MainWindow::useHistory(const QString& path) {
 void MainWindow::showJob() {
     setWindowTitle(QStringLiteral("EV Motiview V2.0.0.7B_EN") + service_->titleSuffix());
     if (const auto& job = service_->job()) {
-        panelJob_->setText(QStringLiteral("Job %1 (%2)").arg(qs(job->number), qs(job->technician)));
+        panelJob_->setText(tr("Job %1 (%2)").arg(qs(job->number), qs(job->technician)));
         panelJob_->show();
     } else {
         panelJob_->hide();
@@ -395,6 +398,7 @@ void MainWindow::applyShellCaptions() {
     menuHelp_->setTitle(tr("&Help"));
     actContact_->setText(tr("&Contact us"));
     lblWelCom1_->setText(link_.state == LinkState::Online ? tr("online") : tr("offline"));
+    plugConnect_->setText(tr("Connect"));
     lblWelCom1_->setFont(QFont(QStringLiteral("Verdana"), 10));
     // The hall-group title belongs to the panel; its caption and font come with it.
 }
@@ -471,7 +475,7 @@ void MainWindow::showLinkDisplay() {
     }
     set_lamp(shapeWelCom1_, d.lamp);
     showDataNotice();
-    lblWelCom1_->setText(qs(d.label));
+    lblWelCom1_->setText(tq("Link", d.label));
     panelPortNo_->setText(qs(d.portNo));
     panelPortState_->setText(qs(d.portState));
     setButtonGroupEnabled(d.buttonsEnabled);
@@ -509,7 +513,7 @@ void MainWindow::MSComm1_OnComm(const Unit& unit) {
         }
         if (action.hallDone) {
             service_->hallTestDone(QString::fromStdString(action.hallText));
-            showHallText(QString::fromStdString(action.hallText));
+            showHallText(tq("Link", action.hallText));
             closeCounter_ = 0;
             timer1_.start();
         }
@@ -521,15 +525,13 @@ void MainWindow::MSComm1_OnComm(const Unit& unit) {
         if (action.kind == UnitKind::WriteAck) {
             service_->writeAcknowledged(QString::fromStdString(action.text));
         }
-        showMessage(QStringLiteral("info"), QString::fromStdString(action.text),
-                    QMessageBox::Information);
+        showMessage(tr("info"), tq("Link", action.text), QMessageBox::Information);
         break;
     case ActionType::Warning:
-        showMessage(QStringLiteral("warning"), QString::fromStdString(action.text),
-                    QMessageBox::Critical);
+        showMessage(tr("warning"), tq("Link", action.text), QMessageBox::Critical);
         break;
     case ActionType::HallWindow:
-        showHallText(QString::fromStdString(action.text));
+        showHallText(tq("Link", action.text));
         break;
     case ActionType::UserName:
         panelMcuSN_->setText(QString::fromStdString(action.text));
@@ -618,8 +620,7 @@ void MainWindow::Menu_Lang_Eng_Click() {
 void MainWindow::chooseLanguage(Language l) {
     if (!install_language(l)) {
         show_message_box(this, QMessageBox::Warning, windowTitle(),
-                         QStringLiteral("The %1 translation cannot be loaded; the window stays "
-                                        "in English.")
+                         tr("The %1 translation cannot be loaded; the window stays in English.")
                              .arg(qs(language_info(l).menuText)),
                          QStringLiteral("dlgLanguage"));
     }

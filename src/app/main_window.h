@@ -137,6 +137,7 @@ class MainWindow final : public QMainWindow {
 
     QMenu* menuFile_ = nullptr;
     QMenu* menuView_ = nullptr;
+    QPushButton* plugConnect_ = nullptr;
     QMenu* menuOption_ = nullptr;
     QMenu* menuLang_ = nullptr;
     QMenu* menuHelp_ = nullptr;

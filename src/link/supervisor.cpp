@@ -62,13 +62,17 @@ LinkDisplay link_display(LinkState state, int portNumber, std::string_view setti
 
 DataNotice data_notice(LinkState state, const std::optional<std::string>& lastFrameClock) {
     if (!lastFrameClock) {
-        return {true, state == LinkState::Connecting ? std::string("Connecting...")
-                                                     : std::string(kNoDataYet)};
+        return {true,
+                state == LinkState::Connecting ? std::string("Connecting...")
+                                               : std::string(kNoDataYet),
+                {}};
     }
     if (state == LinkState::Online) {
         return {};
     }
-    return {true, "Last data at " + *lastFrameClock};
+    std::string line(kLastDataAt);
+    line.replace(line.find("%1"), 2, *lastFrameClock);
+    return {true, line, *lastFrameClock};
 }
 
 } // namespace motiview

@@ -61,8 +61,12 @@ struct LinkDisplay {
 // across them before the run's first status frame, and once the link has gone after it.
 struct DataNotice {
     bool dim = false;
-    std::string line; // empty: the values are live
+    std::string line;  // empty: the values are live
+    std::string clock; // set when the line is kLastDataAt with this clock in it
 };
+
+// The line once the link has gone, "%1" the clock of the last status frame.
+inline constexpr std::string_view kLastDataAt = "Last data at %1";
 
 inline constexpr std::string_view kNoDataYet =
     "No data from the controller yet: Options > Com Setting... to connect";

@@ -300,6 +300,12 @@ void PageWindow::applyCaptions() {
     }
     cmdread_->setText(tr("read"));
     cmdwrite_->setText(tr("write"));
+    for (const PageButton& extra : schema_.buttons) {
+        if (auto* b = findChild<QPushButton*>(qs(extra.name))) {
+            b->setText(tq("Pages", extra.caption));
+        }
+    }
+    updateEditedLine();
 }
 
 void PageWindow::decodeReply(const Unit& unit) {
@@ -490,7 +496,7 @@ void PageWindow::updateMark(std::size_t i) {
         if (f.widget == Widget::Check) {
             held = held == "1" ? "ticked" : held == "2" ? "grayed" : "not ticked";
         }
-        w.widget->setToolTip(QStringLiteral("controller holds %1").arg(qs(held)));
+        w.widget->setToolTip(tr("controller holds %1").arg(qs(held)));
     }
     updateEditedLine();
 }
@@ -502,8 +508,8 @@ int PageWindow::editedCount() const {
 
 void PageWindow::updateEditedLine() {
     const int n = editedCount();
-    lblEdited_->setText(n == 1 ? QStringLiteral("1 field edited, not written")
-                               : QStringLiteral("%1 fields edited, not written").arg(n));
+    lblEdited_->setText(n == 1 ? tr("1 field edited, not written")
+                               : tr("%1 fields edited, not written").arg(n));
     lblEdited_->setVisible(n > 0);
 }
 
@@ -515,14 +521,13 @@ void PageWindow::cmdwrite_Click() {
     PageState s = collectState();
     if (!s.filled) {
         // Design-time texts are placeholders, not the controller's values.
-        showMessage(QStringLiteral("info"),
-                    QStringLiteral("Read the parameters from the controller before writing them."),
+        showMessage(tr("info"), tr("Read the parameters from the controller before writing them."),
                     false);
         return;
     }
     Result<Unit> frame = encode(schema_, s, system_number_format());
     if (!frame.ok()) {
-        showMessage(QStringLiteral("warning"), QString::fromStdString(frame.error().message), true);
+        showMessage(tr("warning"), QString::fromStdString(frame.error().message), true);
         return;
     }
     state_ = std::move(s);

@@ -3,6 +3,7 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "fake_transport.h"
+#include "language_support.h"
 #include "pages/page_schema.h"
 
 #include <QAbstractButton>
@@ -25,58 +26,8 @@ namespace {
 
 using namespace motiview;
 
-// Every text a technician reads in the main window and its page windows, by object path.
-std::map<QString, QString> texts_of(const QWidget* root) {
-    std::map<QString, QString> out;
-    const auto path = [root](const QObject* o) {
-        QString p;
-        for (; o != nullptr && o != root; o = o->parent()) {
-            p.prepend(QLatin1Char('/') + o->objectName());
-        }
-        return p;
-    };
-    out[QStringLiteral("title")] = root->windowTitle();
-    for (const QWidget* w : root->findChildren<QWidget*>()) {
-        if (w->isWindow()) {
-            out[path(w) + QStringLiteral("#title")] = w->windowTitle();
-        }
-        if (const auto* l = qobject_cast<const QLabel*>(w)) {
-            out[path(w)] = l->text();
-        } else if (const auto* b = qobject_cast<const QAbstractButton*>(w)) {
-            out[path(w)] = b->text();
-        } else if (const auto* g = qobject_cast<const QGroupBox*>(w)) {
-            out[path(w)] = g->title();
-        }
-        if (!w->accessibleName().isEmpty()) {
-            out[path(w) + QStringLiteral("#name")] = w->accessibleName();
-        }
-    }
-    for (const QAction* a : root->findChildren<QAction*>()) {
-        if (!a->objectName().isEmpty()) {
-            out[path(a)] = a->text();
-        }
-    }
-    return out;
-}
-
-// The keys whose text differs (or that one side lacks), with both texts.
-std::vector<std::string> differences(const std::map<QString, QString>& a,
-                                     const std::map<QString, QString>& b) {
-    std::vector<std::string> out;
-    for (const auto& [key, text] : a) {
-        const auto it = b.find(key);
-        if (it == b.end() || it->second != text) {
-            out.push_back(key.toStdString() + ": '" + text.toStdString() + "' / '" +
-                          (it == b.end() ? std::string("<none>") : it->second.toStdString()) + "'");
-        }
-    }
-    for (const auto& [key, text] : b) {
-        if (a.find(key) == a.end()) {
-            out.push_back(key.toStdString() + ": <none> / '" + text.toStdString() + "'");
-        }
-    }
-    return out;
-}
+using test::differences;
+using test::texts_of;
 
 class LanguageTest : public ::testing::Test {
   protected:

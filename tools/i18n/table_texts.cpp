@@ -1,6 +1,8 @@
 // Prints the captions of the core's tables as QT_TRANSLATE_NOOP lines, for lupdate: the texts
 // the window shows through tq() live in constexpr tables that lupdate cannot read.
 //   table_texts > table_texts.cpp
+#include "link/frame_kinds.h"
+#include "link/supervisor.h"
 #include "monitor/status_layout.h"
 #include "pages/page_schema.h"
 
@@ -50,7 +52,24 @@ int main() {
         for (const FieldSchema& f : p.fields) {
             pages(f.caption);
         }
+        for (const PageButton& b : p.buttons) {
+            pages(b.caption);
+        }
     }
+    // What the receive path and the link supervisor show: notices, acknowledgements, the
+    // link's state and the panels' data notice.
+    Printer link("Link");
+    for (const FrameKindRow& r : kFrameKinds) {
+        link(r.text);
+    }
+    for (const PageId id : kWindowOrder) {
+        link(page_schema(id).ackText);
+    }
+    for (const LinkState s : {LinkState::Offline, LinkState::Connecting, LinkState::Online}) {
+        link(link_display(s, 1, "").label);
+        link(data_notice(s, std::nullopt).line);
+    }
+    link(kLastDataAt);
     Printer panels("Panels");
     for (const StatusRow& r : kStatusLayout) {
         panels(r.caption);
