@@ -111,6 +111,28 @@ class Statement {
     int rc_ = SQLITE_ERROR;
 };
 
+// Every row of `sql` as a T, after `bind` has bound its parameters; nullopt when the file
+// cannot be read.
+template <class T, class Bind, class Row>
+std::optional<std::vector<T>> query_rows(sqlite3* db, const char* sql, Bind bind, Row row) {
+    Statement s(db, sql);
+    if (!s.ok()) {
+        return std::nullopt;
+    }
+    bind(s);
+    std::vector<T> out;
+    int rc = SQLITE_ROW;
+    while ((rc = s.step()) == SQLITE_ROW) {
+        out.push_back(row(s));
+    }
+    if (rc != SQLITE_DONE) {
+        return std::nullopt;
+    }
+    return out;
+}
+
+constexpr auto kNoParameters = [](Statement&) {};
+
 Error refused(const std::string& path, std::string_view why) {
     return Error{{}, path + ": " + std::string(why)};
 }
@@ -274,23 +296,20 @@ Result<bool> HistoryStore::see_controller(std::string_view serial, std::string_v
 }
 
 Result<std::vector<ControllerRecord>> HistoryStore::controllers() const {
-    Statement s(db_, "SELECT c.serial, c.user_name, c.first_seen_ms, c.last_seen_ms, "
-                     "(SELECT COUNT(*) FROM snapshots n WHERE n.serial = c.serial), "
-                     "(SELECT COUNT(*) FROM jobs j WHERE j.serial = c.serial) "
-                     "FROM controllers c ORDER BY c.last_seen_ms DESC, c.serial");
-    if (!s.ok()) {
+    auto rows = query_rows<ControllerRecord>(
+        db_,
+        "SELECT c.serial, c.user_name, c.first_seen_ms, c.last_seen_ms, "
+        "(SELECT COUNT(*) FROM snapshots n WHERE n.serial = c.serial), "
+        "(SELECT COUNT(*) FROM jobs j WHERE j.serial = c.serial) "
+        "FROM controllers c ORDER BY c.last_seen_ms DESC, c.serial",
+        kNoParameters, [](const Statement& s) {
+            return ControllerRecord{s.text(0),    s.text(1),    s.integer(2),
+                                    s.integer(3), s.integer(4), s.integer(5)};
+        });
+    if (!rows) {
         return failure("cannot be read");
     }
-    std::vector<ControllerRecord> out;
-    int rc = SQLITE_ROW;
-    while ((rc = s.step()) == SQLITE_ROW) {
-        out.push_back(
-            {s.text(0), s.text(1), s.integer(2), s.integer(3), s.integer(4), s.integer(5)});
-    }
-    if (rc != SQLITE_DONE) {
-        return failure("cannot be read");
-    }
-    return out;
+    return std::move(*rows);
 }
 
 Result<std::optional<std::int64_t>>
@@ -346,40 +365,35 @@ Result<std::int64_t> HistoryStore::keep_snapshot(std::string_view serial, std::i
     return last.integer(0);
 }
 
+namespace {
+
+SnapshotRecord snapshot_row(const Statement& s) {
+    return SnapshotRecord{s.integer(0), s.text(1), s.integer(2), s.text(3), s.maybe(4), s.text(5)};
+}
+
+} // namespace
+
 Result<std::vector<SnapshotRecord>> HistoryStore::snapshots(std::string_view serial) const {
-    Statement s(db_, "SELECT id, serial, time_ms, source, job, content FROM snapshots "
-                     "WHERE serial = ?1 ORDER BY id DESC");
-    if (!s.ok()) {
+    auto rows = query_rows<SnapshotRecord>(
+        db_,
+        "SELECT id, serial, time_ms, source, job, content FROM snapshots "
+        "WHERE serial = ?1 ORDER BY id DESC",
+        [serial](Statement& s) { s.bind(1, serial); }, snapshot_row);
+    if (!rows) {
         return failure("cannot be read");
     }
-    s.bind(1, serial);
-    std::vector<SnapshotRecord> out;
-    int rc = SQLITE_ROW;
-    while ((rc = s.step()) == SQLITE_ROW) {
-        out.push_back({s.integer(0), s.text(1), s.integer(2), s.text(3), s.maybe(4), s.text(5)});
-    }
-    if (rc != SQLITE_DONE) {
-        return failure("cannot be read");
-    }
-    return out;
+    return std::move(*rows);
 }
 
 Result<std::optional<SnapshotRecord>> HistoryStore::snapshot(std::int64_t id) const {
-    Statement s(db_, "SELECT id, serial, time_ms, source, job, content FROM snapshots "
-                     "WHERE id = ?1");
-    if (!s.ok()) {
+    auto rows = query_rows<SnapshotRecord>(
+        db_, "SELECT id, serial, time_ms, source, job, content FROM snapshots WHERE id = ?1",
+        [id](Statement& s) { s.bind(1, id); }, snapshot_row);
+    if (!rows) {
         return failure("cannot be read");
     }
-    s.bind(1, id);
-    const int rc = s.step();
-    if (rc == SQLITE_DONE) {
-        return std::optional<SnapshotRecord>{};
-    }
-    if (rc != SQLITE_ROW) {
-        return failure("cannot be read");
-    }
-    return std::optional<SnapshotRecord>{
-        SnapshotRecord{s.integer(0), s.text(1), s.integer(2), s.text(3), s.maybe(4), s.text(5)}};
+    return rows->empty() ? std::optional<SnapshotRecord>{}
+                         : std::optional<SnapshotRecord>{std::move(rows->front())};
 }
 
 namespace {
@@ -447,38 +461,29 @@ Result<bool> HistoryStore::update_job(const JobRecord& job) {
 
 Result<std::vector<JobRecord>> HistoryStore::select_jobs(const char* where,
                                                          std::string_view serial) const {
-    Statement s(db_, (std::string(kJobColumns) + where).c_str());
-    if (!s.ok()) {
+    auto rows = query_rows<JobRecord>(
+        db_, (std::string(kJobColumns) + where).c_str(),
+        [serial](Statement& s) {
+            if (!serial.empty()) {
+                s.bind(1, serial);
+            }
+        },
+        job_row);
+    if (!rows) {
         return failure("cannot be read");
     }
-    if (!serial.empty()) {
-        s.bind(1, serial);
-    }
-    std::vector<JobRecord> out;
-    int rc = SQLITE_ROW;
-    while ((rc = s.step()) == SQLITE_ROW) {
-        out.push_back(job_row(s));
-    }
-    if (rc != SQLITE_DONE) {
-        return failure("cannot be read");
-    }
-    return out;
+    return std::move(*rows);
 }
 
 Result<std::optional<JobRecord>> HistoryStore::job(std::int64_t id) const {
-    Statement s(db_, (std::string(kJobColumns) + "WHERE id = ?1").c_str());
-    if (!s.ok()) {
+    auto rows = query_rows<JobRecord>(
+        db_, (std::string(kJobColumns) + "WHERE id = ?1").c_str(),
+        [id](Statement& s) { s.bind(1, id); }, job_row);
+    if (!rows) {
         return failure("cannot be read");
     }
-    s.bind(1, id);
-    const int rc = s.step();
-    if (rc == SQLITE_DONE) {
-        return std::optional<JobRecord>{};
-    }
-    if (rc != SQLITE_ROW) {
-        return failure("cannot be read");
-    }
-    return std::optional<JobRecord>{job_row(s)};
+    return rows->empty() ? std::optional<JobRecord>{}
+                         : std::optional<JobRecord>{std::move(rows->front())};
 }
 
 Result<std::vector<JobRecord>> HistoryStore::jobs(std::string_view serial) const {
@@ -512,25 +517,23 @@ Result<std::int64_t> HistoryStore::add_event(const EventRecord& event) {
 
 Result<std::vector<EventRecord>>
 HistoryStore::select_events(const char* sql, std::string_view serial, std::int64_t job) const {
-    Statement s(db_, sql);
-    if (!s.ok()) {
+    auto rows = query_rows<EventRecord>(
+        db_, sql,
+        [serial, job](Statement& s) {
+            if (serial.empty()) {
+                s.bind(1, job);
+            } else {
+                s.bind(1, serial);
+            }
+        },
+        [](const Statement& s) {
+            return EventRecord{s.integer(0), s.text(1), s.integer(2), s.maybe(3),
+                               s.text(4),    s.text(5), s.text(6)};
+        });
+    if (!rows) {
         return failure("cannot be read");
     }
-    if (serial.empty()) {
-        s.bind(1, job);
-    } else {
-        s.bind(1, serial);
-    }
-    std::vector<EventRecord> out;
-    int rc = SQLITE_ROW;
-    while ((rc = s.step()) == SQLITE_ROW) {
-        out.push_back(
-            {s.integer(0), s.text(1), s.integer(2), s.maybe(3), s.text(4), s.text(5), s.text(6)});
-    }
-    if (rc != SQLITE_DONE) {
-        return failure("cannot be read");
-    }
-    return out;
+    return std::move(*rows);
 }
 
 Result<std::vector<EventRecord>> HistoryStore::events(std::string_view serial) const {
