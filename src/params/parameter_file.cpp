@@ -358,6 +358,14 @@ const PageEntry* ParameterSet::find(PageId page) const {
     return nullptr;
 }
 
+void ParameterSet::hold_reply(PageId page, const Unit& reply) {
+    for (PageEntry& e : pages) {
+        if (e.page == page) {
+            e = entry_from_reply(page, reply);
+        }
+    }
+}
+
 PageEntry entry_from_reply(PageId page, const Unit& reply) {
     const PageSchema& schema = page_schema(page);
     const PageState state = decoded(schema, reply);

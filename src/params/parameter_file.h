@@ -42,6 +42,9 @@ struct ParameterSet {
     std::vector<PageEntry> pages; // kAllPages order, each page at most once
 
     [[nodiscard]] const PageEntry* find(PageId page) const;
+    // The page as the controller now holds it, from its reply (a read-back); a page the set
+    // does not hold stays out.
+    void hold_reply(PageId page, const Unit& reply);
 
     friend bool operator==(const ParameterSet&, const ParameterSet&) = default;
 };

@@ -48,6 +48,25 @@ ParameterSet saved_controller() {
     return set;
 }
 
+const std::string* text_of(const PageEntry& entry, std::string_view name);
+
+TEST(ParameterSetReadBack, ReplacesOnlyTheReadPageAndAddsNone) {
+    ParameterSet set = saved_controller();
+    set.pages.erase(set.pages.begin() + 1); // a set without the reference page
+    const ParameterSet before = set;
+    Unit basic = start_block(PageId::Basic);
+    basic[2] = static_cast<std::uint8_t>(basic[2] + 1); // the controller now holds another value
+    set.hold_reply(PageId::Basic, basic);
+    set.hold_reply(PageId::Reference, start_block(PageId::Reference));
+    ASSERT_EQ(set.pages.size(), before.pages.size());
+    EXPECT_EQ(set.find(PageId::Reference), nullptr);
+    EXPECT_EQ(*set.find(PageId::Basic), entry_from_reply(PageId::Basic, basic));
+    EXPECT_NE(*set.find(PageId::Basic), *before.find(PageId::Basic));
+    for (std::size_t i = 1; i < set.pages.size(); ++i) {
+        EXPECT_EQ(set.pages[i], before.pages[i]) << i;
+    }
+}
+
 const std::string* text_of(const PageEntry& entry, std::string_view name) {
     for (const auto& [n, t] : entry.fields) {
         if (n == name) {

@@ -150,11 +150,7 @@ int write_command(const Online& o, const std::string& name, const std::vector<st
     keep.event(
         write_event(page->id, before, readBack ? r.answer : *frame, verdict_text(out.verdict)));
     if (readBack) {
-        for (PageEntry& e : heldSet.pages) {
-            if (e.page == page->id) {
-                e = entry_from_reply(page->id, r.answer);
-            }
-        }
+        heldSet.hold_reply(page->id, r.answer);
         keep.pages(heldSet, kSourceAfterWrite);
     }
     if (out.verdict == WriteVerdict::ReadBackDiffers) {

@@ -42,11 +42,7 @@ void keep_write(Keeper& keep, ParameterSet& set, const PageWriteOutcome& out, co
     keep.event(write_event(out.page, *held->reply, readBack ? out.step->answer : sent,
                            verdict_text(out.verdict)));
     if (readBack) {
-        for (PageEntry& e : set.pages) {
-            if (e.page == out.page) {
-                e = entry_from_reply(out.page, out.step->answer);
-            }
-        }
+        set.hold_reply(out.page, out.step->answer);
     }
 }
 
