@@ -1,9 +1,10 @@
 #pragma once
-// What many suites type and send: the two number formats of the tests, and a unit with given
-// codes.
+// What many suites type and send: the two number formats of the tests, a unit with given
+// codes, and a status frame with given values.
 
 #include "base/bytes.h"
 #include "base/number_text.h"
+#include "monitor/status_layout.h"
 
 #include <cstdint>
 
@@ -21,6 +22,13 @@ inline Unit unit_of(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2 = 0,
     u[1] = b1;
     u[2] = b2;
     u[kUnitSize - 1] = last;
+    return u;
+}
+
+// The status frame the controller sends with `v` in it (fields not set are zero).
+inline Unit status_frame_of(const StatusValues& v) {
+    Unit u = unit_of(0xDF, 0xEF);
+    write_status(v, u);
     return u;
 }
 

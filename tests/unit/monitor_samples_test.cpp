@@ -3,6 +3,7 @@
 #include "monitor/sample_ring.h"
 #include "monitor/status_frame.h"
 #include "monitor/status_layout.h"
+#include "test_support.h"
 
 #include "case_names.h"
 
@@ -18,12 +19,7 @@ using motiview::test::ByLabel;
 namespace {
 
 Unit status_of(const StatusValues& v) {
-    Unit u{};
-    u[0] = 0xDF;
-    u[1] = 0xEF;
-    u[31] = kEndByte;
-    write_status(v, u);
-    return u;
+    return test::status_frame_of(v);
 }
 
 Unit status_with(StatusField f, std::int32_t value) {

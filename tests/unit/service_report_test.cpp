@@ -3,6 +3,7 @@
 // serial number, and the report's content as JSON.
 #include "jobs/service_events.h"
 #include "report/report_content.h"
+#include "test_support.h"
 
 #include "pages/page_codec.h"
 
@@ -79,18 +80,13 @@ ParameterSet pages_of(std::string_view sequence = "4711", std::string_view maxSp
 // A status frame with the two fault words and any other stored values.
 Unit status_frame(std::uint16_t current, std::uint16_t history,
                   std::initializer_list<std::pair<StatusField, std::int32_t>> more = {}) {
-    Unit u{};
-    u[0] = 0xDF;
-    u[1] = 0xEF;
-    u[kUnitSize - 1] = kEndByte;
     StatusValues v;
     v.set(StatusField::CurrentFaults, current);
     v.set(StatusField::HistoryFaults, history);
     for (const auto& [field, value] : more) {
         v.set(field, value);
     }
-    write_status(v, u);
-    return u;
+    return test::status_frame_of(v);
 }
 
 std::vector<std::string> strings_of(const Json& array) {

@@ -2,6 +2,7 @@
 // feeds it.
 #include "monitor/sample_ring.h"
 #include "monitor/status_layout.h"
+#include "test_support.h"
 #include "ui/plot_window.h"
 
 #include <QCheckBox>
@@ -22,12 +23,7 @@ Unit status_of(std::int32_t speed, std::uint16_t faults = 0, std::uint8_t state 
     v.set(StatusField::Speed, speed);
     v.set(StatusField::CurrentFaults, faults);
     v.set(StatusField::State, state);
-    Unit u{};
-    u[0] = 0xDF;
-    u[1] = 0xEF;
-    u[31] = kEndByte;
-    write_status(v, u);
-    return u;
+    return test::status_frame_of(v);
 }
 
 class PlotWindowTest : public ::testing::Test {

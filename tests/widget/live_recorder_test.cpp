@@ -2,6 +2,7 @@
 // instead of a crash when the file cannot be written.
 #include "monitor/status_layout.h"
 #include "monitor/status_record.h"
+#include "test_support.h"
 #include "ui/recorder.h"
 
 #include <QDateTime>
@@ -17,12 +18,7 @@ namespace {
 Unit status_with_speed(std::int32_t speed) {
     StatusValues v;
     v.set(StatusField::Speed, speed);
-    Unit u{};
-    u[0] = 0xDF;
-    u[1] = 0xEF;
-    u[31] = kEndByte;
-    write_status(v, u);
-    return u;
+    return test::status_frame_of(v);
 }
 
 QStringList lines_of(const QString& path) {

@@ -6,6 +6,7 @@
 #include "link/frames.h"
 #include "monitor/status_layout.h"
 #include "monitor/status_record.h"
+#include "test_support.h"
 
 #include "fake_transport.h"
 
@@ -27,18 +28,13 @@ using motiview::test::FakeTransport;
 namespace {
 
 Unit status_frame(int i) {
-    Unit u{};
-    u[0] = 0xDF;
-    u[1] = 0xEF;
-    u[31] = kEndByte;
     StatusValues v;
     v.set(StatusField::Vdc, 4800 + 7 * i);
     v.set(StatusField::Speed, 100 * i);
     v.set(StatusField::Idc, -30 + 11 * i);
     v.set(StatusField::State, 3);
     v.set(StatusField::CurrentFaults, i >= 3 ? 0x0004 : 0);
-    write_status(v, u);
-    return u;
+    return test::status_frame_of(v);
 }
 
 struct Fixture {

@@ -6,6 +6,7 @@
 #include "monitor/sample_ring.h"
 #include "monitor/status_layout.h"
 #include "monitor/status_record.h"
+#include "test_support.h"
 #include "ui/plot_render.h"
 #include "ui/plot_window.h"
 
@@ -50,12 +51,7 @@ Unit frame_of(int i, std::uint16_t faults = 0, std::uint8_t state = kRun) {
     v.set(StatusField::Speed, 100 * i);
     v.set(StatusField::CurrentFaults, faults);
     v.set(StatusField::State, state);
-    Unit u{};
-    u[0] = 0xDF;
-    u[1] = 0xEF;
-    u[31] = kEndByte;
-    write_status(v, u);
-    return u;
+    return test::status_frame_of(v);
 }
 
 // A ride of `n` frames 100 ms apart from elapsed 0; over-voltage (and the fault state) on rows

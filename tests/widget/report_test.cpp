@@ -7,6 +7,7 @@
 #include "params/parameter_file.h"
 #include "report/qt/report_document.h"
 #include "report/report_content.h"
+#include "test_support.h"
 
 #include "block_store.h"
 #include "case_names.h"
@@ -62,12 +63,7 @@ Unit status(std::uint16_t current, std::uint16_t history, double vdc = 48.2, dou
     v.set(StatusField::Speed, stored_for(StatusField::Speed, speed));
     v.set(StatusField::Idc, stored_for(StatusField::Idc, idc));
     v.set(StatusField::State, 3);
-    Unit u{};
-    u[0] = 0xDF;
-    u[1] = 0xEF;
-    u[31] = kEndByte;
-    write_status(v, u);
-    return u;
+    return test::status_frame_of(v);
 }
 
 constexpr std::uint16_t kOverCurrent = 0x0020;
