@@ -85,6 +85,109 @@
     </message>
 </context>
 <context>
+    <name>Link</name>
+    <message>
+        <source>User info set successfull!</source>
+        <translation>Benutzerinfo erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Assist set successfull!</source>
+        <translation>Unterstützung erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Factory set successfull!</source>
+        <translation>Werkseinstellungen erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Restore to default successfull!</source>
+        <translation>Standardwerte erfolgreich wiederhergestellt!</translation>
+    </message>
+    <message>
+        <source>Make sure the throttle return and motor stops</source>
+        <translation>Stellen Sie sicher, dass der Gasgriff in Nullstellung ist und der Motor steht</translation>
+    </message>
+    <message>
+        <source>Group Hall A is under testing.</source>
+        <translation>Hallgruppe A wird getestet.</translation>
+    </message>
+    <message>
+        <source>Group Hall A test is done.</source>
+        <translation>Test der Hallgruppe A abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Group Hall B is under testing.</source>
+        <translation>Hallgruppe B wird getestet.</translation>
+    </message>
+    <message>
+        <source>Group Hall B test is done.</source>
+        <translation>Test der Hallgruppe B abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Basic set successfull!</source>
+        <translation>Grundeinstellungen erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Reference set successfull!</source>
+        <translation>Referenzwerte erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Motor set successfull!</source>
+        <translation>Motorparameter erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Control set successfull!</source>
+        <translation>Regelparameter erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Torque PID set successfull!</source>
+        <translation>Drehmoment-PID erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Protection set successfull!</source>
+        <translation>Schutzeinstellungen erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Other set successfull!</source>
+        <translation>Sonstige Einstellungen erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Flux weaken set successfull!</source>
+        <translation>Feldschwächung erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Idc calibration successfull!</source>
+        <translation>Idc-Kalibrierung erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Derate set successfull!</source>
+        <translation>Leistungsreduzierung erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>Mode set successfull!</source>
+        <translation>Fahrmodi erfolgreich gespeichert!</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>No data from the controller yet: Options &gt; Com Setting... to connect</source>
+        <translation>Noch keine Daten vom Controller: Optionen &gt; COM-Einstellungen... zum Verbinden</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>Verbinde...</translation>
+    </message>
+    <message>
+        <source>online</source>
+        <translation>online</translation>
+    </message>
+    <message>
+        <source>Last data at %1</source>
+        <translation>Letzte Daten um %1</translation>
+    </message>
+</context>
+<context>
     <name>Pages</name>
     <message>
         <source>Basic</source>
@@ -1102,6 +1205,10 @@
         <source>Dec of regenerate</source>
         <translation>Verz. Rekuperation</translation>
     </message>
+    <message>
+        <source>Reset count</source>
+        <translation>Zähler zurücksetzen</translation>
+    </message>
 </context>
 <context>
     <name>Panels</name>
@@ -1197,6 +1304,532 @@
         <source>Boost</source>
         <translation>Boost</translation>
     </message>
+    <message>
+        <source>Vdc [V]</source>
+        <translation>Vdc [V]</translation>
+    </message>
+    <message>
+        <source>Idc [A]</source>
+        <translation>Idc [A]</translation>
+    </message>
+    <message>
+        <source>Speed [rpm]</source>
+        <translation>Drehzahl [rpm]</translation>
+    </message>
+    <message>
+        <source>Power temp [Deg]</source>
+        <translation>Temp. Endstufe [Deg]</translation>
+    </message>
+    <message>
+        <source>Motor temp [Deg]</source>
+        <translation>Motortemp. [Deg]</translation>
+    </message>
+    <message>
+        <source>Iq ref [A]</source>
+        <translation>Iq ref [A]</translation>
+    </message>
+    <message>
+        <source>Throttle [V]</source>
+        <translation>Gasgriff [V]</translation>
+    </message>
+    <message>
+        <source>Iq act [A]</source>
+        <translation>Iq Ist [A]</translation>
+    </message>
+    <message>
+        <source>Id ref [A]</source>
+        <translation>Id ref [A]</translation>
+    </message>
+    <message>
+        <source>Id act [A]</source>
+        <translation>Id Ist [A]</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::ComSettingsDialog</name>
+    <message>
+        <source>This user may not open %1: %2.</source>
+        <translation>Dieser Benutzer darf %1 nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>No serial device is present: connect the controller&apos;s serial adapter, then choose its port number.</source>
+        <translation>Keine serielle Schnittstelle vorhanden: Schließen Sie den seriellen Adapter des Controllers an und wählen Sie dann seine Portnummer.</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>KEINE</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>UNGERADE</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>GERADE</translation>
+    </message>
+    <message>
+        <source>%1 are no line settings.</source>
+        <translation>%1 sind keine gültigen Schnittstellenparameter.</translation>
+    </message>
+    <message>
+        <source>COM port does not exist.</source>
+        <translation>COM-Port existiert nicht.</translation>
+    </message>
+    <message>
+        <source>Serial Port Setting</source>
+        <translation>COM-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Serial Port Parameters</source>
+        <translation>Schnittstellenparameter</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>Portnummer:</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>Baudrate:</translation>
+    </message>
+    <message>
+        <source>Data Bit:</source>
+        <translation>Datenbits:</translation>
+    </message>
+    <message>
+        <source>Stop Bit:</source>
+        <translation>Stoppbits:</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>Parität:</translation>
+    </message>
+    <message>
+        <source>Connect at start</source>
+        <translation>Beim Start verbinden</translation>
+    </message>
+    <message>
+        <source>Open this port with these settings when the program starts</source>
+        <translation>Diesen Port beim Programmstart mit diesen Einstellungen öffnen</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::DiffWindow</name>
+    <message>
+        <source>%1 field</source>
+        <translation>%1 Feld</translation>
+    </message>
+    <message>
+        <source>%1 fields</source>
+        <translation>%1 Felder</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>%1 Seite</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 Seiten</translation>
+    </message>
+    <message>
+        <source>%1 difference</source>
+        <translation>%1 Unterschied</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 Unterschiede</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>Vergleich mit %1</translation>
+    </message>
+    <message>
+        <source>Restore from %1</source>
+        <translation>Wiederherstellen aus %1</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>To write</source>
+        <translation>Zu schreiben</translation>
+    </message>
+    <message>
+        <source>Copy rows</source>
+        <translation>Zeilen kopieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Pages to write:</source>
+        <translation>Zu schreibende Seiten:</translation>
+    </message>
+    <message>
+        <source>%1 carries the controller&apos;s identity and is not ticked. When it is written, the controller keeps its own serial number.</source>
+        <translation>%1 enthält die Identität des Controllers und ist nicht angehakt. Wird die Seite geschrieben, behält der Controller seine eigene Seriennummer.</translation>
+    </message>
+    <message>
+        <source>Write selected pages</source>
+        <translation>Gewählte Seiten schreiben</translation>
+    </message>
+    <message>
+        <source>no difference</source>
+        <translation>kein Unterschied</translation>
+    </message>
+    <message>
+        <source>The controller holds what the file holds.</source>
+        <translation>Controller und Datei stimmen überein.</translation>
+    </message>
+    <message>
+        <source>The controller already holds what the file holds; there is nothing to write.</source>
+        <translation>Controller und Datei stimmen bereits überein; es gibt nichts zu schreiben.</translation>
+    </message>
+    <message>
+        <source>%1 differs on %2.</source>
+        <translation>%1 weicht auf %2 ab.</translation>
+    </message>
+    <message>
+        <source>%1 differ on %2.</source>
+        <translation>%1 weichen auf %2 ab.</translation>
+    </message>
+    <message>
+        <source>%1 already holds the file: %2.</source>
+        <translation>%1 entspricht bereits der Datei: %2.</translation>
+    </message>
+    <message>
+        <source>%1 already hold the file: %2.</source>
+        <translation>%1 entsprechen bereits der Datei: %2.</translation>
+    </message>
+    <message>
+        <source>No difference on: %1.</source>
+        <translation>Kein Unterschied auf: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::HallTestWindow</name>
+    <message>
+        <source>Hall Test</source>
+        <translation>Halltest</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::HistoryWindow</name>
+    <message>
+        <source>Faults</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>Hall test</source>
+        <translation>Halltest</translation>
+    </message>
+    <message>
+        <source>Count reset</source>
+        <translation>Zähler zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>Snapshot</translation>
+    </message>
+    <message>
+        <source>job %1</source>
+        <translation>Auftrag %1</translation>
+    </message>
+    <message>
+        <source>Vehicle: %1</source>
+        <translation>Fahrzeug: %1</translation>
+    </message>
+    <message>
+        <source>Complaint: %1</source>
+        <translation>Beanstandung: %1</translation>
+    </message>
+    <message>
+        <source>Work done: %1</source>
+        <translation>Ausgeführte Arbeiten: %1</translation>
+    </message>
+    <message>
+        <source>Service history</source>
+        <translation>Servicehistorie</translation>
+    </message>
+    <message>
+        <source>Filter by serial number or user name</source>
+        <translation>Nach Seriennummer oder Benutzername filtern</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>First seen</source>
+        <translation>Erstmals gesehen</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>Zuletzt gesehen</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>Snapshots</translation>
+    </message>
+    <message>
+        <source>Jobs</source>
+        <translation>Aufträge</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Vergleichen</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation>Wiederherstellen...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 controllers</source>
+        <translation>%1 von %2 Controllern</translation>
+    </message>
+    <message>
+        <source>%1 controller</source>
+        <translation>%1 Controller</translation>
+    </message>
+    <message>
+        <source>%1 controllers</source>
+        <translation>%1 Controller</translation>
+    </message>
+    <message>
+        <source>No controller in the history yet.</source>
+        <translation>Noch kein Controller in der Historie.</translation>
+    </message>
+    <message>
+        <source>Choose a controller to see its history.</source>
+        <translation>Wählen Sie einen Controller, um seine Historie zu sehen.</translation>
+    </message>
+    <message>
+        <source>History of %1: %2 snapshots, %3 entries in all</source>
+        <translation>Historie von %1: %2 Snapshots, insgesamt %3 Einträge</translation>
+    </message>
+    <message>
+        <source>Select two snapshots to compare them, one to export or restore it.</source>
+        <translation>Wählen Sie zwei Snapshots zum Vergleichen oder einen zum Exportieren oder Wiederherstellen.</translation>
+    </message>
+    <message>
+        <source>Select a second snapshot to compare.</source>
+        <translation>Wählen Sie einen zweiten Snapshot zum Vergleichen.</translation>
+    </message>
+    <message>
+        <source>Compare takes two snapshots.</source>
+        <translation>Zum Vergleichen werden genau zwei Snapshots benötigt.</translation>
+    </message>
+    <message>
+        <source>The snapshot cannot be read: %1</source>
+        <translation>Der Snapshot kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>The snapshot is no longer in the history.</source>
+        <translation>Der Snapshot ist nicht mehr in der Historie.</translation>
+    </message>
+    <message>
+        <source>The snapshot of %1 cannot be read: %2</source>
+        <translation>Der Snapshot vom %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) against %4 (%5)</source>
+        <translation>%1: %2 (%3) gegenüber %4 (%5)</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Feld</translation>
+    </message>
+    <message>
+        <source>The two snapshots hold the same texts.</source>
+        <translation>Beide Snapshots enthalten dieselben Werte.</translation>
+    </message>
+    <message>
+        <source>Export snapshot</source>
+        <translation>Snapshot exportieren</translation>
+    </message>
+    <message>
+        <source>Parameter files (*.json)</source>
+        <translation>Parameterdateien (*.json)</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was exported.</source>
+        <translation>%1: %2 Es wurde nichts exportiert.</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was restored.</source>
+        <translation>%1: %2 Es wurde nichts wiederhergestellt.</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::JobDialog</name>
+    <message>
+        <source>Start job</source>
+        <translation>Serviceauftrag starten</translation>
+    </message>
+    <message>
+        <source>Finish job</source>
+        <translation>Serviceauftrag abschließen</translation>
+    </message>
+    <message>
+        <source>Job number:</source>
+        <translation>Auftragsnummer:</translation>
+    </message>
+    <message>
+        <source>Technician:</source>
+        <translation>Techniker:</translation>
+    </message>
+    <message>
+        <source>Vehicle or customer:</source>
+        <translation>Fahrzeug oder Kunde:</translation>
+    </message>
+    <message>
+        <source>Complaint:</source>
+        <translation>Beanstandung:</translation>
+    </message>
+    <message>
+        <source>Work done:</source>
+        <translation>Ausgeführte Arbeiten:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Finish and write report...</source>
+        <translation>Abschließen und Bericht schreiben...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::LiveTools</name>
+    <message>
+        <source>The recording stopped: %1
+%2 keeps the %3 rows written before.</source>
+        <translation>Die Aufzeichnung wurde beendet: %1
+%2 enthält die %3 zuvor geschriebenen Zeilen.</translation>
+    </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>Auf&amp;zeichnen...</translation>
+    </message>
+    <message>
+        <source>S&amp;top recording</source>
+        <translation>Aufzeichnung be&amp;enden</translation>
+    </message>
+    <message>
+        <source>O&amp;pen recording...</source>
+        <translation>Aufzeichnung ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>&amp;Plot...</source>
+        <translation>&amp;Diagramm...</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic...</source>
+        <translation>Daten&amp;verkehr...</translation>
+    </message>
+    <message>
+        <source>Poll &amp;rate</source>
+        <translation>Abfrage&amp;rate</translation>
+    </message>
+    <message>
+        <source>Once a second</source>
+        <translation>Einmal pro Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 times a second</source>
+        <translation>%1-mal pro Sekunde</translation>
+    </message>
+    <message>
+        <source>The link was lost; the recording stopped.
+%1 holds %2 rows.</source>
+        <translation>Die Verbindung ist abgebrochen; die Aufzeichnung wurde beendet.
+%1 enthält %2 Zeilen.</translation>
+    </message>
+    <message>
+        <source>Open recording</source>
+        <translation>Aufzeichnung öffnen</translation>
+    </message>
+    <message>
+        <source>Recordings (*.csv)</source>
+        <translation>Aufzeichnungen (*.csv)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufzeichnen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be recorded: %2</source>
+        <translation>%1 kann nicht aufgezeichnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Poll %1/s</source>
+        <translation>Abfrage %1/s</translation>
+    </message>
 </context>
 <context>
     <name>motiview::MainWindow</name>
@@ -1264,6 +1897,46 @@
         <source>Stop hall test</source>
         <translation>Halltest stoppen</translation>
     </message>
+    <message>
+        <source>Contact us</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>EV Motiview service
+
+Supplier: (your controller supplier)
+Web: (supplier web page)
+Mail: (supplier service address)</source>
+        <translation>EV Motiview Service
+
+Lieferant: (Ihr Controller-Lieferant)
+Web: (Webseite des Lieferanten)
+E-Mail: (Service-Adresse des Lieferanten)</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Verbinden</translation>
+    </message>
+    <message>
+        <source>%1 plugged in:</source>
+        <translation>%1 angeschlossen:</translation>
+    </message>
+    <message>
+        <source>Job %1 (%2)</source>
+        <translation>Auftrag %1 (%2)</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The %1 translation cannot be loaded; the window stays in English.</source>
+        <translation>Die Übersetzung „%1“ kann nicht geladen werden; das Fenster bleibt auf Englisch.</translation>
+    </message>
 </context>
 <context>
     <name>motiview::MonitorView</name>
@@ -1297,6 +1970,666 @@
     <message>
         <source>write</source>
         <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>controller holds %1</source>
+        <translation>im Controller: %1</translation>
+    </message>
+    <message>
+        <source>1 field edited, not written</source>
+        <translation>1 Feld geändert, nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 fields edited, not written</source>
+        <translation>%1 Felder geändert, nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Read the parameters from the controller before writing them.</source>
+        <translation>Lesen Sie die Parameter aus dem Controller, bevor Sie sie schreiben.</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::ParameterFlows</name>
+    <message>
+        <source>Parameter files (*.json)</source>
+        <translation>Parameterdateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Save parameters</source>
+        <translation>Parameter speichern</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Restore parameters</source>
+        <translation>Parameter wiederherstellen</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2 %3</source>
+        <translation>%1 ist nicht verwendbar: %2 %3</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Writing %1 (%2 of %3)...</source>
+        <translation>%1 wird geschrieben (%2 von %3)...</translation>
+    </message>
+    <message>
+        <source>Reading %1 (%2 of %3)...</source>
+        <translation>%1 wird gelesen (%2 von %3)...</translation>
+    </message>
+    <message>
+        <source>Stopping after %1...</source>
+        <translation>Wird nach %1 angehalten...</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Nothing was compared.</source>
+        <translation>Es wurde nichts verglichen.</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>Abgebrochen. %1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer (%2). %3</source>
+        <translation>%1: keine Antwort (%2). %3</translation>
+    </message>
+    <message>
+        <source>Saved %1 pages to %2</source>
+        <translation>%1 Seiten in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Restore from %1:</source>
+        <translation>Wiederherstellen aus %1:</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1.</source>
+        <translation>Geschrieben und geprüft: %1.</translation>
+    </message>
+    <message>
+        <source>Written, but the controller holds other values for: %1.</source>
+        <translation>Geschrieben, aber der Controller enthält andere Werte für: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped at %1.</source>
+        <translation>Angehalten bei %1.</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Not written: %1.</source>
+        <translation>Nicht geschrieben: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::PlotWindow</name>
+    <message>
+        <source>%1 - Plot</source>
+        <translation>%1 - Diagramm</translation>
+    </message>
+    <message>
+        <source>Live plots</source>
+        <translation>Live-Diagramme</translation>
+    </message>
+    <message>
+        <source>time since the recording started [s]</source>
+        <translation>Zeit seit Beginn der Aufzeichnung [s]</translation>
+    </message>
+    <message>
+        <source>time since start [h:min:s]</source>
+        <translation>Zeit seit Start [h:min:s]</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>Kurve</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>Achse</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>links</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechts</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alles</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>Zeitfenster</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Save image...</source>
+        <translation>Bild speichern...</translation>
+    </message>
+    <message>
+        <source>Size of the saved image</source>
+        <translation>Größe des gespeicherten Bildes</translation>
+    </message>
+    <message>
+        <source>Window size</source>
+        <translation>Fenstergröße</translation>
+    </message>
+    <message>
+        <source>Save visible range as CSV...</source>
+        <translation>Sichtbereich als CSV speichern...</translation>
+    </message>
+    <message>
+        <source>Click: cursor A
+Right-click or Shift+click: cursor B
+Drag: move in time
+Wheel: zoom in time</source>
+        <translation>Klick: Cursor A
+Rechtsklick oder Umschalt+Klick: Cursor B
+Ziehen: zeitlich verschieben
+Mausrad: zeitlich zoomen</translation>
+    </message>
+    <message>
+        <source>Click: cursor A
+Right-click or Shift+click: cursor B</source>
+        <translation>Klick: Cursor A
+Rechtsklick oder Umschalt+Klick: Cursor B</translation>
+    </message>
+    <message>
+        <source>Clear cursors</source>
+        <translation>Cursor entfernen</translation>
+    </message>
+    <message>
+        <source>%1 rows, %2 s</source>
+        <translation>%1 Zeilen, %2 s</translation>
+    </message>
+    <message>
+        <source>no samples</source>
+        <translation>keine Messwerte</translation>
+    </message>
+    <message>
+        <source>%1: an image is saved as .png or .pdf.</source>
+        <translation>%1: Ein Bild wird als .png oder .pdf gespeichert.</translation>
+    </message>
+    <message>
+        <source>An image of %1x%2 pixels cannot be saved: each side is %3 to %4 pixels.</source>
+        <translation>Ein Bild mit %1x%2 Pixeln kann nicht gespeichert werden: Jede Seite muss %3 bis %4 Pixel lang sein.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Saved %1 (%2x%3)</source>
+        <translation>%1 gespeichert (%2x%3)</translation>
+    </message>
+    <message>
+        <source>This window has no rows to save.</source>
+        <translation>Dieses Fenster hat keine Zeilen zum Speichern.</translation>
+    </message>
+    <message>
+        <source>No rows in the shown time window; nothing was saved.</source>
+        <translation>Keine Zeilen im gezeigten Zeitfenster; es wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Saved %1 rows to %2</source>
+        <translation>%1 Zeilen in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>Bild speichern</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG-Bild (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save visible range as CSV</source>
+        <translation>Sichtbaren Bereich als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Recordings (*.csv)</source>
+        <translation>Aufzeichnungen (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::ProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::Recorder</name>
+    <message>
+        <source>Recording %1: %2 rows, %3 s</source>
+        <translation>Aufzeichnung %1: %2 Zeilen, %3 s</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::Report</name>
+    <message>
+        <source>not read</source>
+        <translation>nicht gelesen</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Auftrag</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>Techniker</translation>
+    </message>
+    <message>
+        <source>Vehicle / customer</source>
+        <translation>Fahrzeug / Kunde</translation>
+    </message>
+    <message>
+        <source>Complaint</source>
+        <translation>Beanstandung</translation>
+    </message>
+    <message>
+        <source>Work done</source>
+        <translation>Ausgeführte Arbeiten</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Report id</source>
+        <translation>Bericht-ID</translation>
+    </message>
+    <message>
+        <source>Tool version</source>
+        <translation>Programmversion</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>Seriennummer</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Faults</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>Eingangszustand</translation>
+    </message>
+    <message>
+        <source>As left</source>
+        <translation>Ausgangszustand</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Aktuell</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historie</translation>
+    </message>
+    <message>
+        <source>Faults during the job</source>
+        <translation>Fehler während des Auftrags</translation>
+    </message>
+    <message>
+        <source>No fault came or went.</source>
+        <translation>Kein Fehler ist aufgetreten oder erloschen.</translation>
+    </message>
+    <message>
+        <source>Parameters changed</source>
+        <translation>Geänderte Parameter</translation>
+    </message>
+    <message>
+        <source>Not read: the parameters were not read both as found and as left, so no change can be shown.</source>
+        <translation>Nicht gelesen: Die Parameter wurden nicht sowohl im Eingangs- als auch im Ausgangszustand gelesen, daher können keine Änderungen angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>No parameter was changed.</source>
+        <translation>Es wurde kein Parameter geändert.</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Writes</source>
+        <translation>Schreibvorgänge</translation>
+    </message>
+    <message>
+        <source>Hall tests</source>
+        <translation>Halltests</translation>
+    </message>
+    <message>
+        <source>No hall test was run.</source>
+        <translation>Es wurde kein Halltest durchgeführt.</translation>
+    </message>
+    <message>
+        <source>Calibration count resets</source>
+        <translation>Rücksetzungen des Kalibrierzählers</translation>
+    </message>
+    <message>
+        <source>Live values</source>
+        <translation>Live-Werte</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>(file not found, no plot)</source>
+        <translation>(Datei nicht gefunden, kein Diagramm)</translation>
+    </message>
+    <message>
+        <source>(no rows to plot)</source>
+        <translation>(keine Daten für ein Diagramm)</translation>
+    </message>
+    <message>
+        <source>(plot could not be drawn)</source>
+        <translation>(Diagramm konnte nicht erstellt werden)</translation>
+    </message>
+    <message>
+        <source>voltage, current and speed over time</source>
+        <translation>Spannung, Strom und Drehzahl über der Zeit</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Aufzeichnungen</translation>
+    </message>
+    <message>
+        <source>No recording was made.</source>
+        <translation>Es wurde keine Aufzeichnung erstellt.</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>Unterschrift</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Service report</source>
+        <translation>Servicebericht</translation>
+    </message>
+    <message>
+        <source>Service report, job %1</source>
+        <translation>Servicebericht, Auftrag %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation>Verglichen mit</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>nichts</translation>
+    </message>
+    <message>
+        <source>report id %1</source>
+        <translation>Bericht-ID %1</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::ServiceLog</name>
+    <message>
+        <source>The service history cannot be used: %1. Nothing is kept this run.</source>
+        <translation>Die Servicehistorie ist nicht verwendbar: %1. In dieser Sitzung wird nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Job %1 was left open; it is kept as not completed.</source>
+        <translation>Auftrag %1 war noch offen; er wird als nicht abgeschlossen gespeichert.</translation>
+    </message>
+    <message>
+        <source>Start &amp;job...</source>
+        <translation>Auftrag s&amp;tarten...</translation>
+    </message>
+    <message>
+        <source>&amp;Finish job...</source>
+        <translation>Auftrag &amp;abschließen...</translation>
+    </message>
+    <message>
+        <source>Keep service &amp;history</source>
+        <translation>Service&amp;historie führen</translation>
+    </message>
+    <message>
+        <source>Service &amp;history...</source>
+        <translation>Service&amp;historie...</translation>
+    </message>
+    <message>
+        <source>Needs the service history (Options)</source>
+        <translation>Erfordert die Servicehistorie (Optionen)</translation>
+    </message>
+    <message>
+        <source> - job %1</source>
+        <translation> - Auftrag %1</translation>
+    </message>
+    <message>
+        <source>The controller did not answer: the report says &quot;not read&quot; for as left.</source>
+        <translation>Der Controller hat nicht geantwortet: Der Bericht zeigt „nicht gelesen“ für den Ausgangszustand.</translation>
+    </message>
+    <message>
+        <source>The controller did not answer: as found is not read.</source>
+        <translation>Der Controller hat nicht geantwortet: Der Eingangszustand ist nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>Job %1 started; reading the controller as found...</source>
+        <translation>Auftrag %1 gestartet; Eingangszustand des Controllers wird gelesen...</translation>
+    </message>
+    <message>
+        <source>The controller is not online: the report says &quot;not read&quot; for as left.</source>
+        <translation>Der Controller ist nicht online: Der Bericht zeigt „nicht gelesen“ für den Ausgangszustand.</translation>
+    </message>
+    <message>
+        <source>Reading the controller as left...</source>
+        <translation>Ausgangszustand des Controllers wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Write service report</source>
+        <translation>Servicebericht schreiben</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The job stays open: Finish job... writes its report.</source>
+        <translation>Der Auftrag bleibt offen: Auftrag abschließen... schreibt seinen Bericht.</translation>
+    </message>
+    <message>
+        <source>%1 The job stays open.</source>
+        <translation>%1 Der Auftrag bleibt offen.</translation>
+    </message>
+    <message>
+        <source>Report %1 written to %2</source>
+        <translation>Bericht %1 in %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>The service history is not open.</source>
+        <translation>Die Servicehistorie ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The service history cannot be used: %1</source>
+        <translation>Die Servicehistorie ist nicht verwendbar: %1</translation>
+    </message>
+    <message>
+        <source>Service history</source>
+        <translation>Servicehistorie</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::TrafficModel</name>
+    <message>
+        <source>Time [ms]</source>
+        <translation>Zeit [ms]</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Bytes</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Bedeutung</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::TrafficWindow</name>
+    <message>
+        <source>Sent: %1</source>
+        <translation>Gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Received: %1</source>
+        <translation>Empfangen: %1</translation>
+    </message>
+    <message>
+        <source>Broken: %1</source>
+        <translation>Fehlerhaft: %1</translation>
+    </message>
+    <message>
+        <source>Unknown: %1</source>
+        <translation>Unbekannt: %1</translation>
+    </message>
+    <message>
+        <source>Discarded: %1 bytes</source>
+        <translation>Verworfen: %1 Bytes</translation>
+    </message>
+    <message>
+        <source>Silences: %1</source>
+        <translation>Ausfälle: %1</translation>
+    </message>
+    <message>
+        <source>Retries: %1</source>
+        <translation>Wiederholungen: %1</translation>
+    </message>
+    <message>
+        <source>Traffic monitor</source>
+        <translation>Datenverkehr-Monitor</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Hide status frames</source>
+        <translation>Statusframes ausblenden</translation>
+    </message>
+    <message>
+        <source>Save as text...</source>
+        <translation>Als Text speichern...</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>„%1“ kann nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Save traffic as text</source>
+        <translation>Datenverkehr als Text speichern</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
     </message>
 </context>
 </TS>

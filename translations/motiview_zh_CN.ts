@@ -85,6 +85,109 @@
     </message>
 </context>
 <context>
+    <name>Link</name>
+    <message>
+        <source>User info set successfull!</source>
+        <translation>用户信息设置成功！</translation>
+    </message>
+    <message>
+        <source>Assist set successfull!</source>
+        <translation>助力设置成功！</translation>
+    </message>
+    <message>
+        <source>Factory set successfull!</source>
+        <translation>出厂参数设置成功！</translation>
+    </message>
+    <message>
+        <source>Restore to default successfull!</source>
+        <translation>恢复默认值成功！</translation>
+    </message>
+    <message>
+        <source>Make sure the throttle return and motor stops</source>
+        <translation>请确认转把已回位且电机已停转</translation>
+    </message>
+    <message>
+        <source>Group Hall A is under testing.</source>
+        <translation>霍尔 A 组正在测试。</translation>
+    </message>
+    <message>
+        <source>Group Hall A test is done.</source>
+        <translation>霍尔 A 组测试完成。</translation>
+    </message>
+    <message>
+        <source>Group Hall B is under testing.</source>
+        <translation>霍尔 B 组正在测试。</translation>
+    </message>
+    <message>
+        <source>Group Hall B test is done.</source>
+        <translation>霍尔 B 组测试完成。</translation>
+    </message>
+    <message>
+        <source>Basic set successfull!</source>
+        <translation>基本参数设置成功！</translation>
+    </message>
+    <message>
+        <source>Reference set successfull!</source>
+        <translation>参考值设置成功！</translation>
+    </message>
+    <message>
+        <source>Motor set successfull!</source>
+        <translation>电机参数设置成功！</translation>
+    </message>
+    <message>
+        <source>Control set successfull!</source>
+        <translation>控制参数设置成功！</translation>
+    </message>
+    <message>
+        <source>Torque PID set successfull!</source>
+        <translation>转矩 PID 设置成功！</translation>
+    </message>
+    <message>
+        <source>Protection set successfull!</source>
+        <translation>保护参数设置成功！</translation>
+    </message>
+    <message>
+        <source>Other set successfull!</source>
+        <translation>其他参数设置成功！</translation>
+    </message>
+    <message>
+        <source>Flux weaken set successfull!</source>
+        <translation>弱磁参数设置成功！</translation>
+    </message>
+    <message>
+        <source>Idc calibration successfull!</source>
+        <translation>Idc 校准成功！</translation>
+    </message>
+    <message>
+        <source>Derate set successfull!</source>
+        <translation>降额参数设置成功！</translation>
+    </message>
+    <message>
+        <source>Mode set successfull!</source>
+        <translation>模式设置成功！</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>离线</translation>
+    </message>
+    <message>
+        <source>No data from the controller yet: Options &gt; Com Setting... to connect</source>
+        <translation>尚未收到控制器数据：请通过 选项 &gt; 串口设置... 连接</translation>
+    </message>
+    <message>
+        <source>Connecting...</source>
+        <translation>正在连接...</translation>
+    </message>
+    <message>
+        <source>online</source>
+        <translation>在线</translation>
+    </message>
+    <message>
+        <source>Last data at %1</source>
+        <translation>最后数据时间：%1</translation>
+    </message>
+</context>
+<context>
     <name>Pages</name>
     <message>
         <source>Basic</source>
@@ -1102,6 +1205,10 @@
         <source>Dec of regenerate</source>
         <translation>能量回收减速率</translation>
     </message>
+    <message>
+        <source>Reset count</source>
+        <translation>计数清零</translation>
+    </message>
 </context>
 <context>
     <name>Panels</name>
@@ -1197,6 +1304,532 @@
         <source>Boost</source>
         <translation>助力加速</translation>
     </message>
+    <message>
+        <source>Vdc [V]</source>
+        <translation>Vdc [V]</translation>
+    </message>
+    <message>
+        <source>Idc [A]</source>
+        <translation>Idc [A]</translation>
+    </message>
+    <message>
+        <source>Speed [rpm]</source>
+        <translation>转速 [rpm]</translation>
+    </message>
+    <message>
+        <source>Power temp [Deg]</source>
+        <translation>功率管温度 [Deg]</translation>
+    </message>
+    <message>
+        <source>Motor temp [Deg]</source>
+        <translation>电机温度 [Deg]</translation>
+    </message>
+    <message>
+        <source>Iq ref [A]</source>
+        <translation>Iq 给定 [A]</translation>
+    </message>
+    <message>
+        <source>Throttle [V]</source>
+        <translation>转把电压 [V]</translation>
+    </message>
+    <message>
+        <source>Iq act [A]</source>
+        <translation>Iq 实际 [A]</translation>
+    </message>
+    <message>
+        <source>Id ref [A]</source>
+        <translation>Id 给定 [A]</translation>
+    </message>
+    <message>
+        <source>Id act [A]</source>
+        <translation>Id 实际 [A]</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::ComSettingsDialog</name>
+    <message>
+        <source>This user may not open %1: %2.</source>
+        <translation>当前用户无权打开 %1：%2。</translation>
+    </message>
+    <message>
+        <source>No serial device is present: connect the controller&apos;s serial adapter, then choose its port number.</source>
+        <translation>未检测到串口设备：请连接控制器的串口适配器，然后选择其端口号。</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>奇校验</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>偶校验</translation>
+    </message>
+    <message>
+        <source>%1 are no line settings.</source>
+        <translation>%1 不是有效的串口参数。</translation>
+    </message>
+    <message>
+        <source>COM port does not exist.</source>
+        <translation>COM 端口不存在。</translation>
+    </message>
+    <message>
+        <source>Serial Port Setting</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>Serial Port Parameters</source>
+        <translation>串口参数</translation>
+    </message>
+    <message>
+        <source>Port Number:</source>
+        <translation>端口号：</translation>
+    </message>
+    <message>
+        <source>Baud Rate:</source>
+        <translation>波特率：</translation>
+    </message>
+    <message>
+        <source>Data Bit:</source>
+        <translation>数据位：</translation>
+    </message>
+    <message>
+        <source>Stop Bit:</source>
+        <translation>停止位：</translation>
+    </message>
+    <message>
+        <source>Parity:</source>
+        <translation>校验位：</translation>
+    </message>
+    <message>
+        <source>Connect at start</source>
+        <translation>启动时连接</translation>
+    </message>
+    <message>
+        <source>Open this port with these settings when the program starts</source>
+        <translation>程序启动时按这些设置打开此端口</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::DiffWindow</name>
+    <message>
+        <source>%1 field</source>
+        <translation>%1 个参数</translation>
+    </message>
+    <message>
+        <source>%1 fields</source>
+        <translation>%1 个参数</translation>
+    </message>
+    <message>
+        <source>%1 page</source>
+        <translation>%1 个页面</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 个页面</translation>
+    </message>
+    <message>
+        <source>%1 difference</source>
+        <translation>%1 处差异</translation>
+    </message>
+    <message>
+        <source>%1 differences</source>
+        <translation>%1 处差异</translation>
+    </message>
+    <message>
+        <source>Compare with %1</source>
+        <translation>与 %1 比较</translation>
+    </message>
+    <message>
+        <source>Restore from %1</source>
+        <translation>从 %1 恢复</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>控制器</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>To write</source>
+        <translation>待写入</translation>
+    </message>
+    <message>
+        <source>Copy rows</source>
+        <translation>复制行</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Pages to write:</source>
+        <translation>要写入的页面：</translation>
+    </message>
+    <message>
+        <source>%1 carries the controller&apos;s identity and is not ticked. When it is written, the controller keeps its own serial number.</source>
+        <translation>%1 含有控制器的身份信息，未勾选。写入该页面时，控制器保留其自身的序列号。</translation>
+    </message>
+    <message>
+        <source>Write selected pages</source>
+        <translation>写入所选页面</translation>
+    </message>
+    <message>
+        <source>no difference</source>
+        <translation>无差异</translation>
+    </message>
+    <message>
+        <source>The controller holds what the file holds.</source>
+        <translation>控制器中的参数与文件一致。</translation>
+    </message>
+    <message>
+        <source>The controller already holds what the file holds; there is nothing to write.</source>
+        <translation>控制器中的参数已与文件一致，无需写入。</translation>
+    </message>
+    <message>
+        <source>%1 differs on %2.</source>
+        <translation>%2中有 %1不同。</translation>
+    </message>
+    <message>
+        <source>%1 differ on %2.</source>
+        <translation>%2中有 %1不同。</translation>
+    </message>
+    <message>
+        <source>%1 already holds the file: %2.</source>
+        <translation>%1已与文件一致：%2。</translation>
+    </message>
+    <message>
+        <source>%1 already hold the file: %2.</source>
+        <translation>%1已与文件一致：%2。</translation>
+    </message>
+    <message>
+        <source>No difference on: %1.</source>
+        <translation>以下页面无差异：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::HallTestWindow</name>
+    <message>
+        <source>Hall Test</source>
+        <translation>霍尔测试</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::HistoryWindow</name>
+    <message>
+        <source>Faults</source>
+        <translation>故障</translation>
+    </message>
+    <message>
+        <source>Write</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>Hall test</source>
+        <translation>霍尔测试</translation>
+    </message>
+    <message>
+        <source>Count reset</source>
+        <translation>计数清零</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>工单</translation>
+    </message>
+    <message>
+        <source>Snapshot</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>job %1</source>
+        <translation>工单 %1</translation>
+    </message>
+    <message>
+        <source>Vehicle: %1</source>
+        <translation>车辆：%1</translation>
+    </message>
+    <message>
+        <source>Complaint: %1</source>
+        <translation>报修内容：%1</translation>
+    </message>
+    <message>
+        <source>Work done: %1</source>
+        <translation>维修内容：%1</translation>
+    </message>
+    <message>
+        <source>Service history</source>
+        <translation>维修记录</translation>
+    </message>
+    <message>
+        <source>Filter by serial number or user name</source>
+        <translation>按序列号或用户名筛选</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>First seen</source>
+        <translation>首次连接</translation>
+    </message>
+    <message>
+        <source>Last seen</source>
+        <translation>最近连接</translation>
+    </message>
+    <message>
+        <source>Snapshots</source>
+        <translation>快照</translation>
+    </message>
+    <message>
+        <source>Jobs</source>
+        <translation>工单</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>事项</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>导出...</translation>
+    </message>
+    <message>
+        <source>Restore...</source>
+        <translation>恢复...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 controllers</source>
+        <translation>%1 / %2 台控制器</translation>
+    </message>
+    <message>
+        <source>%1 controller</source>
+        <translation>%1 台控制器</translation>
+    </message>
+    <message>
+        <source>%1 controllers</source>
+        <translation>%1 台控制器</translation>
+    </message>
+    <message>
+        <source>No controller in the history yet.</source>
+        <translation>维修记录中尚无控制器。</translation>
+    </message>
+    <message>
+        <source>Choose a controller to see its history.</source>
+        <translation>请选择一个控制器以查看其维修记录。</translation>
+    </message>
+    <message>
+        <source>History of %1: %2 snapshots, %3 entries in all</source>
+        <translation>%1 的维修记录：%2 个快照，共 %3 条</translation>
+    </message>
+    <message>
+        <source>Select two snapshots to compare them, one to export or restore it.</source>
+        <translation>选择两个快照进行比较，或选择一个快照进行导出或恢复。</translation>
+    </message>
+    <message>
+        <source>Select a second snapshot to compare.</source>
+        <translation>请再选择一个快照进行比较。</translation>
+    </message>
+    <message>
+        <source>Compare takes two snapshots.</source>
+        <translation>比较需要两个快照。</translation>
+    </message>
+    <message>
+        <source>The snapshot cannot be read: %1</source>
+        <translation>无法读取快照：%1</translation>
+    </message>
+    <message>
+        <source>The snapshot is no longer in the history.</source>
+        <translation>该快照已不在维修记录中。</translation>
+    </message>
+    <message>
+        <source>The snapshot of %1 cannot be read: %2</source>
+        <translation>无法读取 %1 的快照：%2</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3) against %4 (%5)</source>
+        <translation>%1：%2 (%3) 对比 %4 (%5)</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>The two snapshots hold the same texts.</source>
+        <translation>两个快照的内容相同。</translation>
+    </message>
+    <message>
+        <source>Export snapshot</source>
+        <translation>导出快照</translation>
+    </message>
+    <message>
+        <source>Parameter files (*.json)</source>
+        <translation>参数文件 (*.json)</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was exported.</source>
+        <translation>%1：%2 未导出任何内容。</translation>
+    </message>
+    <message>
+        <source>%1: %2 Nothing was restored.</source>
+        <translation>%1：%2 未恢复任何内容。</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::JobDialog</name>
+    <message>
+        <source>Start job</source>
+        <translation>开始工单</translation>
+    </message>
+    <message>
+        <source>Finish job</source>
+        <translation>完成工单</translation>
+    </message>
+    <message>
+        <source>Job number:</source>
+        <translation>工单号：</translation>
+    </message>
+    <message>
+        <source>Technician:</source>
+        <translation>技师：</translation>
+    </message>
+    <message>
+        <source>Vehicle or customer:</source>
+        <translation>车辆或客户：</translation>
+    </message>
+    <message>
+        <source>Complaint:</source>
+        <translation>报修内容：</translation>
+    </message>
+    <message>
+        <source>Work done:</source>
+        <translation>维修内容：</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>Finish and write report...</source>
+        <translation>完成并生成报告...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::LiveTools</name>
+    <message>
+        <source>The recording stopped: %1
+%2 keeps the %3 rows written before.</source>
+        <translation>记录已停止：%1
+%2 保留此前已写入的 %3 行。</translation>
+    </message>
+    <message>
+        <source>Re&amp;cord...</source>
+        <translation>记录(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>S&amp;top recording</source>
+        <translation>停止记录(&amp;T)</translation>
+    </message>
+    <message>
+        <source>O&amp;pen recording...</source>
+        <translation>打开记录(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Plot...</source>
+        <translation>曲线(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>&amp;Traffic...</source>
+        <translation>通信监视(&amp;T)...</translation>
+    </message>
+    <message>
+        <source>Poll &amp;rate</source>
+        <translation>轮询频率(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Once a second</source>
+        <translation>每秒 1 次</translation>
+    </message>
+    <message>
+        <source>%1 times a second</source>
+        <translation>每秒 %1 次</translation>
+    </message>
+    <message>
+        <source>The link was lost; the recording stopped.
+%1 holds %2 rows.</source>
+        <translation>连接已断开，记录已停止。
+%1 共有 %2 行。</translation>
+    </message>
+    <message>
+        <source>Open recording</source>
+        <translation>打开记录</translation>
+    </message>
+    <message>
+        <source>Recordings (*.csv)</source>
+        <translation>记录文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>记录</translation>
+    </message>
+    <message>
+        <source>%1 cannot be recorded: %2</source>
+        <translation>无法记录到 %1：%2</translation>
+    </message>
+    <message>
+        <source>Poll %1/s</source>
+        <translation>轮询 %1/s</translation>
+    </message>
 </context>
 <context>
     <name>motiview::MainWindow</name>
@@ -1264,6 +1897,46 @@
         <source>Stop hall test</source>
         <translation>停止霍尔测试</translation>
     </message>
+    <message>
+        <source>Contact us</source>
+        <translation>联系我们</translation>
+    </message>
+    <message>
+        <source>EV Motiview service
+
+Supplier: (your controller supplier)
+Web: (supplier web page)
+Mail: (supplier service address)</source>
+        <translation>EV Motiview 服务
+
+供应商：（您的控制器供应商）
+网址：（供应商网页）
+邮箱：（供应商服务邮箱）</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>%1 plugged in:</source>
+        <translation>已插入 %1：</translation>
+    </message>
+    <message>
+        <source>Job %1 (%2)</source>
+        <translation>工单 %1 (%2)</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The %1 translation cannot be loaded; the window stays in English.</source>
+        <translation>无法加载 %1 翻译，界面保持英文。</translation>
+    </message>
 </context>
 <context>
     <name>motiview::MonitorView</name>
@@ -1297,6 +1970,666 @@
     <message>
         <source>write</source>
         <translation>写入</translation>
+    </message>
+    <message>
+        <source>controller holds %1</source>
+        <translation>控制器中为 %1</translation>
+    </message>
+    <message>
+        <source>1 field edited, not written</source>
+        <translation>1 个参数已修改，未写入</translation>
+    </message>
+    <message>
+        <source>%1 fields edited, not written</source>
+        <translation>%1 个参数已修改，未写入</translation>
+    </message>
+    <message>
+        <source>info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Read the parameters from the controller before writing them.</source>
+        <translation>请先从控制器读取参数，再写入。</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>警告</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::ParameterFlows</name>
+    <message>
+        <source>Parameter files (*.json)</source>
+        <translation>参数文件 (*.json)</translation>
+    </message>
+    <message>
+        <source>Save parameters</source>
+        <translation>保存参数</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>与文件比较</translation>
+    </message>
+    <message>
+        <source>Restore parameters</source>
+        <translation>恢复参数</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used: %2 %3</source>
+        <translation>无法使用 %1：%2 %3</translation>
+    </message>
+    <message>
+        <source>Nothing was sent.</source>
+        <translation>未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>Writing %1 (%2 of %3)...</source>
+        <translation>正在写入 %1（%2/%3）...</translation>
+    </message>
+    <message>
+        <source>Reading %1 (%2 of %3)...</source>
+        <translation>正在读取 %1（%2/%3）...</translation>
+    </message>
+    <message>
+        <source>Stopping after %1...</source>
+        <translation>将在 %1 之后停止...</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Nothing was compared.</source>
+        <translation>未进行比较。</translation>
+    </message>
+    <message>
+        <source>Nothing was written.</source>
+        <translation>未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>Cancelled. %1</source>
+        <translation>已取消。%1</translation>
+    </message>
+    <message>
+        <source>%1 did not answer (%2). %3</source>
+        <translation>%1 无应答（%2）。%3</translation>
+    </message>
+    <message>
+        <source>Saved %1 pages to %2</source>
+        <translation>已将 %1 个页面保存到 %2</translation>
+    </message>
+    <message>
+        <source>Restore from %1:</source>
+        <translation>从 %1 恢复：</translation>
+    </message>
+    <message>
+        <source>Written and verified: %1.</source>
+        <translation>已写入并校验：%1。</translation>
+    </message>
+    <message>
+        <source>Written, but the controller holds other values for: %1.</source>
+        <translation>已写入，但控制器中以下参数的值不同：%1。</translation>
+    </message>
+    <message>
+        <source>Stopped at %1.</source>
+        <translation>停止于 %1。</translation>
+    </message>
+    <message>
+        <source>Cancelled.</source>
+        <translation>已取消。</translation>
+    </message>
+    <message>
+        <source>Not written: %1.</source>
+        <translation>未写入：%1。</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::PlotWindow</name>
+    <message>
+        <source>%1 - Plot</source>
+        <translation>%1 - 曲线</translation>
+    </message>
+    <message>
+        <source>Live plots</source>
+        <translation>实时曲线</translation>
+    </message>
+    <message>
+        <source>time since the recording started [s]</source>
+        <translation>记录开始后的时间 [s]</translation>
+    </message>
+    <message>
+        <source>time since start [h:min:s]</source>
+        <translation>启动后的时间 [h:min:s]</translation>
+    </message>
+    <message>
+        <source>Curve</source>
+        <translation>曲线</translation>
+    </message>
+    <message>
+        <source>Axis</source>
+        <translation>坐标轴</translation>
+    </message>
+    <message>
+        <source>left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>Window</source>
+        <translation>时间窗</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Save image...</source>
+        <translation>保存图片...</translation>
+    </message>
+    <message>
+        <source>Size of the saved image</source>
+        <translation>保存图片的尺寸</translation>
+    </message>
+    <message>
+        <source>Window size</source>
+        <translation>窗口尺寸</translation>
+    </message>
+    <message>
+        <source>Save visible range as CSV...</source>
+        <translation>可见范围存为 CSV...</translation>
+    </message>
+    <message>
+        <source>Click: cursor A
+Right-click or Shift+click: cursor B
+Drag: move in time
+Wheel: zoom in time</source>
+        <translation>单击：光标 A
+右键单击或 Shift+单击：光标 B
+拖动：沿时间平移
+滚轮：时间缩放</translation>
+    </message>
+    <message>
+        <source>Click: cursor A
+Right-click or Shift+click: cursor B</source>
+        <translation>单击：光标 A
+右键单击或 Shift+单击：光标 B</translation>
+    </message>
+    <message>
+        <source>Clear cursors</source>
+        <translation>清除光标</translation>
+    </message>
+    <message>
+        <source>%1 rows, %2 s</source>
+        <translation>%1 行，%2 s</translation>
+    </message>
+    <message>
+        <source>no samples</source>
+        <translation>无采样点</translation>
+    </message>
+    <message>
+        <source>%1: an image is saved as .png or .pdf.</source>
+        <translation>%1：图片只能保存为 .png 或 .pdf。</translation>
+    </message>
+    <message>
+        <source>An image of %1x%2 pixels cannot be saved: each side is %3 to %4 pixels.</source>
+        <translation>无法保存 %1x%2 像素的图片：每边须为 %3 至 %4 像素。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>Saved %1 (%2x%3)</source>
+        <translation>已保存 %1 (%2x%3)</translation>
+    </message>
+    <message>
+        <source>This window has no rows to save.</source>
+        <translation>此窗口没有可保存的数据行。</translation>
+    </message>
+    <message>
+        <source>No rows in the shown time window; nothing was saved.</source>
+        <translation>显示的时间窗内没有数据行，未保存任何内容。</translation>
+    </message>
+    <message>
+        <source>Saved %1 rows to %2</source>
+        <translation>已将 %1 行保存到 %2</translation>
+    </message>
+    <message>
+        <source>Save image</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图片 (*.png)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save visible range as CSV</source>
+        <translation>可见范围存为 CSV</translation>
+    </message>
+    <message>
+        <source>Recordings (*.csv)</source>
+        <translation>记录文件 (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::ProgressDialog</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::Recorder</name>
+    <message>
+        <source>Recording %1: %2 rows, %3 s</source>
+        <translation>正在记录 %1：%2 行，%3 s</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::Report</name>
+    <message>
+        <source>not read</source>
+        <translation>未读取</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>工单号</translation>
+    </message>
+    <message>
+        <source>Technician</source>
+        <translation>技师</translation>
+    </message>
+    <message>
+        <source>Vehicle / customer</source>
+        <translation>车辆 / 客户</translation>
+    </message>
+    <message>
+        <source>Complaint</source>
+        <translation>报修内容</translation>
+    </message>
+    <message>
+        <source>Work done</source>
+        <translation>维修内容</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>Finished</source>
+        <translation>完成时间</translation>
+    </message>
+    <message>
+        <source>not finished</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Report id</source>
+        <translation>报告编号</translation>
+    </message>
+    <message>
+        <source>Tool version</source>
+        <translation>软件版本</translation>
+    </message>
+    <message>
+        <source>Created</source>
+        <translation>生成时间</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>控制器</translation>
+    </message>
+    <message>
+        <source>Serial number</source>
+        <translation>序列号</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>用户名</translation>
+    </message>
+    <message>
+        <source>Faults</source>
+        <translation>故障</translation>
+    </message>
+    <message>
+        <source>As found</source>
+        <translation>维修前</translation>
+    </message>
+    <message>
+        <source>As left</source>
+        <translation>维修后</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史</translation>
+    </message>
+    <message>
+        <source>Faults during the job</source>
+        <translation>维修过程中的故障</translation>
+    </message>
+    <message>
+        <source>No fault came or went.</source>
+        <translation>维修过程中无故障出现或消除。</translation>
+    </message>
+    <message>
+        <source>Parameters changed</source>
+        <translation>参数变更</translation>
+    </message>
+    <message>
+        <source>Not read: the parameters were not read both as found and as left, so no change can be shown.</source>
+        <translation>未读取：未在维修前和维修后均读取参数，因此无法列出变更。</translation>
+    </message>
+    <message>
+        <source>No parameter was changed.</source>
+        <translation>未更改任何参数。</translation>
+    </message>
+    <message>
+        <source>Page</source>
+        <translation>页面</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Writes</source>
+        <translation>参数写入</translation>
+    </message>
+    <message>
+        <source>Hall tests</source>
+        <translation>霍尔测试</translation>
+    </message>
+    <message>
+        <source>No hall test was run.</source>
+        <translation>未进行霍尔测试。</translation>
+    </message>
+    <message>
+        <source>Calibration count resets</source>
+        <translation>校准计数清零</translation>
+    </message>
+    <message>
+        <source>Live values</source>
+        <translation>实时数据</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数据项</translation>
+    </message>
+    <message>
+        <source>(file not found, no plot)</source>
+        <translation>（未找到文件，无曲线图）</translation>
+    </message>
+    <message>
+        <source>(no rows to plot)</source>
+        <translation>（无可绘制的数据）</translation>
+    </message>
+    <message>
+        <source>(plot could not be drawn)</source>
+        <translation>（无法绘制曲线图）</translation>
+    </message>
+    <message>
+        <source>voltage, current and speed over time</source>
+        <translation>电压、电流和转速随时间的变化</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>数据记录</translation>
+    </message>
+    <message>
+        <source>No recording was made.</source>
+        <translation>未进行数据记录。</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>行</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>签名</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Service report</source>
+        <translation>维修报告</translation>
+    </message>
+    <message>
+        <source>Service report, job %1</source>
+        <translation>维修报告，工单 %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>Compared with</source>
+        <translation>比较基准</translation>
+    </message>
+    <message>
+        <source>nothing</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>report id %1</source>
+        <translation>报告编号 %1</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::ServiceLog</name>
+    <message>
+        <source>The service history cannot be used: %1. Nothing is kept this run.</source>
+        <translation>维修记录无法使用：%1。本次运行不保存任何记录。</translation>
+    </message>
+    <message>
+        <source>Job %1 was left open; it is kept as not completed.</source>
+        <translation>工单 %1 上次未关闭，已记为未完成。</translation>
+    </message>
+    <message>
+        <source>Start &amp;job...</source>
+        <translation>开始工单(&amp;J)...</translation>
+    </message>
+    <message>
+        <source>&amp;Finish job...</source>
+        <translation>完成工单(&amp;F)...</translation>
+    </message>
+    <message>
+        <source>Keep service &amp;history</source>
+        <translation>保存维修记录(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Service &amp;history...</source>
+        <translation>维修记录(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Needs the service history (Options)</source>
+        <translation>需要启用维修记录（选项）</translation>
+    </message>
+    <message>
+        <source> - job %1</source>
+        <translation> - 工单 %1</translation>
+    </message>
+    <message>
+        <source>The controller did not answer: the report says &quot;not read&quot; for as left.</source>
+        <translation>控制器无应答：报告中“维修后”记为“未读取”。</translation>
+    </message>
+    <message>
+        <source>The controller did not answer: as found is not read.</source>
+        <translation>控制器无应答：未读取“维修前”状态。</translation>
+    </message>
+    <message>
+        <source>Job %1 started; reading the controller as found...</source>
+        <translation>工单 %1 已开始，正在读取控制器维修前状态...</translation>
+    </message>
+    <message>
+        <source>The controller is not online: the report says &quot;not read&quot; for as left.</source>
+        <translation>控制器不在线：报告中“维修后”记为“未读取”。</translation>
+    </message>
+    <message>
+        <source>Reading the controller as left...</source>
+        <translation>正在读取控制器维修后状态...</translation>
+    </message>
+    <message>
+        <source>Write service report</source>
+        <translation>生成维修报告</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The job stays open: Finish job... writes its report.</source>
+        <translation>工单保持打开：“完成工单...”会生成其报告。</translation>
+    </message>
+    <message>
+        <source>%1 The job stays open.</source>
+        <translation>%1 工单保持打开。</translation>
+    </message>
+    <message>
+        <source>Report %1 written to %2</source>
+        <translation>报告 %1 已写入 %2</translation>
+    </message>
+    <message>
+        <source>The service history is not open.</source>
+        <translation>维修记录未打开。</translation>
+    </message>
+    <message>
+        <source>The service history cannot be used: %1</source>
+        <translation>维修记录无法使用：%1</translation>
+    </message>
+    <message>
+        <source>Service history</source>
+        <translation>维修记录</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::TrafficModel</name>
+    <message>
+        <source>Time [ms]</source>
+        <translation>时间 [ms]</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>字节</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>含义</translation>
+    </message>
+</context>
+<context>
+    <name>motiview::TrafficWindow</name>
+    <message>
+        <source>Sent: %1</source>
+        <translation>发送：%1</translation>
+    </message>
+    <message>
+        <source>Received: %1</source>
+        <translation>接收：%1</translation>
+    </message>
+    <message>
+        <source>Broken: %1</source>
+        <translation>损坏：%1</translation>
+    </message>
+    <message>
+        <source>Unknown: %1</source>
+        <translation>未知：%1</translation>
+    </message>
+    <message>
+        <source>Discarded: %1 bytes</source>
+        <translation>丢弃：%1 字节</translation>
+    </message>
+    <message>
+        <source>Silences: %1</source>
+        <translation>静默：%1</translation>
+    </message>
+    <message>
+        <source>Retries: %1</source>
+        <translation>重试：%1</translation>
+    </message>
+    <message>
+        <source>Traffic monitor</source>
+        <translation>通信监视</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Hide status frames</source>
+        <translation>隐藏状态帧</translation>
+    </message>
+    <message>
+        <source>Save as text...</source>
+        <translation>另存为文本...</translation>
+    </message>
+    <message>
+        <source>Cannot save &quot;%1&quot;: %2</source>
+        <translation>无法保存“%1”：%2</translation>
+    </message>
+    <message>
+        <source>Save traffic as text</source>
+        <translation>将通信数据另存为文本</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>文本文件 (*.txt)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
     </message>
 </context>
 </TS>

@@ -26,8 +26,8 @@ LiveTools::LiveTools(Transport& port, Supervisor& supervisor, QWidget* window)
     connect(&recorder_, &Recorder::stopped, this, [this](const QString& message) {
         updatePanel();
         if (!message.isEmpty()) {
-            showMessage(QStringLiteral("The recording stopped: %1\n%2 keeps the %3 rows written "
-                                       "before.")
+            showMessage(tr("The recording stopped: %1\n%2 keeps the %3 rows written "
+                           "before.")
                             .arg(message, recorder_.path())
                             .arg(recorder_.rows()));
         }
@@ -35,33 +35,31 @@ LiveTools::LiveTools(Transport& port, Supervisor& supervisor, QWidget* window)
 }
 
 void LiveTools::addRecordActions(QMenu* file) {
-    actRecord_ = file->addAction(QStringLiteral("Re&cord..."));
+    actRecord_ = file->addAction(QString());
     actRecord_->setObjectName(QStringLiteral("Menu_File_Record"));
-    actStopRecord_ = file->addAction(QStringLiteral("S&top recording"));
+    actStopRecord_ = file->addAction(QString());
     actStopRecord_->setObjectName(QStringLiteral("Menu_File_StopRecord"));
     connect(actRecord_, &QAction::triggered, this, &LiveTools::askRecordPath);
     connect(actStopRecord_, &QAction::triggered, this, &LiveTools::stopRecording);
     // Reading a recording needs no controller: enabled offline too.
-    QAction* open = file->addAction(QStringLiteral("O&pen recording..."));
-    open->setObjectName(QStringLiteral("Menu_File_OpenRecording"));
-    connect(open, &QAction::triggered, this, &LiveTools::askRecordingPath);
-    updatePanel();
+    actOpenRecording_ = file->addAction(QString());
+    actOpenRecording_->setObjectName(QStringLiteral("Menu_File_OpenRecording"));
+    connect(actOpenRecording_, &QAction::triggered, this, &LiveTools::askRecordingPath);
+    applyCaptions();
 }
 
 void LiveTools::addViewActions(QMenu* view) {
-    QAction* plot = view->addAction(QStringLiteral("&Plot..."));
-    plot->setObjectName(QStringLiteral("Menu_View_Plot"));
-    connect(plot, &QAction::triggered, this, &LiveTools::openPlot);
-    QAction* traffic = view->addAction(QStringLiteral("&Traffic..."));
-    traffic->setObjectName(QStringLiteral("Menu_View_Traffic"));
-    connect(traffic, &QAction::triggered, this, &LiveTools::openTraffic);
-    QMenu* rate = view->addMenu(QStringLiteral("Poll &rate"));
-    rate->setObjectName(QStringLiteral("Menu_View_PollRate"));
+    actPlot_ = view->addAction(QString());
+    actPlot_->setObjectName(QStringLiteral("Menu_View_Plot"));
+    connect(actPlot_, &QAction::triggered, this, &LiveTools::openPlot);
+    actTraffic_ = view->addAction(QString());
+    actTraffic_->setObjectName(QStringLiteral("Menu_View_Traffic"));
+    connect(actTraffic_, &QAction::triggered, this, &LiveTools::openTraffic);
+    menuRate_ = view->addMenu(QString());
+    menuRate_->setObjectName(QStringLiteral("Menu_View_PollRate"));
     rates_ = new QActionGroup(this);
     for (int perSecond : kPollRates) {
-        QAction* a =
-            rate->addAction(perSecond == 1 ? QStringLiteral("Once a second")
-                                           : QStringLiteral("%1 times a second").arg(perSecond));
+        QAction* a = menuRate_->addAction(QString());
         a->setObjectName(QStringLiteral("Menu_View_PollRate_%1").arg(perSecond));
         a->setCheckable(true);
         a->setChecked(perSecond == supervisor_.poll_rate());
@@ -69,10 +67,30 @@ void LiveTools::addViewActions(QMenu* view) {
         rates_->addAction(a);
         connect(a, &QAction::triggered, this, [this, perSecond] { setPollRate(perSecond); });
     }
+    applyCaptions();
 }
 
 void LiveTools::setPanel(QLabel* panel) {
     panel_ = panel;
+    updatePanel();
+}
+
+void LiveTools::applyCaptions() {
+    if (actRecord_ != nullptr) {
+        actRecord_->setText(tr("Re&cord..."));
+        actStopRecord_->setText(tr("S&top recording"));
+        actOpenRecording_->setText(tr("O&pen recording..."));
+    }
+    if (actPlot_ != nullptr) {
+        actPlot_->setText(tr("&Plot..."));
+        actTraffic_->setText(tr("&Traffic..."));
+        menuRate_->setTitle(tr("Poll &rate"));
+        for (QAction* a : rates_->actions()) {
+            const int perSecond = a->data().toInt();
+            a->setText(perSecond == 1 ? tr("Once a second")
+                                      : tr("%1 times a second").arg(perSecond));
+        }
+    }
     updatePanel();
 }
 
@@ -97,8 +115,8 @@ void LiveTools::linkChanged(LinkState before, LinkState after) {
         if (recorder_.recording()) {
             // The file ends with the last frame received; it stays a valid recording.
             recorder_.stop();
-            showMessage(QStringLiteral("The link was lost; the recording stopped.\n%1 holds %2 "
-                                       "rows.")
+            showMessage(tr("The link was lost; the recording stopped.\n%1 holds %2 "
+                           "rows.")
                             .arg(recorder_.path())
                             .arg(recorder_.rows()));
         }
@@ -192,8 +210,7 @@ std::string LiveTools::liveRows(std::int64_t fromMs, std::int64_t toMs) const {
 }
 
 void LiveTools::askRecordingPath() {
-    auto* d = new QFileDialog(window_, QStringLiteral("Open recording"), QString(),
-                              QStringLiteral("Recordings (*.csv)"));
+    auto* d = new QFileDialog(window_, tr("Open recording"), QString(), tr("Recordings (*.csv)"));
     d->setObjectName(QStringLiteral("dlgOpenRecording"));
     d->setAcceptMode(QFileDialog::AcceptOpen);
     d->setFileMode(QFileDialog::ExistingFile);
@@ -207,8 +224,7 @@ void LiveTools::askRecordPath() {
     const QString name = QStringLiteral("ride-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss")) +
                          QStringLiteral(".csv");
-    auto* d = new QFileDialog(window_, QStringLiteral("Record"), name,
-                              QStringLiteral("Recordings (*.csv)"));
+    auto* d = new QFileDialog(window_, tr("Record"), name, tr("Recordings (*.csv)"));
     d->setObjectName(QStringLiteral("dlgRecord"));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setDefaultSuffix(QStringLiteral("csv"));
@@ -216,7 +232,7 @@ void LiveTools::askRecordPath() {
     connect(d, &QFileDialog::fileSelected, this, [this](const QString& path) {
         const QString error = startRecording(path);
         if (!error.isEmpty()) {
-            showMessage(QStringLiteral("%1 cannot be recorded: %2").arg(path, error));
+            showMessage(tr("%1 cannot be recorded: %2").arg(path, error));
         }
     });
     d->open();
@@ -231,7 +247,7 @@ void LiveTools::updatePanel() {
     if (panel_ == nullptr) {
         return;
     }
-    QString text = QStringLiteral("Poll %1/s").arg(supervisor_.poll_rate());
+    QString text = tr("Poll %1/s").arg(supervisor_.poll_rate());
     if (recording) {
         text += QStringLiteral("  ") + recorder_.progressText();
     }

@@ -44,6 +44,9 @@ class LiveTools final : public QObject {
     void addViewActions(QMenu* view);
     // The status bar panel that shows the poll rate and the recording.
     void setPanel(QLabel* panel);
+    // The texts of the actions and menu made above, and the panel, in the window's language
+    // (the main window calls it when the language changes).
+    void applyCaptions();
 
     // Every unit from the line, and what the receive path made of it.
     // A session's retry or lost acknowledgement, for the traffic monitor.
@@ -98,6 +101,10 @@ class LiveTools final : public QObject {
 
     QAction* actRecord_ = nullptr;
     QAction* actStopRecord_ = nullptr;
+    QAction* actOpenRecording_ = nullptr;
+    QAction* actPlot_ = nullptr;
+    QAction* actTraffic_ = nullptr;
+    QMenu* menuRate_ = nullptr;
     QActionGroup* rates_ = nullptr;
     QLabel* panel_ = nullptr;
     QPointer<PlotWindow> plot_;

@@ -631,6 +631,10 @@ void MainWindow::chooseLanguage(Language l) {
     for (const LanguageInfo& info : kLanguages) {
         findChild<QAction*>(qs(info.action))->setChecked(info.language == shown);
     }
+    // The menus' items the live tools and the service log own, and a parameter set's progress.
+    live_->applyCaptions();
+    service_->applyCaptions();
+    flows_->applyCaptions();
     applyShellCaptions();
     applyMainCaptions();
     for (PageId id : kWindowOrder) {

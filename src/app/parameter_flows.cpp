@@ -23,7 +23,10 @@ QString caption_of(PageId page, const FieldSchema& f) {
     return qs(field_caption(page_schema(page), f));
 }
 
-const QString kFilter = QStringLiteral("Parameter files (*.json)");
+// The pattern in brackets stays as it is in every language.
+QString parameter_filter() {
+    return QCoreApplication::translate("motiview::ParameterFlows", "Parameter files (*.json)");
+}
 
 } // namespace
 
@@ -44,7 +47,7 @@ QString ParameterFlows::defaultFileName() const {
         }
     }
     if (name.isEmpty()) {
-        name = QStringLiteral("controller");
+        name = QStringLiteral("controller"); // a file name: the same in every language
     }
     return name + QLatin1Char('-') + QDate::currentDate().toString(Qt::ISODate) +
            QStringLiteral(".json");
@@ -52,7 +55,7 @@ QString ParameterFlows::defaultFileName() const {
 
 void ParameterFlows::saveParameters() {
     auto* d =
-        new QFileDialog(window_, QStringLiteral("Save parameters"), defaultFileName(), kFilter);
+        new QFileDialog(window_, tr("Save parameters"), defaultFileName(), parameter_filter());
     d->setObjectName(QStringLiteral("dlgSaveParameters"));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setDefaultSuffix(QStringLiteral("json"));
@@ -62,7 +65,7 @@ void ParameterFlows::saveParameters() {
 }
 
 void ParameterFlows::compareWithFile() {
-    auto* d = new QFileDialog(window_, QStringLiteral("Compare with file"), QString(), kFilter);
+    auto* d = new QFileDialog(window_, tr("Compare with file"), QString(), parameter_filter());
     d->setObjectName(QStringLiteral("dlgCompareFile"));
     d->setFileMode(QFileDialog::ExistingFile);
     d->setAttribute(Qt::WA_DeleteOnClose);
@@ -71,7 +74,7 @@ void ParameterFlows::compareWithFile() {
 }
 
 void ParameterFlows::restoreParameters() {
-    auto* d = new QFileDialog(window_, QStringLiteral("Restore parameters"), QString(), kFilter);
+    auto* d = new QFileDialog(window_, tr("Restore parameters"), QString(), parameter_filter());
     d->setObjectName(QStringLiteral("dlgRestoreFile"));
     d->setFileMode(QFileDialog::ExistingFile);
     d->setAttribute(Qt::WA_DeleteOnClose);
@@ -89,8 +92,8 @@ bool ParameterFlows::loadFile(const QString& path, const QString& refusal) {
     }
     Result<ParameterSet> set = read_parameter_file(*text);
     if (!set.ok()) {
-        showMessage(QFileInfo(path).fileName() + QStringLiteral(" cannot be used: ") +
-                        qs(set.error().message) + QLatin1Char(' ') + refusal,
+        showMessage(tr("%1 cannot be used: %2 %3")
+                        .arg(QFileInfo(path).fileName(), qs(set.error().message), refusal),
                     QMessageBox::Warning);
         return false;
     }
@@ -103,7 +106,7 @@ void ParameterFlows::saveTo(const QString& path) {
 }
 
 void ParameterFlows::compareWith(const QString& path) {
-    if ((busy() && !snapshotting()) || !loadFile(path, QStringLiteral("Nothing was sent."))) {
+    if ((busy() && !snapshotting()) || !loadFile(path, tr("Nothing was sent."))) {
         return;
     }
     std::vector<PageId> pages;
@@ -114,7 +117,7 @@ void ParameterFlows::compareWith(const QString& path) {
 }
 
 void ParameterFlows::restoreFrom(const QString& path) {
-    if ((busy() && !snapshotting()) || !loadFile(path, QStringLiteral("Nothing was sent."))) {
+    if ((busy() && !snapshotting()) || !loadFile(path, tr("Nothing was sent."))) {
         return;
     }
     std::vector<PageId> pages;
@@ -154,14 +157,13 @@ bool ParameterFlows::begin(Flow flow, const QString& path, std::vector<PageId> p
     pages_ = std::move(pages);
     writes_.reset();
     reads_ = std::make_unique<ReadJob>(pages_);
-    startProgress(QStringLiteral("Reading"), static_cast<int>(pages_.size()));
+    startProgress(static_cast<int>(pages_.size()));
     onProgress();
     driver_.run(*reads_);
     return true;
 }
 
-void ParameterFlows::startProgress(const QString& verb, int steps) {
-    verb_ = verb;
+void ParameterFlows::startProgress(int steps) {
     auto* p = new ProgressDialog(window_);
     p->setRange(0, steps);
     // Application-modal without a nested event loop: polling and reception go on meanwhile.
@@ -188,10 +190,11 @@ void ParameterFlows::onProgress() {
         return;
     }
     progress_->setValue(static_cast<int>(at->index - 1));
-    QString text = QStringLiteral("%1 %2 (%3 of %4)...")
-                       .arg(verb_, qs(page_title(page_schema(at->page))))
-                       .arg(at->index)
-                       .arg(at->count);
+    // A restore's writes, else the reading every flow starts with.
+    QString text =
+        (writes_ != nullptr ? tr("Writing %1 (%2 of %3)...") : tr("Reading %1 (%2 of %3)..."))
+            .arg(tq("Pages", page_title(page_schema(at->page))), QString::number(at->index),
+                 QString::number(at->count));
     if (retries > 0) {
         // A noisy line: the answers are asked again.
         text += QLatin1Char(' ') + qs(retries_text(retries));
@@ -207,8 +210,8 @@ void ParameterFlows::onCancel() {
         if (!writes_->stop_asked()) {
             // A write on the line is settled first; the pages after it are not written.
             if (const auto at = writes_->position()) {
-                emit notice(QStringLiteral("Stopping after %1...")
-                                .arg(qs(page_title(page_schema(at->page)))));
+                emit notice(
+                    tr("Stopping after %1...").arg(tq("Pages", page_title(page_schema(at->page)))));
             }
             writes_->stop();
         }
@@ -241,14 +244,14 @@ void ParameterFlows::onFinished() {
                 : std::nullopt);
         return;
     }
-    const QString nothing = flow == Flow::Save      ? QStringLiteral("Nothing was saved.")
-                            : flow == Flow::Compare ? QStringLiteral("Nothing was compared.")
-                                                    : QStringLiteral("Nothing was written.");
+    const QString nothing = flow == Flow::Save      ? tr("Nothing was saved.")
+                            : flow == Flow::Compare ? tr("Nothing was compared.")
+                                                    : tr("Nothing was written.");
     if (!reads_->complete()) {
         if (reads_->failure()) {
             showMessage(failedReads(nothing), QMessageBox::Warning);
         } else {
-            emit notice(QStringLiteral("Cancelled. ") + nothing);
+            emit notice(tr("Cancelled. %1").arg(nothing));
         }
         return;
     }
@@ -283,8 +286,8 @@ QString ParameterFlows::failedReads(const QString& nothing) const {
     if (r.retries > 0) {
         why += QStringLiteral(", ") + qs(retries_text(r.retries));
     }
-    return QStringLiteral("%1 did not answer (%2). %3")
-        .arg(qs(page_title(page_schema(*r.page))), why, nothing);
+    return tr("%1 did not answer (%2). %3")
+        .arg(tq("Pages", page_title(page_schema(*r.page))), why, nothing);
 }
 
 void ParameterFlows::finishSave() {
@@ -293,12 +296,12 @@ void ParameterFlows::finishSave() {
         userName_ ? userName_().toStdString() : std::string());
     const Result<bool> saved = save_file_atomically(path_.toStdString(), write_parameter_file(set));
     if (!saved.ok()) {
-        showMessage(path_ + QStringLiteral(": ") + qs(saved.error().message) +
-                        QStringLiteral(" Nothing was saved."),
+        showMessage(path_ + QStringLiteral(": ") + qs(saved.error().message) + QLatin1Char(' ') +
+                        tr("Nothing was saved."),
                     QMessageBox::Warning);
         return;
     }
-    emit notice(QStringLiteral("Saved %1 pages to %2").arg(set.pages.size()).arg(path_));
+    emit notice(tr("Saved %1 pages to %2").arg(QString::number(set.pages.size()), path_));
     emit parametersSaved(set);
 }
 
@@ -326,8 +329,8 @@ void ParameterFlows::finishRestoreReads() {
     Result<std::vector<RestoreWrite>> plan = plan_restore(entries, held);
     if (!plan.ok()) {
         showMessage(QFileInfo(path_).fileName() + QStringLiteral(": ") + qs(plan.error().field) +
-                        QStringLiteral(": ") + qs(plan.error().message) +
-                        QStringLiteral(" Nothing was written."),
+                        QStringLiteral(": ") + qs(plan.error().message) + QLatin1Char(' ') +
+                        tr("Nothing was written."),
                     QMessageBox::Warning);
         return;
     }
@@ -370,7 +373,7 @@ void ParameterFlows::writePages(const std::vector<PageId>& pages) {
     }
     flow_ = Flow::Write;
     writes_ = std::make_unique<WriteJob>(std::move(chosen), false);
-    startProgress(QStringLiteral("Writing"), static_cast<int>(writes_->plan().size()));
+    startProgress(static_cast<int>(writes_->plan().size()));
     onProgress();
     driver_.run(*writes_);
 }
@@ -382,7 +385,7 @@ void ParameterFlows::finishWrites() {
     QString stopped;
     QStringList notWritten;
     for (const PageWriteOutcome& o : writes_->outcomes()) {
-        const QString title = qs(page_title(page_schema(o.page)));
+        const QString title = tq("Pages", page_title(page_schema(o.page)));
         QString outcome = qs(verdict_text(o.verdict));
         switch (o.verdict) {
         case WriteVerdict::Verified:
@@ -427,23 +430,21 @@ void ParameterFlows::finishWrites() {
     }
 
     QStringList lines;
-    lines << QStringLiteral("Restore from %1:").arg(QFileInfo(path_).fileName());
+    lines << tr("Restore from %1:").arg(QFileInfo(path_).fileName());
     if (!verified.isEmpty()) {
-        lines << QStringLiteral("Written and verified: ") + verified.join(QStringLiteral(", ")) +
-                     QLatin1Char('.');
+        lines << tr("Written and verified: %1.").arg(verified.join(QStringLiteral(", ")));
     }
     if (!differs.isEmpty()) {
-        lines << QStringLiteral("Written, but the controller holds other values for: ") +
-                     differs.join(QStringLiteral("; ")) + QLatin1Char('.');
+        lines << tr("Written, but the controller holds other values for: %1.")
+                     .arg(differs.join(QStringLiteral("; ")));
     }
     if (!stopped.isEmpty()) {
-        lines << QStringLiteral("Stopped at ") + stopped + QLatin1Char('.');
+        lines << tr("Stopped at %1.").arg(stopped);
     } else if (writes_->stop_asked() && !notWritten.isEmpty()) {
-        lines << QStringLiteral("Cancelled.");
+        lines << tr("Cancelled.");
     }
     if (!notWritten.isEmpty()) {
-        lines << QStringLiteral("Not written: ") + notWritten.join(QStringLiteral(", ")) +
-                     QLatin1Char('.');
+        lines << tr("Not written: %1.").arg(notWritten.join(QStringLiteral(", ")));
     }
     const bool good = differs.isEmpty() && stopped.isEmpty() && notWritten.isEmpty();
     showMessage(lines.join(QLatin1Char('\n')),
@@ -465,7 +466,12 @@ void ParameterFlows::noteWritten(const PageWriteOutcome& o) {
     }
 }
 
+void ParameterFlows::applyCaptions() {
+    onProgress();
+}
+
 void ParameterFlows::showMessage(const QString& text, QMessageBox::Icon icon) {
+    // The product's name is never translated.
     message_ = show_message_box(window_, icon, QStringLiteral("EV Motiview"), text,
                                 QStringLiteral("msgParameters"));
 }

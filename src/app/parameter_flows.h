@@ -53,6 +53,10 @@ class ParameterFlows final : public QObject {
     // read-backs are shown on the open page windows.
     [[nodiscard]] bool writing() const { return flow_ == Flow::Write; }
 
+    // Says the progress dialog's line again in the window's language; the main window calls it
+    // when the language changes (the diff window and the dialogs follow by themselves).
+    void applyCaptions();
+
     [[nodiscard]] QString defaultFileName() const;
     [[nodiscard]] ProgressDialog* progress() const { return progress_; }
     [[nodiscard]] DiffWindow* diffWindow() const { return diff_; }
@@ -80,7 +84,7 @@ class ParameterFlows final : public QObject {
 
     bool begin(Flow flow, const QString& path, std::vector<PageId> pages);
     void yieldSnapshot();
-    void startProgress(const QString& verb, int steps);
+    void startProgress(int steps);
     void onProgress();
     void onFinished();
     void onCancel();
@@ -101,7 +105,6 @@ class ParameterFlows final : public QObject {
 
     Flow flow_ = Flow::None;
     QString path_;
-    QString verb_;              // "Reading", "Writing"
     std::vector<PageId> pages_; // the file's pages, in order
     std::unique_ptr<ReadJob> reads_;
     std::unique_ptr<WriteJob> writes_;

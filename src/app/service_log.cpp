@@ -71,9 +71,8 @@ bool ServiceLog::useHistory(const QString& path) {
         error_ = qs(store.error().message);
         record_.reset();
         store_.reset();
-        complain(QStringLiteral("The service history cannot be used: %1. Nothing is kept this "
-                                "run.")
-                     .arg(error_));
+        complain(
+            tr("The service history cannot be used: %1. Nothing is kept this run.").arg(error_));
         updateActions();
         return false;
     }
@@ -100,33 +99,51 @@ void ServiceLog::closeLeftOpenJobs() {
         }
     }
     if (!names.isEmpty()) {
-        emit notice(QStringLiteral("Job %1 was left open; it is kept as not completed.")
+        emit notice(tr("Job %1 was left open; it is kept as not completed.")
                         .arg(names.join(QStringLiteral(", "))));
     }
 }
 
 void ServiceLog::addFileActions(QMenu* file) {
-    actStartJob_ = file->addAction(QStringLiteral("Start &job..."));
+    actStartJob_ = file->addAction(QString());
     actStartJob_->setObjectName(QStringLiteral("Menu_File_StartJob"));
-    actFinishJob_ = file->addAction(QStringLiteral("&Finish job..."));
+    actFinishJob_ = file->addAction(QString());
     actFinishJob_->setObjectName(QStringLiteral("Menu_File_FinishJob"));
     connect(actStartJob_, &QAction::triggered, this, &ServiceLog::startJob);
     connect(actFinishJob_, &QAction::triggered, this, &ServiceLog::finishJob);
-    updateActions();
+    applyCaptions();
 }
 
 void ServiceLog::addOptionActions(QMenu* options) {
-    actKeep_ = options->addAction(QStringLiteral("Keep service &history"));
+    actKeep_ = options->addAction(QString());
     actKeep_->setObjectName(QStringLiteral("Menu_Option_KeepHistory"));
     actKeep_->setCheckable(true);
     actKeep_->setChecked(keep_);
     connect(actKeep_, &QAction::toggled, this, &ServiceLog::setKeeping);
+    applyCaptions();
 }
 
 void ServiceLog::addViewActions(QMenu* view) {
-    actHistory_ = view->addAction(QStringLiteral("Service &history..."));
+    actHistory_ = view->addAction(QString());
     actHistory_->setObjectName(QStringLiteral("Menu_View_History"));
     connect(actHistory_, &QAction::triggered, this, &ServiceLog::openHistory);
+    applyCaptions();
+}
+
+void ServiceLog::applyCaptions() {
+    if (actStartJob_ != nullptr) {
+        actStartJob_->setText(tr("Start &job..."));
+    }
+    if (actFinishJob_ != nullptr) {
+        actFinishJob_->setText(tr("&Finish job..."));
+    }
+    if (actKeep_ != nullptr) {
+        actKeep_->setText(tr("Keep service &history"));
+    }
+    if (actHistory_ != nullptr) {
+        actHistory_->setText(tr("Service &history..."));
+    }
+    updateActions(); // the tip
 }
 
 bool ServiceLog::keeping() const {
@@ -153,8 +170,7 @@ void ServiceLog::updateActions() {
     const bool usable = record_ != nullptr && keep_;
     if (actStartJob_ != nullptr) {
         actStartJob_->setEnabled(usable && !job_);
-        actStartJob_->setToolTip(usable ? QString()
-                                        : QStringLiteral("Needs the service history (Options)"));
+        actStartJob_->setToolTip(usable ? QString() : tr("Needs the service history (Options)"));
     }
     if (actFinishJob_ != nullptr) {
         actFinishJob_->setEnabled(record_ != nullptr && job_.has_value());
@@ -169,7 +185,7 @@ std::optional<std::string> ServiceLog::serial() const {
 }
 
 QString ServiceLog::titleSuffix() const {
-    return job_ ? QStringLiteral(" - job %1").arg(qs(job_->number)) : QString();
+    return job_ ? tr(" - job %1").arg(qs(job_->number)) : QString();
 }
 
 // ---- what the line brings --------------------------------------------------------------
@@ -315,11 +331,11 @@ void ServiceLog::onSnapshot(const std::optional<ParameterSet>& pages) {
         if (online_ && failedReadings_ < kMaxFailedReadings) {
             requestReading(why); // taken over by the user's flow, or a bad moment: again
         } else if (why == Reading::JobLeft) {
-            emit notice(QStringLiteral("The controller did not answer: the report says \"not "
-                                       "read\" for as left."));
+            emit notice(
+                tr("The controller did not answer: the report says \"not read\" for as left."));
             askReportPath();
         } else if (why == Reading::JobFound) {
-            emit notice(QStringLiteral("The controller did not answer: as found is not read."));
+            emit notice(tr("The controller did not answer: as found is not read."));
         }
         return;
     }
@@ -447,7 +463,7 @@ void ServiceLog::beginJob(const JobFields& f) {
     record_->set_job(j.id);
     updateActions();
     emit jobChanged();
-    emit notice(QStringLiteral("Job %1 started; reading the controller as found...").arg(f.number));
+    emit notice(tr("Job %1 started; reading the controller as found...").arg(f.number));
     requestReading(Reading::JobFound);
 }
 
@@ -470,12 +486,11 @@ void ServiceLog::endJob(const QString& workDone) {
     job_->workDone = workDone.toStdString();
     (void)store_->update_job(*job_);
     if (!online_) {
-        emit notice(QStringLiteral("The controller is not online: the report says \"not read\" "
-                                   "for as left."));
+        emit notice(tr("The controller is not online: the report says \"not read\" for as left."));
         askReportPath();
         return;
     }
-    emit notice(QStringLiteral("Reading the controller as left..."));
+    emit notice(tr("Reading the controller as left..."));
     requestReading(Reading::JobLeft);
 }
 
@@ -487,16 +502,14 @@ void ServiceLog::askReportPath() {
                          file_safe(qs(job_->serial.empty() ? "controller" : job_->serial)) +
                          QLatin1Char('-') + QDate::currentDate().toString(Qt::ISODate) +
                          QStringLiteral(".pdf");
-    auto* d = new QFileDialog(window_, QStringLiteral("Write service report"), name,
-                              QStringLiteral("PDF (*.pdf)"));
+    auto* d = new QFileDialog(window_, tr("Write service report"), name, tr("PDF (*.pdf)"));
     d->setObjectName(QStringLiteral("dlgReportFile"));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setDefaultSuffix(QStringLiteral("pdf"));
     d->setAttribute(Qt::WA_DeleteOnClose);
     connect(d, &QFileDialog::fileSelected, this, &ServiceLog::writeReportTo);
-    connect(d, &QFileDialog::rejected, this, [this] {
-        emit notice(QStringLiteral("The job stays open: Finish job... writes its report."));
-    });
+    connect(d, &QFileDialog::rejected, this,
+            [this] { emit notice(tr("The job stays open: Finish job... writes its report.")); });
     d->open();
 }
 
@@ -522,7 +535,7 @@ void ServiceLog::writeReportTo(const QString& pdf) {
     const Result<std::string> id =
         write_report(report_content(in, moment_text), report_files_beside(pdf));
     if (!id.ok()) {
-        complain(qs(id.error().message) + QStringLiteral(" The job stays open."));
+        complain(tr("%1 The job stays open.").arg(qs(id.error().message)));
         return;
     }
     JobRecord done = in.job;
@@ -535,14 +548,13 @@ void ServiceLog::writeReportTo(const QString& pdf) {
     lastReport_ = pdf;
     updateActions();
     emit jobChanged();
-    emit notice(QStringLiteral("Report %1 written to %2").arg(qs(*id), pdf));
+    emit notice(tr("Report %1 written to %2").arg(qs(*id), pdf));
 }
 
 void ServiceLog::openHistory() {
     if (!store_) {
-        complain(error_.isEmpty()
-                     ? QStringLiteral("The service history is not open.")
-                     : QStringLiteral("The service history cannot be used: %1").arg(error_));
+        complain(error_.isEmpty() ? tr("The service history is not open.")
+                                  : tr("The service history cannot be used: %1").arg(error_));
         return;
     }
     if (historyWindow_ == nullptr) {
@@ -562,8 +574,8 @@ void ServiceLog::openHistory() {
 }
 
 void ServiceLog::complain(const QString& text) {
-    message_ = show_message_box(window_, QMessageBox::Warning, QStringLiteral("Service history"),
-                                text, QStringLiteral("msgHistory"));
+    message_ = show_message_box(window_, QMessageBox::Warning, tr("Service history"), text,
+                                QStringLiteral("msgHistory"));
 }
 
 } // namespace motiview

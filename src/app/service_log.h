@@ -56,6 +56,8 @@ class ServiceLog final : public QObject {
     void addFileActions(QMenu* file);
     void addOptionActions(QMenu* options);
     void addViewActions(QMenu* view);
+    // Sets those menu items' texts and tips again, in the window's language.
+    void applyCaptions();
 
     // "Keep service history": remembered between runs, on by default.
     [[nodiscard]] bool keeping() const;

@@ -6,6 +6,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,8 +32,9 @@ QComboBox* list(QWidget* parent, const char* name, const QStringList& items, int
     return box;
 }
 
-QLabel* caption(QWidget* parent, const char* name, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, parent);
+// Its text comes from applyCaptions().
+QLabel* caption(QWidget* parent, const char* name, QWidget* buddy) {
+    auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
     label->setFont(dialog_font());
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -54,41 +57,47 @@ QString device_note(int comNumber) {
     if (comNumber >= 1) {
         const ResolvedPort r = resolve_com(comNumber);
         if (!r.device.isEmpty() && device_exists(r.device)) {
-            return may_open(r.device) ? QString()
-                                      : QStringLiteral("This user may not open %1: %2.")
-                                            .arg(r.device, QString::fromLatin1(kDialoutFix));
+            return may_open(r.device)
+                       ? QString()
+                       : QCoreApplication::translate("motiview::ComSettingsDialog",
+                                                     "This user may not open %1: %2.")
+                             .arg(r.device, QString::fromLatin1(kDialoutFix));
         }
     }
     if (!any_device_present()) {
-        return QStringLiteral("No serial device is present: connect the controller's serial "
-                              "adapter, then choose its port number.");
+        return QCoreApplication::translate(
+            "motiview::ComSettingsDialog",
+            "No serial device is present: connect the controller's serial "
+            "adapter, then choose its port number.");
     }
     return {};
 }
 
-QString parity_letter(const QString& text) {
-    if (text == QLatin1String("EVEN")) {
-        return QStringLiteral("e");
-    }
-    if (text == QLatin1String("ODD")) {
-        return QStringLiteral("o");
-    }
-    return QStringLiteral("n");
-}
+// The parity list shows a word and keeps the settings string's letter as the item's data, so
+// the word may be translated: the letter is what Ok reads and the remembered string selects.
+struct ParityItem {
+    const char* letter;
+    const char* text;
+};
+constexpr ParityItem kParityItems[] = {
+    {"n", QT_TRANSLATE_NOOP("motiview::ComSettingsDialog", "NONE")},
+    {"o", QT_TRANSLATE_NOOP("motiview::ComSettingsDialog", "ODD")},
+    {"e", QT_TRANSLATE_NOOP("motiview::ComSettingsDialog", "EVEN")},
+};
 
-QString parity_text(const QString& letter) {
-    if (letter == QLatin1String("e")) {
-        return QStringLiteral("EVEN");
-    }
-    if (letter == QLatin1String("o")) {
-        return QStringLiteral("ODD");
-    }
-    return QStringLiteral("NONE");
+QString parity_letter(const QComboBox* box) {
+    const QString letter = box->currentData().toString();
+    return letter.isEmpty() ? QStringLiteral("n") : letter;
 }
 
 // The remembered item when the list has it, else the default.
 void select(QComboBox* box, const QString& text, int fallback) {
     const int i = box->findText(text);
+    box->setCurrentIndex(i >= 0 ? i : fallback);
+}
+
+void select_data(QComboBox* box, const QString& data, int fallback) {
+    const int i = box->findData(data);
     box->setCurrentIndex(i >= 0 ? i : fallback);
 }
 
@@ -139,7 +148,9 @@ void save_link_prefs(QSettings& store, const LinkPrefs& prefs) {
 std::optional<QString> open_link(LinkConfig& config, Transport& port, const PortChoice& choice) {
     const auto line = parse_line_settings(choice.settings.toStdString());
     if (!line) {
-        return QStringLiteral("%1 are no line settings.").arg(choice.settings);
+        return QCoreApplication::translate("motiview::ComSettingsDialog",
+                                           "%1 are no line settings.")
+            .arg(choice.settings);
     }
     // Replaced before the open: a failed open still leaves the new string in place.
     config.settings = choice.settings;
@@ -151,7 +162,8 @@ std::optional<QString> open_link(LinkConfig& config, Transport& port, const Port
     const OpenOutcome outcome = port.open();
     if (!outcome.ok) {
         return outcome.notFound && choice.device.isEmpty()
-                   ? QStringLiteral("COM port does not exist.")
+                   ? QCoreApplication::translate("motiview::ComSettingsDialog",
+                                                 "COM port does not exist.")
                    : outcome.message;
     }
     config.portNumber = choice.comNumber;
@@ -163,11 +175,11 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
                                      QSettings* store)
     : QDialog(parent), config_(config), port_(port), store_(store) {
     setObjectName(QStringLiteral("frmComSet"));
-    setWindowTitle(QStringLiteral("Serial Port Setting"));
     setFont(dialog_font());
     setModal(true);
 
-    auto* frame = new QGroupBox(QStringLiteral("Serial Port Parameters"), this);
+    auto* frame = new QGroupBox(this);
+    fmManuPara_ = frame;
     frame->setObjectName(QStringLiteral("fmManuPara"));
     frame->setFont(dialog_font());
 
@@ -187,8 +199,11 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
     cboDataBit_ = list(frame, "cboDataBit", {QStringLiteral("7"), QStringLiteral("8")}, 1);
     cboStopBit_ = list(frame, "cboStopBit",
                        {QStringLiteral("1"), QStringLiteral("1.5"), QStringLiteral("2")}, 0);
-    cboParity_ = list(frame, "cboParity",
-                      {QStringLiteral("NONE"), QStringLiteral("ODD"), QStringLiteral("EVEN")}, 0);
+    cboParity_ = list(frame, "cboParity", {}, -1);
+    for (const ParityItem& p : kParityItems) {
+        cboParity_->addItem(QLatin1String(p.text), QLatin1String(p.letter));
+    }
+    cboParity_->setCurrentIndex(0);
 
     if (store_ != nullptr) {
         // The bench uses the same adapter every day: start from what was opened last.
@@ -199,7 +214,7 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
         }
         if (parts.size() == 4) {
             select(cboBaudRate_, parts[0], 6);
-            select(cboParity_, parity_text(parts[1]), 0);
+            select_data(cboParity_, parts[1], 0);
             select(cboDataBit_, parts[2], 1);
             select(cboStopBit_, parts[3], 0);
         }
@@ -210,18 +225,21 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
     lblComDevice_->setTextFormat(Qt::PlainText);
 
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(caption(frame, "lblComPort", QStringLiteral("Port Number:"), cboPortNumber_), 0,
-                    0);
+    lblComPort_ = caption(frame, "lblComPort", cboPortNumber_);
+    lblBaudRate_ = caption(frame, "lblBaudRate", cboBaudRate_);
+    lblDataBit_ = caption(frame, "lblDataBit", cboDataBit_);
+    lblStopBit_ = caption(frame, "lblStopBit", cboStopBit_);
+    lblParity_ = caption(frame, "lblParity", cboParity_);
+    grid->addWidget(lblComPort_, 0, 0);
     grid->addWidget(cboPortNumber_, 0, 1);
     grid->addWidget(lblComDevice_, 0, 2);
-    grid->addWidget(caption(frame, "lblBaudRate", QStringLiteral("Baud Rate:"), cboBaudRate_), 1,
-                    0);
+    grid->addWidget(lblBaudRate_, 1, 0);
     grid->addWidget(cboBaudRate_, 1, 1);
-    grid->addWidget(caption(frame, "lblDataBit", QStringLiteral("Data Bit:"), cboDataBit_), 2, 0);
+    grid->addWidget(lblDataBit_, 2, 0);
     grid->addWidget(cboDataBit_, 2, 1);
-    grid->addWidget(caption(frame, "lblStopBit", QStringLiteral("Stop Bit:"), cboStopBit_), 3, 0);
+    grid->addWidget(lblStopBit_, 3, 0);
     grid->addWidget(cboStopBit_, 3, 1);
-    grid->addWidget(caption(frame, "lblParity", QStringLiteral("Parity:"), cboParity_), 4, 0);
+    grid->addWidget(lblParity_, 4, 0);
     grid->addWidget(cboParity_, 4, 1);
 
     lblComNote_ = new QLabel(frame);
@@ -235,17 +253,17 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
     lblComNote_->hide(); // shown by showDevice() when there is something to say
     grid->addWidget(lblComNote_, 5, 0, 1, 3);
 
-    chkConnectAtStart_ = new QCheckBox(QStringLiteral("Connect at start"), frame);
+    chkConnectAtStart_ = new QCheckBox(frame);
     chkConnectAtStart_->setObjectName(QStringLiteral("chkConnectAtStart"));
-    chkConnectAtStart_->setToolTip(
-        QStringLiteral("Open this port with these settings when the program starts"));
     chkConnectAtStart_->setChecked(store_ != nullptr && load_link_prefs(*store_).connectAtStart);
     grid->addWidget(chkConnectAtStart_, 6, 0, 1, 3);
 
-    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    auto* ok = new QPushButton(this);
+    cmdComOK_ = ok;
     ok->setObjectName(QStringLiteral("cmdComOK"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(this);
+    cmdComCancel_ = cancel;
     cancel->setObjectName(QStringLiteral("cmdComCancel"));
     connect(ok, &QPushButton::clicked, this, &ComSettingsDialog::cmdComOK_Click);
     connect(cancel, &QPushButton::clicked, this, &ComSettingsDialog::cmdComCancel_Click);
@@ -260,7 +278,41 @@ ComSettingsDialog::ComSettingsDialog(LinkConfig& config, Transport& port, QWidge
     layout->addLayout(buttons);
 
     connect(cboPortNumber_, &QComboBox::currentIndexChanged, this, &ComSettingsDialog::showDevice);
+    applyCaptions();
+}
+
+void ComSettingsDialog::applyCaptions() {
+    setWindowTitle(tr("Serial Port Setting"));
+    fmManuPara_->setTitle(tr("Serial Port Parameters"));
+    lblComPort_->setText(tr("Port Number:"));
+    lblBaudRate_->setText(tr("Baud Rate:"));
+    lblDataBit_->setText(tr("Data Bit:"));
+    lblStopBit_->setText(tr("Stop Bit:"));
+    lblParity_->setText(tr("Parity:"));
+    // Only the words change: the items keep their letters and the choice stays.
+    for (int i = 0; i < cboParity_->count(); ++i) {
+        const QString letter = cboParity_->itemData(i).toString();
+        for (const ParityItem& p : kParityItems) {
+            if (letter == QLatin1String(p.letter)) {
+                cboParity_->setItemText(
+                    i, QCoreApplication::translate("motiview::ComSettingsDialog", p.text));
+            }
+        }
+    }
+    chkConnectAtStart_->setText(tr("Connect at start"));
+    chkConnectAtStart_->setToolTip(
+        tr("Open this port with these settings when the program starts"));
+    cmdComOK_->setText(tr("Ok"));
+    cmdComCancel_->setText(tr("Cancel"));
+    // The note is said again in the new language.
     showDevice();
+}
+
+void ComSettingsDialog::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) {
+        applyCaptions();
+    }
+    QDialog::changeEvent(e);
 }
 
 void ComSettingsDialog::showDevice() {
@@ -289,8 +341,8 @@ void ComSettingsDialog::cmdComOK_Click() {
         return; // no port chosen: nothing to apply, nothing to say
     }
     const QString settings =
-        cboBaudRate_->currentText().trimmed() + u',' + parity_letter(cboParity_->currentText()) +
-        u',' + cboDataBit_->currentText().trimmed() + u',' + cboStopBit_->currentText().trimmed();
+        cboBaudRate_->currentText().trimmed() + u',' + parity_letter(cboParity_) + u',' +
+        cboDataBit_->currentText().trimmed() + u',' + cboStopBit_->currentText().trimmed();
 
     if (port_.isOpen()) {
         // The line keeps its settings, so the status bar keeps showing them too; only the
@@ -320,6 +372,7 @@ void ComSettingsDialog::cmdComOK_Click() {
 }
 
 void ComSettingsDialog::showMessage(const QString& text) {
+    // The product's name is never translated.
     (void)show_message_box(this, QMessageBox::NoIcon, QStringLiteral("EV Motiview"), text,
                            QStringLiteral("msgComSet"));
 }

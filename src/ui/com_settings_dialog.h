@@ -11,6 +11,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QEvent;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSettings;
@@ -69,7 +71,11 @@ class ComSettingsDialog : public QDialog {
     void cmdComOK_Click();
     void cmdComCancel_Click();
 
+  protected:
+    void changeEvent(QEvent* e) override;
+
   private:
+    void applyCaptions();
     void showDevice();
     void showMessage(const QString& text);
 
@@ -84,6 +90,14 @@ class ComSettingsDialog : public QDialog {
     QComboBox* cboParity_ = nullptr;
     QLabel* lblComDevice_ = nullptr;
     QLabel* lblComNote_ = nullptr; // no device at all, or no permission for the chosen one
+    QGroupBox* fmManuPara_ = nullptr;
+    QLabel* lblComPort_ = nullptr;
+    QLabel* lblBaudRate_ = nullptr;
+    QLabel* lblDataBit_ = nullptr;
+    QLabel* lblStopBit_ = nullptr;
+    QLabel* lblParity_ = nullptr;
+    QPushButton* cmdComOK_ = nullptr;
+    QPushButton* cmdComCancel_ = nullptr;
 };
 
 } // namespace motiview

@@ -12,8 +12,11 @@
 #include <optional>
 #include <vector>
 
+class QAction;
+class QEvent;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QTableWidget;
 
@@ -21,8 +24,8 @@ namespace motiview {
 
 struct DiffRow {
     PageId page;
-    QString field; // control name
-    QString caption;
+    QString field;   // control name
+    QString caption; // the core's English caption; shown in the window's language
     QString controller;
     QString file;
 };
@@ -41,7 +44,8 @@ class DiffWindow final : public QWidget {
     // The pages whose check box is ticked, in the file's order.
     [[nodiscard]] std::vector<PageId> selectedPages() const;
     void setPageChecked(PageId page, bool checked);
-    // Tab-separated rows (the selected ones, or all when none is selected) with a header line.
+    // Tab-separated rows (the selected ones, or all when none is selected) with a header line;
+    // in English whatever the window shows, like every text the program writes out.
     [[nodiscard]] QString rowsAsText() const;
     [[nodiscard]] QString summary() const;
 
@@ -55,18 +59,27 @@ class DiffWindow final : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* e) override;
 
   private:
+    void applyCaptions();
     void buildTable();
     void buildPageList();
+    void showPageItem(QListWidgetItem* item) const;
     void updateWriteButton();
     [[nodiscard]] int differencesOn(PageId page) const;
 
     Mode mode_;
+    QString fileName_;
+    QString shownTitle_; // the title last set here; an owner's own title is left alone
     std::vector<DiffRow> rows_;
     std::vector<PageId> pages_;
     QLabel* summary_ = nullptr;
     QTableWidget* table_ = nullptr;
+    QAction* copyRows_ = nullptr;
+    QPushButton* copy_ = nullptr;
+    QPushButton* close_ = nullptr;
+    QLabel* pagesToWrite_ = nullptr;
     QListWidget* pageList_ = nullptr;
     QLabel* warning_ = nullptr;
     QPushButton* write_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+class QEvent;
 class QLabel;
 
 namespace motiview {
@@ -17,7 +18,12 @@ class HallTestWindow : public QWidget {
     void setText(const QString& text);
     [[nodiscard]] QString text() const;
 
+  protected:
+    void changeEvent(QEvent* e) override;
+
   private:
+    void applyCaptions();
+
     QLabel* lblfrmHallTest_ = nullptr;
 };
 

@@ -6,8 +6,10 @@
 #include "ui/diff_window.h"
 #include "ui/message_box.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -45,7 +47,17 @@ enum class Kind : std::uint8_t {
 constexpr int kKindRole = Qt::UserRole;
 constexpr int kIdRole = Qt::UserRole + 1;
 
-const QString kFilter = QStringLiteral("Parameter files (*.json)");
+constexpr const char* kContext = "motiview::HistoryWindow";
+
+// The kinds of event the program keeps, as the time line names them; another kind shows as the
+// store has it.
+constexpr const char* kEventKinds[] = {
+    QT_TRANSLATE_NOOP("motiview::HistoryWindow", "Faults"),
+    QT_TRANSLATE_NOOP("motiview::HistoryWindow", "Write"),
+    QT_TRANSLATE_NOOP("motiview::HistoryWindow", "Hall test"),
+    QT_TRANSLATE_NOOP("motiview::HistoryWindow", "Count reset"),
+    QT_TRANSLATE_NOOP("motiview::HistoryWindow", "Recording"),
+};
 
 QString time_text(std::int64_t ms) {
     return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime)
@@ -93,9 +105,12 @@ QTableWidgetItem* number_cell(std::int64_t n) {
     return item;
 }
 
-void setup_table(QTableWidget* table, const QStringList& headers) {
-    table->setColumnCount(static_cast<int>(headers.size()));
-    table->setHorizontalHeaderLabels(headers);
+// The header texts come with the captions.
+void setup_table(QTableWidget* table, int columns) {
+    table->setColumnCount(columns);
+    for (int c = 0; c < columns; ++c) {
+        table->setHorizontalHeaderItem(c, new QTableWidgetItem);
+    }
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setAlternatingRowColors(true);
@@ -112,31 +127,71 @@ int chosen_row(const QTableWidget& table) {
     return rows.isEmpty() ? -1 : rows.front().row();
 }
 
-// One row of the time line before it is placed.
-struct Line {
-    std::int64_t timeMs;
-    Kind kind;
-    std::int64_t id;
-    QString what;
-    QString details;
-    QString tip;
+} // namespace
+
+// What the store holds for one row; the words around it are the window's language's.
+struct HistoryWindow::Line {
+    std::int64_t timeMs = 0;
+    Kind kind = Kind::Event;
+    std::int64_t id = 0;
+    QString event;   // an event's kind, capitalised
+    QString details; // a job's number, technician and state; a snapshot's source; an event's
+                     // summary
+    QString job;     // a snapshot's job number
+    QString vehicle; // a job's
+    QString complaint;
+    QString workDone;
 };
 
-} // namespace
+QString HistoryWindow::whatText(const Line& l) {
+    switch (l.kind) {
+    case Kind::Job:
+        return tr("Job");
+    case Kind::Snapshot:
+        return tr("Snapshot");
+    case Kind::Event:
+        break;
+    }
+    for (const char* known : kEventKinds) {
+        if (l.event == QLatin1String(known)) {
+            return QCoreApplication::translate(kContext, known);
+        }
+    }
+    return l.event;
+}
+
+QString HistoryWindow::detailsText(const Line& l) {
+    if (l.kind == Kind::Snapshot && !l.job.isEmpty()) {
+        return joined({l.details, tr("job %1").arg(l.job)});
+    }
+    return l.details;
+}
+
+QString HistoryWindow::tipText(const Line& l) {
+    switch (l.kind) {
+    case Kind::Job:
+        return joined({l.vehicle.isEmpty() ? QString() : tr("Vehicle: %1").arg(l.vehicle),
+                       l.complaint.isEmpty() ? QString() : tr("Complaint: %1").arg(l.complaint),
+                       l.workDone.isEmpty() ? QString() : tr("Work done: %1").arg(l.workDone)});
+    case Kind::Event:
+        return l.details;
+    case Kind::Snapshot:
+        break;
+    }
+    return {};
+}
 
 HistoryWindow::HistoryWindow(HistoryStore& store, QWidget* parent)
     : QWidget(parent, Qt::Window), store_(store) {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("Service history"));
 
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("txtHistoryFilter"));
-    filter_->setPlaceholderText(QStringLiteral("Filter by serial number or user name"));
     filter_->setClearButtonEnabled(true);
     connect(filter_, &QLineEdit::textChanged, this, [this] { applyFilter(); });
     count_ = new QLabel(this);
     count_->setObjectName(QStringLiteral("lblHistoryCount"));
-    refresh_ = new QPushButton(QStringLiteral("Refresh"), this);
+    refresh_ = new QPushButton(this);
     refresh_->setObjectName(QStringLiteral("cmdHistoryRefresh"));
     connect(refresh_, &QPushButton::clicked, this, &HistoryWindow::refresh);
 
@@ -149,9 +204,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, QWidget* parent)
 
     controllers_ = new QTableWidget(this);
     controllers_->setObjectName(QStringLiteral("tblControllers"));
-    setup_table(controllers_, {QStringLiteral("Serial number"), QStringLiteral("User name"),
-                               QStringLiteral("First seen"), QStringLiteral("Last seen"),
-                               QStringLiteral("Snapshots"), QStringLiteral("Jobs")});
+    setup_table(controllers_, ControllerColumns);
     controllers_->setSelectionMode(QAbstractItemView::SingleSelection);
     // The user name takes the room left, the counts stay beside it, right-aligned like their
     // numbers.
@@ -174,18 +227,17 @@ HistoryWindow::HistoryWindow(HistoryStore& store, QWidget* parent)
     timelineTitle_->setTextFormat(Qt::PlainText);
     timeline_ = new QTableWidget(this);
     timeline_->setObjectName(QStringLiteral("tblTimeline"));
-    setup_table(timeline_,
-                {QStringLiteral("Time"), QStringLiteral("What"), QStringLiteral("Details")});
+    setup_table(timeline_, TimelineColumns);
     timeline_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     connect(timeline_, &QTableWidget::itemSelectionChanged, this, &HistoryWindow::updateButtons);
 
-    compare_ = new QPushButton(QStringLiteral("Compare"), this);
+    compare_ = new QPushButton(this);
     compare_->setObjectName(QStringLiteral("cmdHistoryCompare"));
     connect(compare_, &QPushButton::clicked, this, &HistoryWindow::cmdHistoryCompare_Click);
-    export_ = new QPushButton(QStringLiteral("Export..."), this);
+    export_ = new QPushButton(this);
     export_->setObjectName(QStringLiteral("cmdHistoryExport"));
     connect(export_, &QPushButton::clicked, this, &HistoryWindow::cmdHistoryExport_Click);
-    restore_ = new QPushButton(QStringLiteral("Restore..."), this);
+    restore_ = new QPushButton(this);
     restore_->setObjectName(QStringLiteral("cmdHistoryRestore"));
     connect(restore_, &QPushButton::clicked, this, &HistoryWindow::cmdHistoryRestore_Click);
     hint_ = new QLabel(this);
@@ -222,6 +274,7 @@ HistoryWindow::HistoryWindow(HistoryStore& store, QWidget* parent)
     outer->addLayout(buttons);
     resize(960, 680);
 
+    applyCaptions();
     loadControllers();
     if (controllers_->rowCount() > 0) {
         controllers_->selectRow(0); // the controller met last
@@ -230,8 +283,60 @@ HistoryWindow::HistoryWindow(HistoryStore& store, QWidget* parent)
     }
 }
 
-// Here, where DiffWindow is complete.
+// Here, where DiffWindow and Line are complete.
 HistoryWindow::~HistoryWindow() = default;
+
+void HistoryWindow::applyCaptions() {
+    setWindowTitle(tr("Service history"));
+    filter_->setPlaceholderText(tr("Filter by serial number or user name"));
+    refresh_->setText(tr("Refresh"));
+    const QString controllerHeaders[] = {tr("Serial number"), tr("User name"), tr("First seen"),
+                                         tr("Last seen"),     tr("Snapshots"), tr("Jobs")};
+    for (int c = 0; c < ControllerColumns; ++c) {
+        controllers_->horizontalHeaderItem(c)->setText(controllerHeaders[c]);
+    }
+    const QString timelineHeaders[] = {tr("Time"), tr("What"), tr("Details")};
+    for (int c = 0; c < TimelineColumns; ++c) {
+        timeline_->horizontalHeaderItem(c)->setText(timelineHeaders[c]);
+    }
+    compare_->setText(tr("Compare"));
+    export_->setText(tr("Export..."));
+    restore_->setText(tr("Restore..."));
+
+    // What is shown keeps its place; only its words change.
+    updateCount();
+    for (int r = 0; r < timeline_->rowCount() && r < static_cast<int>(lines_.size()); ++r) {
+        const Line& l = lines_[static_cast<std::size_t>(r)];
+        timeline_->item(r, WhatColumn)->setText(whatText(l));
+        timeline_->item(r, DetailsColumn)->setText(detailsText(l));
+        timeline_->item(r, DetailsColumn)->setToolTip(tipText(l));
+    }
+    if (controllers_->rowCount() > 0) {
+        controllers_->resizeColumnsToContents();
+    }
+    timeline_->resizeColumnToContents(TimeColumn);
+    timeline_->resizeColumnToContents(WhatColumn);
+    updateTimelineTitle();
+    updateButtons();
+    applyCompareCaptions();
+}
+
+void HistoryWindow::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) {
+        applyCaptions();
+    }
+    QWidget::changeEvent(e);
+}
+
+bool HistoryWindow::eventFilter(QObject* watched, QEvent* e) {
+    // The difference view puts back its own headers and summary on a language change, after
+    // this window has had its turn; its table hears of the change after that.
+    if (e->type() == QEvent::LanguageChange && diff_ != nullptr &&
+        watched == diff_->findChild<QTableWidget*>(QStringLiteral("tblDifferences"))) {
+        applyCompareCaptions();
+    }
+    return QWidget::eventFilter(watched, e);
+}
 
 DiffWindow* HistoryWindow::compareWindow() const {
     return diff_;
@@ -275,7 +380,6 @@ void HistoryWindow::loadControllers() {
 
 void HistoryWindow::applyFilter() {
     const QString needle = filter_->text().trimmed();
-    int shown = 0;
     int firstShown = -1;
     for (int r = 0; r < controllers_->rowCount(); ++r) {
         const bool match =
@@ -283,16 +387,11 @@ void HistoryWindow::applyFilter() {
             controllers_->item(r, SerialColumn)->text().contains(needle, Qt::CaseInsensitive) ||
             controllers_->item(r, UserColumn)->text().contains(needle, Qt::CaseInsensitive);
         controllers_->setRowHidden(r, !match);
-        if (match) {
-            ++shown;
-            firstShown = firstShown < 0 ? r : firstShown;
+        if (match && firstShown < 0) {
+            firstShown = r;
         }
     }
-    const int all = controllers_->rowCount();
-    count_->setText(shown == all ? QStringLiteral("%1 controller%2")
-                                       .arg(all)
-                                       .arg(all == 1 ? QString() : QStringLiteral("s"))
-                                 : QStringLiteral("%1 of %2 controllers").arg(shown).arg(all));
+    updateCount();
     // Typing a serial shows its history without a click; a hidden controller's is not shown.
     if (const int row = chosen_row(*controllers_); row >= 0 && controllers_->isRowHidden(row)) {
         controllers_->clearSelection();
@@ -302,15 +401,27 @@ void HistoryWindow::applyFilter() {
     }
 }
 
+void HistoryWindow::updateCount() {
+    int shown = 0;
+    for (int r = 0; r < controllers_->rowCount(); ++r) {
+        shown += controllers_->isRowHidden(r) ? 0 : 1;
+    }
+    const int all = controllers_->rowCount();
+    count_->setText(shown != all ? tr("%1 of %2 controllers").arg(shown).arg(all)
+                    : all == 1   ? tr("%1 controller").arg(all)
+                                 : tr("%1 controllers").arg(all));
+}
+
 void HistoryWindow::loadTimeline() {
     snapshots_.clear();
+    lines_.clear();
     timelineError_.clear();
     const QSignalBlocker quiet(timeline_);
     timeline_->setUpdatesEnabled(false);
     timeline_->clearContents();
     timeline_->setRowCount(0);
 
-    std::vector<Line> lines;
+    std::vector<Line>& lines = lines_;
     if (!serial_.isEmpty()) {
         const std::string serial = serial_.toStdString();
         const Result<std::vector<SnapshotRecord>> snaps = store_.snapshots(serial);
@@ -328,37 +439,41 @@ void HistoryWindow::loadTimeline() {
             for (const JobRecord& j : *jobs) {
                 jobNumbers[j.id] =
                     j.number.empty() ? QStringLiteral("#%1").arg(j.id) : qs(j.number);
-                const QString tip = joined(
-                    {j.vehicle.empty() ? QString() : QStringLiteral("Vehicle: ") + qs(j.vehicle),
-                     j.complaint.empty() ? QString()
-                                         : QStringLiteral("Complaint: ") + qs(j.complaint),
-                     j.workDone.empty() ? QString()
-                                        : QStringLiteral("Work done: ") + qs(j.workDone)});
-                lines.push_back({j.startedMs, Kind::Job, j.id, QStringLiteral("Job"),
-                                 joined({qs(j.number), qs(j.technician), qs(j.state)}), tip});
+                Line l;
+                l.timeMs = j.startedMs;
+                l.kind = Kind::Job;
+                l.id = j.id;
+                l.details = joined({qs(j.number), qs(j.technician), qs(j.state)});
+                l.vehicle = qs(j.vehicle);
+                l.complaint = qs(j.complaint);
+                l.workDone = qs(j.workDone);
+                lines.push_back(std::move(l));
             }
         }
         if (snaps.ok()) {
             for (const SnapshotRecord& s : *snaps) {
-                QString job;
+                Line l;
+                l.timeMs = s.timeMs;
+                l.kind = Kind::Snapshot;
+                l.id = s.id;
+                l.details = qs(s.source);
                 if (s.job) {
                     const auto n = jobNumbers.find(*s.job);
-                    job = QStringLiteral("job ") +
-                          (n != jobNumbers.end() ? n->second : QStringLiteral("#%1").arg(*s.job));
+                    l.job = n != jobNumbers.end() ? n->second : QStringLiteral("#%1").arg(*s.job);
                 }
                 snapshots_.push_back({s.id, s.timeMs, qs(s.source)});
-                lines.push_back({s.timeMs,
-                                 Kind::Snapshot,
-                                 s.id,
-                                 QStringLiteral("Snapshot"),
-                                 joined({qs(s.source), job}),
-                                 {}});
+                lines.push_back(std::move(l));
             }
         }
         if (events.ok()) {
             for (const EventRecord& e : *events) {
-                lines.push_back({e.timeMs, Kind::Event, e.id, capitalised(e.kind), qs(e.summary),
-                                 qs(e.summary)});
+                Line l;
+                l.timeMs = e.timeMs;
+                l.kind = Kind::Event;
+                l.id = e.id;
+                l.event = capitalised(e.kind);
+                l.details = qs(e.summary);
+                lines.push_back(std::move(l));
             }
         }
     }
@@ -379,9 +494,9 @@ void HistoryWindow::loadTimeline() {
         QTableWidgetItem* time = cell(time_text(l.timeMs));
         time->setData(kKindRole, static_cast<int>(l.kind));
         time->setData(kIdRole, static_cast<qint64>(l.id));
-        QTableWidgetItem* what = cell(l.what);
-        QTableWidgetItem* details = cell(l.details);
-        details->setToolTip(l.tip);
+        QTableWidgetItem* what = cell(whatText(l));
+        QTableWidgetItem* details = cell(detailsText(l));
+        details->setToolTip(tipText(l));
         if (l.kind == Kind::Job) {
             // A job opens a visit: it stands out when scrolling down the years.
             QFont bold = timeline_->font();
@@ -398,18 +513,22 @@ void HistoryWindow::loadTimeline() {
     timeline_->resizeColumnToContents(WhatColumn);
     timeline_->setUpdatesEnabled(true);
 
-    if (serial_.isEmpty()) {
-        timelineTitle_->setText(controllers_->rowCount() == 0
-                                    ? QStringLiteral("No controller in the history yet.")
-                                    : QStringLiteral("Choose a controller to see its history."));
-    } else {
-        timelineTitle_->setText(QStringLiteral("History of %1: %2 snapshots, %3 entries in all")
-                                    .arg(serial_)
-                                    .arg(snapshots_.size())
-                                    .arg(lines.size()));
-    }
+    updateTimelineTitle();
     showError(storeError_.isEmpty() ? timelineError_ : storeError_);
     updateButtons();
+}
+
+void HistoryWindow::updateTimelineTitle() {
+    if (serial_.isEmpty()) {
+        timelineTitle_->setText(controllers_->rowCount() == 0
+                                    ? tr("No controller in the history yet.")
+                                    : tr("Choose a controller to see its history."));
+    } else {
+        timelineTitle_->setText(tr("History of %1: %2 snapshots, %3 entries in all")
+                                    .arg(serial_)
+                                    .arg(snapshots_.size())
+                                    .arg(lines_.size()));
+    }
 }
 
 void HistoryWindow::refresh() {
@@ -492,11 +611,11 @@ void HistoryWindow::updateButtons() {
     export_->setEnabled(n == 1);
     restore_->setEnabled(n == 1);
     hint_->setText(snapshots_.empty() ? QString()
-                   : n == 0 ? QStringLiteral("Select two snapshots to compare them, one to export "
-                                             "or restore it.")
-                   : n == 1 ? QStringLiteral("Select a second snapshot to compare.")
+                   : n == 0
+                       ? tr("Select two snapshots to compare them, one to export or restore it.")
+                   : n == 1 ? tr("Select a second snapshot to compare.")
                    : n == 2 ? QString()
-                            : QStringLiteral("Compare takes two snapshots."));
+                            : tr("Compare takes two snapshots."));
 }
 
 void HistoryWindow::showError(const QString& text) {
@@ -505,7 +624,7 @@ void HistoryWindow::showError(const QString& text) {
 }
 
 void HistoryWindow::showMessage(const QString& text) {
-    show_message_box(this, QMessageBox::Warning, QStringLiteral("Service history"), text,
+    show_message_box(this, QMessageBox::Warning, tr("Service history"), text,
                      QStringLiteral("msgHistory"));
 }
 
@@ -518,11 +637,11 @@ const HistoryWindow::Snapshot* HistoryWindow::findSnapshot(std::int64_t id) cons
 std::optional<std::string> HistoryWindow::contentOf(std::int64_t snapshot) {
     Result<std::optional<SnapshotRecord>> record = store_.snapshot(snapshot);
     if (!record.ok()) {
-        showMessage(QStringLiteral("The snapshot cannot be read: ") + qs(record.error().message));
+        showMessage(tr("The snapshot cannot be read: %1").arg(qs(record.error().message)));
         return std::nullopt;
     }
     if (!record->has_value()) {
-        showMessage(QStringLiteral("The snapshot is no longer in the history."));
+        showMessage(tr("The snapshot is no longer in the history."));
         return std::nullopt;
     }
     return std::move((*record)->content);
@@ -553,7 +672,7 @@ void HistoryWindow::cmdHistoryCompare_Click() {
     const Result<ParameterSet> b = read_parameter_file(*newerText);
     for (const auto& [set, snap] : {std::pair{&a, older}, std::pair{&b, newer}}) {
         if (!set->ok()) {
-            showMessage(QStringLiteral("The snapshot of %1 cannot be read: %2")
+            showMessage(tr("The snapshot of %1 cannot be read: %2")
                             .arg(time_text(snap->timeMs), qs(set->error().message)));
             return;
         }
@@ -568,26 +687,39 @@ void HistoryWindow::cmdHistoryCompare_Click() {
             pages.push_back(p);
         }
     }
-    const QString olderName = time_text(older->timeMs) + QLatin1Char(' ') + older->source;
     const QString newerName = time_text(newer->timeMs) + QLatin1Char(' ') + newer->source;
     if (diff_ != nullptr) {
         diff_->close();
     }
-    const bool same = rows.empty();
+    comparison_ = {serial_,       older->timeMs, older->source,
+                   newer->timeMs, newer->source, rows.empty()};
     diff_ = new DiffWindow(DiffWindow::Mode::Compare, newerName, std::move(rows), pages, this);
-    diff_->setWindowTitle(QStringLiteral("%1: %2 (%3) against %4 (%5)")
-                              .arg(serial_, time_text(older->timeMs), older->source,
-                                   time_text(newer->timeMs), newer->source));
+    if (auto* table = diff_->findChild<QTableWidget*>(QStringLiteral("tblDifferences"))) {
+        table->installEventFilter(this);
+    }
+    applyCompareCaptions();
+    diff_->show();
+}
+
+void HistoryWindow::applyCompareCaptions() {
+    if (diff_ == nullptr) {
+        return;
+    }
+    const Comparison& c = comparison_;
+    diff_->setWindowTitle(tr("%1: %2 (%3) against %4 (%5)")
+                              .arg(c.serial, time_text(c.olderMs), c.olderSource,
+                                   time_text(c.newerMs), c.newerSource));
     // The two sides are snapshots, not a controller and a file.
     if (auto* table = diff_->findChild<QTableWidget*>(QStringLiteral("tblDifferences"))) {
-        table->setHorizontalHeaderLabels(
-            {QStringLiteral("Page"), QStringLiteral("Field"), olderName, newerName});
+        table->setHorizontalHeaderLabels({tr("Page"), tr("Field"),
+                                          time_text(c.olderMs) + QLatin1Char(' ') + c.olderSource,
+                                          time_text(c.newerMs) + QLatin1Char(' ') + c.newerSource});
         table->resizeColumnsToContents();
     }
-    if (auto* summary = diff_->findChild<QLabel*>(QStringLiteral("lblSummary")); summary && same) {
-        summary->setText(QStringLiteral("The two snapshots hold the same texts."));
+    if (auto* summary = diff_->findChild<QLabel*>(QStringLiteral("lblSummary"));
+        summary && c.same) {
+        summary->setText(tr("The two snapshots hold the same texts."));
     }
-    diff_->show();
 }
 
 void HistoryWindow::cmdHistoryExport_Click() {
@@ -596,7 +728,8 @@ void HistoryWindow::cmdHistoryExport_Click() {
         return;
     }
     const std::int64_t id = chosen.front();
-    auto* d = new QFileDialog(this, QStringLiteral("Export snapshot"), exportFileName(id), kFilter);
+    auto* d = new QFileDialog(this, tr("Export snapshot"), exportFileName(id),
+                              tr("Parameter files (*.json)"));
     d->setObjectName(QStringLiteral("dlgHistoryExport"));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setDefaultSuffix(QStringLiteral("json"));
@@ -613,8 +746,7 @@ bool HistoryWindow::exportSnapshot(std::int64_t snapshot, const QString& path) {
     }
     const Result<bool> saved = save_file_atomically(path.toStdString(), *text);
     if (!saved.ok()) {
-        showMessage(path + QStringLiteral(": ") + qs(saved.error().message) +
-                    QStringLiteral(" Nothing was exported."));
+        showMessage(tr("%1: %2 Nothing was exported.").arg(path, qs(saved.error().message)));
         return false;
     }
     return true;
@@ -635,8 +767,7 @@ void HistoryWindow::cmdHistoryRestore_Click() {
                 QStringLiteral("%1-snapshot-%2.json").arg(file_safe(serial_)).arg(chosen.front()));
     const Result<bool> saved = save_file_atomically(path.toStdString(), *text);
     if (!saved.ok()) {
-        showMessage(path + QStringLiteral(": ") + qs(saved.error().message) +
-                    QStringLiteral(" Nothing was restored."));
+        showMessage(tr("%1: %2 Nothing was restored.").arg(path, qs(saved.error().message)));
         return;
     }
     emit restoreRequested(path);

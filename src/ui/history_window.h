@@ -60,12 +60,38 @@ class HistoryWindow final : public QWidget {
     // A snapshot written to a file, for the restore flow.
     void restoreRequested(const QString& parameterFile);
 
+  protected:
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
   private:
+    struct Line; // one row of the time line, as the store holds it
     struct Snapshot {
         std::int64_t id = 0;
         std::int64_t timeMs = 0;
         QString source;
     };
+    // The two snapshots the difference view compares, for its title and column headers.
+    struct Comparison {
+        QString serial;
+        std::int64_t olderMs = 0;
+        QString olderSource;
+        std::int64_t newerMs = 0;
+        QString newerSource;
+        bool same = false;
+    };
+
+    // Title, filter, buttons, column headers and the texts that say what is shown, in the
+    // window's language.
+    void applyCaptions();
+    // The difference view's texts that this window puts over its own.
+    void applyCompareCaptions();
+    void updateCount();
+    void updateTimelineTitle();
+    // A time line row's texts.
+    [[nodiscard]] static QString whatText(const Line& l);
+    [[nodiscard]] static QString detailsText(const Line& l);
+    [[nodiscard]] static QString tipText(const Line& l);
 
     void loadControllers();
     void loadTimeline();
@@ -80,8 +106,10 @@ class HistoryWindow final : public QWidget {
     HistoryStore& store_;
     QString serial_;
     std::vector<Snapshot> snapshots_; // the chosen controller's
+    std::vector<Line> lines_;         // the time line's rows, in their order
     QString storeError_;
     QString timelineError_;
+    Comparison comparison_;
 
     QLineEdit* filter_ = nullptr;
     QLabel* count_ = nullptr;

@@ -1,7 +1,9 @@
 #include "ui/job_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -13,37 +15,52 @@ JobDialog::JobDialog(Mode mode, const JobFields& fields, QWidget* parent)
     : QDialog(parent), mode_(mode) {
     const bool start = mode == Mode::Start;
     setObjectName(start ? QStringLiteral("dlgStartJob") : QStringLiteral("dlgFinishJob"));
-    setWindowTitle(start ? QStringLiteral("Start job") : QStringLiteral("Finish job"));
     auto* form = new QFormLayout;
-    const auto line = [this, form](const char* name, const QString& label, const QString& text,
+    const auto label = [this](const char* name) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromUtf8(name));
+        return l;
+    };
+    const auto line = [this, form](const char* name, QLabel* caption, const QString& text,
                                    bool editable) {
         auto* e = new QLineEdit(text, this);
         e->setObjectName(QString::fromUtf8(name));
         e->setReadOnly(!editable);
         e->setMinimumWidth(320);
-        form->addRow(label, e);
+        caption->setBuddy(e);
+        form->addRow(caption, e);
         return e;
     };
-    const auto block = [this, form](const char* name, const QString& label, const QString& text,
+    const auto block = [this, form](const char* name, QLabel* caption, const QString& text,
                                     bool editable) {
         auto* e = new QPlainTextEdit(text, this);
         e->setObjectName(QString::fromUtf8(name));
         e->setReadOnly(!editable);
         e->setTabChangesFocus(true);
         e->setFixedHeight(start_height(e));
-        form->addRow(label, e);
+        caption->setBuddy(e);
+        form->addRow(caption, e);
         return e;
     };
-    number_ = line("txtJobNumber", QStringLiteral("Job number:"), fields.number, start);
-    technician_ = line("txtTechnician", QStringLiteral("Technician:"), fields.technician, start);
-    vehicle_ = line("txtVehicle", QStringLiteral("Vehicle or customer:"), fields.vehicle, start);
-    complaint_ = block("txtComplaint", QStringLiteral("Complaint:"), fields.complaint, start);
+    numberLabel_ = label("lblJobNumber");
+    technicianLabel_ = label("lblTechnician");
+    vehicleLabel_ = label("lblVehicle");
+    complaintLabel_ = label("lblComplaint");
+    number_ = line("txtJobNumber", numberLabel_, fields.number, start);
+    technician_ = line("txtTechnician", technicianLabel_, fields.technician, start);
+    vehicle_ = line("txtVehicle", vehicleLabel_, fields.vehicle, start);
+    complaint_ = block("txtComplaint", complaintLabel_, fields.complaint, start);
     if (!start) {
-        workDone_ = block("txtWorkDone", QStringLiteral("Work done:"), fields.workDone, true);
+        workDoneLabel_ = label("lblWorkDone");
+        workDone_ = block("txtWorkDone", workDoneLabel_, fields.workDone, true);
     }
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons_->button(QDialogButtonBox::Ok)
-        ->setText(start ? QStringLiteral("Start") : QStringLiteral("Finish and write report..."));
+    buttons_->setObjectName(QStringLiteral("boxJobButtons"));
+    buttons_->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdJobOk"));
+    buttons_->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cmdJobCancel"));
+    // The box puts its own words back on a language change, after this dialog has had its
+    // turn; the Ok button hears of it after that.
+    buttons_->button(QDialogButtonBox::Ok)->installEventFilter(this);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* column = new QVBoxLayout(this);
@@ -51,8 +68,46 @@ JobDialog::JobDialog(Mode mode, const JobFields& fields, QWidget* parent)
     column->addWidget(buttons_);
     connect(number_, &QLineEdit::textChanged, this, &JobDialog::updateOk);
     connect(technician_, &QLineEdit::textChanged, this, &JobDialog::updateOk);
+    applyCaptions();
     updateOk();
     (start ? static_cast<QWidget*>(number_) : static_cast<QWidget*>(workDone_))->setFocus();
+}
+
+void JobDialog::applyCaptions() {
+    const bool start = mode_ == Mode::Start;
+    setWindowTitle(start ? tr("Start job") : tr("Finish job"));
+    numberLabel_->setText(tr("Job number:"));
+    technicianLabel_->setText(tr("Technician:"));
+    vehicleLabel_->setText(tr("Vehicle or customer:"));
+    complaintLabel_->setText(tr("Complaint:"));
+    if (workDoneLabel_ != nullptr) {
+        workDoneLabel_->setText(tr("Work done:"));
+    }
+    applyButtonCaptions();
+}
+
+void JobDialog::applyButtonCaptions() {
+    buttons_->button(QDialogButtonBox::Ok)
+        ->setText(mode_ == Mode::Start ? tr("Start") : tr("Finish and write report..."));
+    // Cancel keeps the platform's own word in English; a translation brings its own.
+    const QString cancel = tr("Cancel");
+    if (cancel != QLatin1String("Cancel")) {
+        buttons_->button(QDialogButtonBox::Cancel)->setText(cancel);
+    }
+}
+
+void JobDialog::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::LanguageChange) {
+        applyCaptions();
+    }
+    QDialog::changeEvent(e);
+}
+
+bool JobDialog::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::LanguageChange && watched == buttons_->button(QDialogButtonBox::Ok)) {
+        applyButtonCaptions();
+    }
+    return QDialog::eventFilter(watched, e);
 }
 
 int JobDialog::start_height(const QPlainTextEdit* e) {

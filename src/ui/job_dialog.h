@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class QDialogButtonBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -34,7 +35,14 @@ class JobDialog final : public QDialog {
     // What is filled in, trimmed.
     [[nodiscard]] JobFields fields() const;
 
+  protected:
+    void changeEvent(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
   private:
+    // Title, the fields' labels and the buttons, in the window's language.
+    void applyCaptions();
+    void applyButtonCaptions();
     void updateOk();
     [[nodiscard]] static int start_height(const QPlainTextEdit* e);
 
@@ -44,6 +52,11 @@ class JobDialog final : public QDialog {
     QLineEdit* vehicle_ = nullptr;
     QPlainTextEdit* complaint_ = nullptr;
     QPlainTextEdit* workDone_ = nullptr;
+    QLabel* numberLabel_ = nullptr;
+    QLabel* technicianLabel_ = nullptr;
+    QLabel* vehicleLabel_ = nullptr;
+    QLabel* complaintLabel_ = nullptr;
+    QLabel* workDoneLabel_ = nullptr;
     QDialogButtonBox* buttons_ = nullptr;
 };
 

@@ -76,6 +76,11 @@ QString difference_text(double d) {
     return (d > 0 ? QStringLiteral("+") : QString()) + value_text(d);
 }
 
+// A curve's caption with its unit, translated with the panel captions it matches.
+QString caption_of(const PanelChannelInfo& info) {
+    return tq("Panels", info.caption);
+}
+
 } // namespace
 
 PlotWindow::PlotWindow(const SampleStore& store, QWidget* parent)
@@ -89,7 +94,7 @@ PlotWindow::PlotWindow(const SampleStore* live, std::unique_ptr<Recording> recor
     : QWidget(parent),
       owned_(recording ? std::make_unique<SampleStore>(sample_store_of(*recording)) : nullptr),
       recording_(std::move(recording)), store_(owned_ ? *owned_ : *live), fileName_(fileName) {
-    build(fileName);
+    build();
 }
 
 PlotWindow::~PlotWindow() = default;
@@ -105,11 +110,9 @@ PlotWindow* PlotWindow::openRecording(const QString& path, QWidget* parent, QStr
     return new PlotWindow(std::move(r).value(), QFileInfo(path).fileName(), parent);
 }
 
-void PlotWindow::build(const QString& fileName) {
+void PlotWindow::build() {
     const bool fromFile = isRecording();
     setObjectName(fromFile ? QStringLiteral("frmRecordingPlot") : QStringLiteral("frmPlot"));
-    setWindowTitle(fromFile ? QStringLiteral("%1 - Plot").arg(fileName)
-                            : QStringLiteral("Live plots"));
 
     if (fromFile) {
         // The whole ride at open; nothing new arrives, so nothing polls.
@@ -129,7 +132,6 @@ void PlotWindow::build(const QString& fileName) {
     plot_->axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignBottom | Qt::AlignRight);
     if (fromFile) {
         // A finished ride: the mouse moves and zooms along it; the values rescale to what shows.
-        plot_->xAxis->setLabel(QStringLiteral("time since the recording started [s]"));
         plot_->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
         plot_->axisRect()->setRangeDrag(Qt::Horizontal);
         plot_->axisRect()->setRangeZoom(Qt::Horizontal);
@@ -139,7 +141,6 @@ void PlotWindow::build(const QString& fileName) {
         QSharedPointer<QCPAxisTickerTime> ticker(new QCPAxisTickerTime);
         ticker->setTimeFormat(QStringLiteral("%h:%m:%s"));
         plot_->xAxis->setTicker(ticker);
-        plot_->xAxis->setLabel(QStringLiteral("time since start [h:min:s]"));
     }
     plot_->yAxis2->setTickLabels(true);
     connect(plot_, &QCustomPlot::mouseMove, this, &PlotWindow::onMouseMove);
@@ -151,19 +152,23 @@ void PlotWindow::build(const QString& fileName) {
     cursorLine_->setVisible(false);
 
     auto* choices = new QGridLayout;
-    choices->addWidget(new QLabel(QStringLiteral("Curve"), this), 0, 0);
-    choices->addWidget(new QLabel(QStringLiteral("Axis"), this), 0, 1);
+    curveHead_ = new QLabel(this);
+    curveHead_->setObjectName(QStringLiteral("lblCurve"));
+    axisHead_ = new QLabel(this);
+    axisHead_->setObjectName(QStringLiteral("lblAxis"));
+    choices->addWidget(curveHead_, 0, 0);
+    choices->addWidget(axisHead_, 0, 1);
     for (const PanelChannelInfo& info : kPanelChannels) {
         const auto i = static_cast<std::size_t>(info.channel);
         ChannelControls& c = channels_[i];
         const QString column = qs(info.column);
-        c.shown = new QCheckBox(qs(info.caption), this);
+        c.shown = new QCheckBox(this);
         c.shown->setObjectName(QStringLiteral("chk_") + column);
         c.axis = new QComboBox(this);
         c.axis->setObjectName(QStringLiteral("cbo_axis_") + column);
-        c.axis->addItems({QStringLiteral("left"), QStringLiteral("right")});
+        // Left and right; placeGraphs goes by the index, so the texts may be translated.
+        c.axis->addItems({QString(), QString()});
         c.graph = plot_->addGraph(plot_->xAxis, plot_->yAxis);
-        c.graph->setName(qs(info.caption));
         // One device pixel whatever the scale: a wider pen is stroked as an outline, which over
         // an hour of noisy rows took seconds instead of a tenth of one.
         QPen pen(kColors[i], 1);
@@ -180,19 +185,21 @@ void PlotWindow::build(const QString& fileName) {
     span_ = new QComboBox(this);
     span_->setObjectName(QStringLiteral("cboWindow"));
     if (fromFile) {
-        span_->addItem(QStringLiteral("All"), 0);
+        span_->addItem(QString(), 0);
     }
     for (int m : kSpans) {
-        span_->addItem(QStringLiteral("%1 min").arg(m), m);
+        span_->addItem(QString(), m);
     }
     connect(span_, &QComboBox::currentIndexChanged, this,
             [this] { setSpanMinutes(span_->currentData().toInt()); });
 
     auto* bar = new QHBoxLayout;
-    bar->addWidget(new QLabel(QStringLiteral("Window"), this));
+    spanLabel_ = new QLabel(this);
+    spanLabel_->setObjectName(QStringLiteral("lblWindow"));
+    bar->addWidget(spanLabel_);
     bar->addWidget(span_);
     if (!fromFile) {
-        pause_ = new QPushButton(QStringLiteral("Pause"), this);
+        pause_ = new QPushButton(this);
         pause_->setObjectName(QStringLiteral("cmdPause"));
         pause_->setCheckable(true);
         connect(pause_, &QPushButton::toggled, this, &PlotWindow::setPaused);
@@ -200,17 +207,16 @@ void PlotWindow::build(const QString& fileName) {
     }
     bar->addSpacing(16);
 
-    saveImage_ = new QPushButton(QStringLiteral("Save image..."), this);
+    saveImage_ = new QPushButton(this);
     saveImage_->setObjectName(QStringLiteral("cmdSaveImage"));
     connect(saveImage_, &QPushButton::clicked, this, &PlotWindow::askImagePath);
     imageSize_ = new QComboBox(this);
     imageSize_->setObjectName(QStringLiteral("cboImageSize"));
-    imageSize_->setToolTip(QStringLiteral("Size of the saved image"));
-    imageSize_->addItem(QStringLiteral("Window size"), QSize());
+    imageSize_->addItem(QString(), QSize()); // the window's size
     for (const QSize s : {QSize(1280, 720), QSize(1600, 900), QSize(1920, 1080)}) {
         imageSize_->addItem(QStringLiteral("%1x%2").arg(s.width()).arg(s.height()), s);
     }
-    saveCsv_ = new QPushButton(QStringLiteral("Save visible range as CSV..."), this);
+    saveCsv_ = new QPushButton(this);
     saveCsv_->setObjectName(QStringLiteral("cmdSaveCsv"));
     saveCsv_->setEnabled(fromFile); // a live window once it has rows to give
     connect(saveCsv_, &QPushButton::clicked, this, &PlotWindow::askCsvPath);
@@ -219,27 +225,23 @@ void PlotWindow::build(const QString& fileName) {
     bar->addWidget(saveCsv_);
     bar->addStretch(1);
 
-    auto* hint = new QLabel(
-        fromFile ? QStringLiteral("Click: cursor A\nRight-click or Shift+click: cursor B\n"
-                                  "Drag: move in time\nWheel: zoom in time")
-                 : QStringLiteral("Click: cursor A\nRight-click or Shift+click: cursor B"),
-        this);
-    hint->setObjectName(QStringLiteral("lblCursorHint"));
-    hint->setEnabled(false); // greyed: a hint, not a value
+    hint_ = new QLabel(this);
+    hint_->setObjectName(QStringLiteral("lblCursorHint"));
+    hint_->setEnabled(false); // greyed: a hint, not a value
     cursors_ = new QLabel(this);
     cursors_->setObjectName(QStringLiteral("lblCursors"));
     cursors_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     cursors_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* clear = new QPushButton(QStringLiteral("Clear cursors"), this);
-    clear->setObjectName(QStringLiteral("cmdClearCursors"));
-    connect(clear, &QPushButton::clicked, this, &PlotWindow::clearCursors);
+    clear_ = new QPushButton(this);
+    clear_->setObjectName(QStringLiteral("cmdClearCursors"));
+    connect(clear_, &QPushButton::clicked, this, &PlotWindow::clearCursors);
 
     auto* side = new QVBoxLayout;
     side->addLayout(choices);
     side->addSpacing(12);
-    side->addWidget(hint);
+    side->addWidget(hint_);
     side->addWidget(cursors_);
-    side->addWidget(clear, 0, Qt::AlignLeft);
+    side->addWidget(clear_, 0, Qt::AlignLeft);
     side->addStretch(1);
 
     cursor_ = new QLabel(this);
@@ -261,6 +263,7 @@ void PlotWindow::build(const QString& fileName) {
     layout->addLayout(bar);
     layout->addLayout(body, 1);
     layout->addWidget(status_);
+    applyCaptions();
 
     // Voltage and current on the left, speed on the right to start with.
     channels_[static_cast<std::size_t>(PanelChannel::Speed)].axis->setCurrentIndex(1);
@@ -270,21 +273,70 @@ void PlotWindow::build(const QString& fileName) {
     placeGraphs();
 
     if (fromFile) {
-        baseStatus_ =
-            QStringLiteral("%1 rows, %2 s")
-                .arg(recording_->rows.size())
-                .arg(seconds_text(store_.size() > 0 ? *store_.last_time() - store_.time(0) : 0));
-        const std::string skipped = skipped_text(*recording_);
-        if (!skipped.empty()) {
-            baseStatus_ += QStringLiteral("; ") + qs(skipped);
-        }
-        setStatus(QString());
         refresh();
         return;
     }
     timer_ = new QTimer(this);
     timer_->setInterval(kRedrawIntervalMs);
     connect(timer_, &QTimer::timeout, this, &PlotWindow::refresh);
+}
+
+void PlotWindow::applyCaptions() {
+    const bool fromFile = isRecording();
+    setWindowTitle(fromFile ? tr("%1 - Plot").arg(fileName_) : tr("Live plots"));
+    plot_->xAxis->setLabel(fromFile ? tr("time since the recording started [s]")
+                                    : tr("time since start [h:min:s]"));
+    curveHead_->setText(tr("Curve"));
+    axisHead_->setText(tr("Axis"));
+    for (const PanelChannelInfo& info : kPanelChannels) {
+        const ChannelControls& c = channels_[static_cast<std::size_t>(info.channel)];
+        c.shown->setText(caption_of(info));
+        c.graph->setName(caption_of(info));
+        c.axis->setItemText(0, tr("left"));
+        c.axis->setItemText(1, tr("right"));
+    }
+    for (int i = 0; i < span_->count(); ++i) {
+        const int minutes = span_->itemData(i).toInt();
+        span_->setItemText(i, minutes == 0 ? tr("All") : tr("%1 min").arg(minutes));
+    }
+    spanLabel_->setText(tr("Window"));
+    if (pause_ != nullptr) {
+        pause_->setText(paused_ ? tr("Resume") : tr("Pause"));
+    }
+    saveImage_->setText(tr("Save image..."));
+    imageSize_->setToolTip(tr("Size of the saved image"));
+    imageSize_->setItemText(0, tr("Window size"));
+    saveCsv_->setText(tr("Save visible range as CSV..."));
+    hint_->setText(fromFile ? tr("Click: cursor A\nRight-click or Shift+click: cursor B\n"
+                                 "Drag: move in time\nWheel: zoom in time")
+                            : tr("Click: cursor A\nRight-click or Shift+click: cursor B"));
+    clear_->setText(tr("Clear cursors"));
+
+    // The texts that show state, again in the new words.
+    if (fromFile) {
+        baseStatus_ =
+            tr("%1 rows, %2 s")
+                .arg(recording_->rows.size())
+                .arg(seconds_text(store_.size() > 0 ? *store_.last_time() - store_.time(0) : 0));
+        const std::string skipped = skipped_text(*recording_);
+        if (!skipped.empty()) {
+            baseStatus_ += QStringLiteral("; ") + qs(skipped);
+        }
+    }
+    setStatus(lastSave_);
+    placeGraphs(); // the value axes' labels
+    updateCursors();
+    if (hoverMs_) {
+        setCursorTime(*hoverMs_);
+    }
+    plot_->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void PlotWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        applyCaptions();
+    }
+    QWidget::changeEvent(event);
 }
 
 void PlotWindow::showChannel(PanelChannel c, bool shown) {
@@ -334,7 +386,7 @@ void PlotWindow::setPaused(bool paused) {
         return;
     }
     paused_ = paused;
-    pause_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pause_->setText(paused ? tr("Resume") : tr("Pause"));
     frozenEnd_.reset();
     if (paused) {
         frozenEnd_ = store_.last_time();
@@ -381,7 +433,7 @@ void PlotWindow::placeGraphs() {
         c.graph->setVisible(shown);
         if (shown) {
             c.graph->addToLegend();
-            (onRight ? right : left).append(qs(info.caption));
+            (onRight ? right : left).append(caption_of(info));
             anyRight = anyRight || onRight;
         } else {
             c.graph->removeFromLegend();
@@ -550,9 +602,10 @@ QString PlotWindow::timeText(std::int64_t ms) const {
 }
 
 void PlotWindow::setCursorTime(std::int64_t timeMs) {
+    hoverMs_ = timeMs;
     const std::optional<std::size_t> i = store_.nearest(timeMs);
     if (!i) {
-        cursor_->setText(QStringLiteral("no samples"));
+        cursor_->setText(tr("no samples"));
         cursorLine_->setVisible(false);
         return;
     }
@@ -561,7 +614,7 @@ void PlotWindow::setCursorTime(std::int64_t timeMs) {
     for (const PanelChannelInfo& info : kPanelChannels) {
         if (channels_[static_cast<std::size_t>(info.channel)].shown->isChecked()) {
             parts << QStringLiteral("%1 = %2")
-                         .arg(qs(info.caption))
+                         .arg(caption_of(info))
                          .arg(store_.value(info.channel, *i), 0, 'g', 10);
         }
     }
@@ -647,8 +700,7 @@ void PlotWindow::updateCursors() {
     const std::optional<std::size_t> a = nearest(cursorA_);
     const std::optional<std::size_t> b = nearest(cursorB_);
     if (!a && !b) {
-        cursors_->setText(cursorA_.timeMs || cursorB_.timeMs ? QStringLiteral("no samples")
-                                                             : QString());
+        cursors_->setText(cursorA_.timeMs || cursorB_.timeMs ? tr("no samples") : QString());
         return;
     }
     QStringList head;
@@ -678,7 +730,7 @@ void PlotWindow::updateCursors() {
             values << QStringLiteral("B - A ") + difference_text(store_.value(info.channel, *b) -
                                                                  store_.value(info.channel, *a));
         }
-        lines << qs(info.caption) + QStringLiteral(": ") + values.join(QStringLiteral(", "));
+        lines << caption_of(info) + QStringLiteral(": ") + values.join(QStringLiteral(", "));
     }
     cursors_->setText(lines.join(QLatin1Char('\n')));
 }
@@ -733,15 +785,15 @@ bool PlotWindow::saveImage(const QString& path, QSize size, QString* error) {
     };
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QLatin1String("png") && suffix != QLatin1String("pdf")) {
-        return fail(QStringLiteral("%1: an image is saved as .png or .pdf.").arg(path));
+        return fail(tr("%1: an image is saved as .png or .pdf.").arg(path));
     }
     if (size.isEmpty()) {
         size = plot_->size();
     }
     if (size.width() < kMinImageSide || size.height() < kMinImageSide ||
         size.width() > kMaxImageSide || size.height() > kMaxImageSide) {
-        return fail(QStringLiteral("An image of %1x%2 pixels cannot be saved: each side is %3 to "
-                                   "%4 pixels.")
+        return fail(tr("An image of %1x%2 pixels cannot be saved: each side is %3 to "
+                       "%4 pixels.")
                         .arg(size.width())
                         .arg(size.height())
                         .arg(kMinImageSide)
@@ -753,9 +805,9 @@ bool PlotWindow::saveImage(const QString& path, QSize size, QString* error) {
                            : plot_->savePdf(path, size.width(), size.height(), QCP::epAllowCosmetic,
                                             QStringLiteral("EV Motiview"), windowTitle());
     if (!saved || !QFileInfo::exists(path)) {
-        return fail(QStringLiteral("%1 cannot be written.").arg(path));
+        return fail(tr("%1 cannot be written.").arg(path));
     }
-    setStatus(QStringLiteral("Saved %1 (%2x%3)")
+    setStatus(tr("Saved %1 (%2x%3)")
                   .arg(QFileInfo(path).fileName())
                   .arg(size.width())
                   .arg(size.height()));
@@ -776,10 +828,10 @@ bool PlotWindow::saveVisibleCsv(const QString& path, QString* error) {
     };
     refresh();
     if (!isRecording() && !rows_) {
-        return fail(QStringLiteral("This window has no rows to save."));
+        return fail(tr("This window has no rows to save."));
     }
     if (store_.range(shownFrom_, shownTo_).empty()) {
-        return fail(QStringLiteral("No rows in the shown time window; nothing was saved."));
+        return fail(tr("No rows in the shown time window; nothing was saved."));
     }
     const std::string text = isRecording() ? rows_between(*recording_, shownFrom_, shownTo_)
                                            : rows_(shownFrom_, shownTo_);
@@ -788,7 +840,7 @@ bool PlotWindow::saveVisibleCsv(const QString& path, QString* error) {
         return fail(qs(saved.error().message));
     }
     const auto lines = std::count(text.begin(), text.end(), '\n');
-    setStatus(QStringLiteral("Saved %1 rows to %2")
+    setStatus(tr("Saved %1 rows to %2")
                   .arg(std::max<std::ptrdiff_t>(lines - 1, 0))
                   .arg(QFileInfo(path).fileName()));
     return true;
@@ -803,9 +855,10 @@ QString PlotWindow::baseName() const {
 }
 
 void PlotWindow::askImagePath() {
-    auto* d =
-        new QFileDialog(this, QStringLiteral("Save image"), baseName() + QStringLiteral(".png"),
-                        QStringLiteral("PNG image (*.png);;PDF document (*.pdf)"));
+    // One text per filter: the patterns and the separator stay out of the translators' hands.
+    auto* d = new QFileDialog(this, tr("Save image"), baseName() + QStringLiteral(".png"),
+                              tr("PNG image (*.png)") + QStringLiteral(";;") +
+                                  tr("PDF document (*.pdf)"));
     d->setObjectName(QStringLiteral("dlgSaveImage"));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setDefaultSuffix(QStringLiteral("png"));
@@ -827,9 +880,9 @@ void PlotWindow::askCsvPath() {
     const QString range =
         QStringLiteral("-%1-%2s").arg(seconds_text(shownFrom_), seconds_text(shownTo_));
     auto* d =
-        new QFileDialog(this, QStringLiteral("Save visible range as CSV"),
+        new QFileDialog(this, tr("Save visible range as CSV"),
                         baseName() + (isRecording() ? range : QString()) + QStringLiteral(".csv"),
-                        QStringLiteral("Recordings (*.csv)"));
+                        tr("Recordings (*.csv)"));
     d->setObjectName(QStringLiteral("dlgSaveCsv"));
     d->setAcceptMode(QFileDialog::AcceptSave);
     d->setDefaultSuffix(QStringLiteral("csv"));
@@ -844,6 +897,7 @@ void PlotWindow::askCsvPath() {
 }
 
 void PlotWindow::setStatus(const QString& text) {
+    lastSave_ = text;
     QStringList parts;
     for (const QString& p : {baseStatus_, text}) {
         if (!p.isEmpty()) {

@@ -121,6 +121,7 @@ class PlotWindow final : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     struct ChannelControls {
@@ -138,7 +139,9 @@ class PlotWindow final : public QWidget {
     PlotWindow(const SampleStore* live, std::unique_ptr<Recording> recording,
                const QString& fileName, QWidget* parent);
 
-    void build(const QString& fileName);
+    void build();
+    // Every fixed text in the window's language; the readouts and the status line again.
+    void applyCaptions();
     void channelsChanged();
     void redraw();
     void fillGraphs(std::int64_t fromMs, std::int64_t toMs);
@@ -155,6 +158,7 @@ class PlotWindow final : public QWidget {
     void onMouseRelease(QMouseEvent* event);
     void askImagePath();
     void askCsvPath();
+    // The status line: what the window shows (a recording's rows) and `text`, the last save.
     void setStatus(const QString& text);
     void showError(const QString& text);
     [[nodiscard]] QString timeText(std::int64_t ms) const;
@@ -169,11 +173,16 @@ class PlotWindow final : public QWidget {
 
     QCustomPlot* plot_ = nullptr;
     std::array<ChannelControls, kPanelChannelCount> channels_{};
+    QLabel* curveHead_ = nullptr;
+    QLabel* axisHead_ = nullptr;
+    QLabel* spanLabel_ = nullptr;
     QComboBox* span_ = nullptr;
     QPushButton* pause_ = nullptr;
     QComboBox* imageSize_ = nullptr;
     QPushButton* saveImage_ = nullptr;
     QPushButton* saveCsv_ = nullptr;
+    QLabel* hint_ = nullptr;
+    QPushButton* clear_ = nullptr;
     QLabel* cursor_ = nullptr;
     QLabel* cursors_ = nullptr;
     QLabel* status_ = nullptr;
@@ -184,6 +193,8 @@ class PlotWindow final : public QWidget {
     QList<QCPAbstractItem*> markers_;
     QStringList markerTexts_;
     QString baseStatus_; // what the status line says besides the last save
+    QString lastSave_;
+    std::optional<std::int64_t> hoverMs_; // where the mouse readout was last asked for
     std::optional<QPoint> pressedAt_;
 
     std::int64_t spanMs_ = 60'000; // live; over a recording 0 is all of it

@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <QString>
 
+class QEvent;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 namespace motiview {
 
@@ -31,10 +33,15 @@ class ProgressDialog final : public QDialog {
 
   protected:
     void reject() override { cancel(); }
+    void changeEvent(QEvent* e) override;
 
   private:
+    void applyCaptions();
+
     QLabel* label_ = nullptr;
     QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QString platformCancel_; // the platform's own word, shown while no translation answers
 };
 
 } // namespace motiview

@@ -42,7 +42,7 @@ void Recorder::stop() {
 }
 
 QString Recorder::progressText() const {
-    return QStringLiteral("Recording %1: %2 rows, %3 s")
+    return tr("Recording %1: %2 rows, %3 s")
         .arg(QFileInfo(path()).fileName())
         .arg(rows())
         .arg(static_cast<double>(elapsedMs()) / 1000.0, 0, 'f', 1);

@@ -31,7 +31,7 @@ class Recorder final : public QObject {
     // Since the start; frozen when the recording ends.
     [[nodiscard]] qint64 elapsedMs() const { return recording() ? clock_.elapsed() : lastMs_; }
     [[nodiscard]] QString path() const { return QFile::decodeName(file_.path().c_str()); }
-    // "Recording ride.csv: 120 rows, 12.0 s"
+    // "Recording ride.csv: 120 rows, 12.0 s", in the window's language.
     [[nodiscard]] QString progressText() const;
 
   signals:

@@ -3,6 +3,7 @@
 #include "base/qt/text.h"
 #include "ui/message_box.h"
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +20,31 @@
 
 namespace motiview {
 namespace {
+
+// The counters' captions; the saved text keeps them in English.
+constexpr std::array<const char*, 7> kCounterFormats = {
+    QT_TRANSLATE_NOOP("motiview::TrafficWindow", "Sent: %1"),
+    QT_TRANSLATE_NOOP("motiview::TrafficWindow", "Received: %1"),
+    QT_TRANSLATE_NOOP("motiview::TrafficWindow", "Broken: %1"),
+    QT_TRANSLATE_NOOP("motiview::TrafficWindow", "Unknown: %1"),
+    QT_TRANSLATE_NOOP("motiview::TrafficWindow", "Discarded: %1 bytes"),
+    QT_TRANSLATE_NOOP("motiview::TrafficWindow", "Silences: %1"),
+    QT_TRANSLATE_NOOP("motiview::TrafficWindow", "Retries: %1"),
+};
+
+QStringList counts_with(const TrafficCounters& c, bool translated) {
+    const std::array<std::uint64_t, 7> values = {c.framesSent,   c.unitsReceived,  c.brokenUnits,
+                                                 c.unknownUnits, c.bytesDiscarded, c.silences,
+                                                 c.retries};
+    QStringList out;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const QString format =
+            translated ? QCoreApplication::translate("motiview::TrafficWindow", kCounterFormats[i])
+                       : QString::fromLatin1(kCounterFormats[i]);
+        out << format.arg(values[i]);
+    }
+    return out;
+}
 
 bool is_trouble(const TrafficRow& r) {
     return r.kind == TrafficKind::Discarded || r.kind == TrafficKind::Silence ||
@@ -97,6 +123,10 @@ const TrafficRow* TrafficModel::logRow(int row) const {
     return &rows[static_cast<std::size_t>(number - rows.first_number())];
 }
 
+void TrafficModel::captionsChanged() {
+    emit headerDataChanged(Qt::Horizontal, 0, ColumnCount - 1);
+}
+
 QVariant TrafficModel::data(const QModelIndex& index, int role) const {
     const TrafficRow* r = logRow(index.row());
     if (r == nullptr) {
@@ -131,13 +161,13 @@ QVariant TrafficModel::headerData(int section, Qt::Orientation orientation, int 
     }
     switch (section) {
     case TimeColumn:
-        return QStringLiteral("Time [ms]");
+        return tr("Time [ms]");
     case DirectionColumn:
-        return QStringLiteral("Direction");
+        return tr("Direction");
     case BytesColumn:
-        return QStringLiteral("Bytes");
+        return tr("Bytes");
     case MeaningColumn:
-        return QStringLiteral("Meaning");
+        return tr("Meaning");
     default:
         return {};
     }
@@ -166,7 +196,6 @@ bool TrafficFilter::filterAcceptsRow(int sourceRow, const QModelIndex& parent) c
 
 TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QWidget(parent), log_(log) {
     setObjectName(QStringLiteral("frmTraffic"));
-    setWindowTitle(QStringLiteral("Traffic monitor"));
 
     model_ = new TrafficModel(log_, this);
     filter_ = new TrafficFilter(this);
@@ -203,29 +232,29 @@ TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QWidget(parent)
     }
     countsRow->addStretch(1);
 
-    pause_ = new QPushButton(QStringLiteral("Pause"), this);
+    pause_ = new QPushButton(this);
     pause_->setObjectName(QStringLiteral("cmdPause"));
     pause_->setCheckable(true);
     connect(pause_, &QPushButton::toggled, this, &TrafficWindow::setPaused);
 
-    auto* clearButton = new QPushButton(QStringLiteral("Clear"), this);
-    clearButton->setObjectName(QStringLiteral("cmdClear"));
-    connect(clearButton, &QPushButton::clicked, this, &TrafficWindow::clear);
+    clear_ = new QPushButton(this);
+    clear_->setObjectName(QStringLiteral("cmdClear"));
+    connect(clear_, &QPushButton::clicked, this, &TrafficWindow::clear);
 
-    hideStatus_ = new QCheckBox(QStringLiteral("Hide status frames"), this);
+    hideStatus_ = new QCheckBox(this);
     hideStatus_->setObjectName(QStringLiteral("chkHideStatus"));
     connect(hideStatus_, &QCheckBox::toggled, this, &TrafficWindow::setHideStatus);
 
-    auto* save = new QPushButton(QStringLiteral("Save as text..."), this);
-    save->setObjectName(QStringLiteral("cmdSave"));
-    connect(save, &QPushButton::clicked, this, &TrafficWindow::askSavePath);
+    save_ = new QPushButton(this);
+    save_->setObjectName(QStringLiteral("cmdSave"));
+    connect(save_, &QPushButton::clicked, this, &TrafficWindow::askSavePath);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(pause_);
-    buttons->addWidget(clearButton);
+    buttons->addWidget(clear_);
     buttons->addWidget(hideStatus_);
     buttons->addStretch(1);
-    buttons->addWidget(save);
+    buttons->addWidget(save_);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(countsRow);
@@ -236,7 +265,24 @@ TrafficWindow::TrafficWindow(TrafficLog& log, QWidget* parent) : QWidget(parent)
     timer_ = new QTimer(this);
     timer_->setInterval(kRefreshIntervalMs);
     connect(timer_, &QTimer::timeout, this, &TrafficWindow::refresh);
+    applyCaptions();
+}
+
+void TrafficWindow::applyCaptions() {
+    setWindowTitle(tr("Traffic monitor"));
+    pause_->setText(paused_ ? tr("Resume") : tr("Pause"));
+    clear_->setText(tr("Clear"));
+    hideStatus_->setText(tr("Hide status frames"));
+    save_->setText(tr("Save as text..."));
+    model_->captionsChanged();
     updateCounters();
+}
+
+void TrafficWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        applyCaptions();
+    }
+    QWidget::changeEvent(event);
 }
 
 void TrafficWindow::showEvent(QShowEvent* event) {
@@ -269,7 +315,7 @@ void TrafficWindow::setPaused(bool paused) {
         return;
     }
     paused_ = paused;
-    pause_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pause_->setText(paused ? tr("Resume") : tr("Pause"));
     if (!paused) {
         refresh();
     }
@@ -296,17 +342,15 @@ void TrafficWindow::clear() {
 }
 
 QStringList counter_texts(const TrafficCounters& c) {
-    return {QStringLiteral("Sent: %1").arg(c.framesSent),
-            QStringLiteral("Received: %1").arg(c.unitsReceived),
-            QStringLiteral("Broken: %1").arg(c.brokenUnits),
-            QStringLiteral("Unknown: %1").arg(c.unknownUnits),
-            QStringLiteral("Discarded: %1 bytes").arg(c.bytesDiscarded),
-            QStringLiteral("Silences: %1").arg(c.silences),
-            QStringLiteral("Retries: %1").arg(c.retries)};
+    return counts_with(c, false);
+}
+
+QStringList shown_counter_texts(const TrafficCounters& c) {
+    return counts_with(c, true);
 }
 
 void TrafficWindow::updateCounters() {
-    const QStringList texts = counter_texts(log_.counters());
+    const QStringList texts = shown_counter_texts(log_.counters());
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i]->setText(texts[static_cast<qsizetype>(i)]);
     }
@@ -324,18 +368,20 @@ QString TrafficWindow::saveText(const QString& path) const {
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        return QStringLiteral("Cannot save \"%1\": %2").arg(path, file.errorString());
+        return tr("Cannot save \"%1\": %2").arg(path, file.errorString());
     }
     const QByteArray bytes = text.toUtf8();
     if (file.write(bytes) != bytes.size() || !file.commit()) {
-        return QStringLiteral("Cannot save \"%1\": %2").arg(path, file.errorString());
+        return tr("Cannot save \"%1\": %2").arg(path, file.errorString());
     }
     return {};
 }
 
 void TrafficWindow::askSavePath() {
-    auto* dialog = new QFileDialog(this, QStringLiteral("Save traffic as text"), QString(),
-                                   QStringLiteral("Text files (*.txt);;All files (*)"));
+    // One text per filter: the patterns and the separator stay out of the translators' hands.
+    auto* dialog =
+        new QFileDialog(this, tr("Save traffic as text"), QString(),
+                        tr("Text files (*.txt)") + QStringLiteral(";;") + tr("All files (*)"));
     dialog->setObjectName(QStringLiteral("dlgSaveTraffic"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setDefaultSuffix(QStringLiteral("txt"));

@@ -43,6 +43,9 @@ class TrafficModel final : public QAbstractTableModel {
     // The log row behind a table row; null when it has left the ring since the last sync.
     [[nodiscard]] const TrafficRow* logRow(int row) const;
 
+    // The column headers are asked for again (the language changed).
+    void captionsChanged();
+
   private:
     const TrafficLog& log_;
     std::uint64_t first_ = 0; // log number of the top row
@@ -67,8 +70,11 @@ class TrafficFilter final : public QSortFilterProxyModel {
 // True for the rows the status filter hides.
 [[nodiscard]] bool is_status_traffic(const TrafficRow& row);
 
-// "Sent: 12", "Received: 40", ... as the window shows the counts.
+// "Sent: 12", "Received: 40", ... as the saved text heads the rows: always in English, so that
+// a saved log reads the same whoever saved it.
 [[nodiscard]] QStringList counter_texts(const TrafficCounters& counters);
+// The same counts as the window shows them, in its language.
+[[nodiscard]] QStringList shown_counter_texts(const TrafficCounters& counters);
 
 class TrafficWindow final : public QWidget {
     Q_OBJECT
@@ -94,8 +100,10 @@ class TrafficWindow final : public QWidget {
   protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    void applyCaptions();
     void updateCounters();
     void askSavePath();
 
@@ -104,6 +112,8 @@ class TrafficWindow final : public QWidget {
     TrafficFilter* filter_ = nullptr;
     QTableView* table_ = nullptr;
     QPushButton* pause_ = nullptr;
+    QPushButton* clear_ = nullptr;
+    QPushButton* save_ = nullptr;
     QCheckBox* hideStatus_ = nullptr;
     std::array<QLabel*, 7> counts_{};
     QTimer* timer_ = nullptr;

@@ -8,3 +8,5 @@ motiview_widget_test(live_traffic_test ${CMAKE_CURRENT_SOURCE_DIR}/live_traffic_
 motiview_widget_test(live_tools_test ${CMAKE_CURRENT_SOURCE_DIR}/live_tools_test.cpp)
 # Recordings read back into plot windows; cursors, saved images and ranges, headless drawing.
 motiview_widget_test(recording_plot_test ${CMAKE_CURRENT_SOURCE_DIR}/recording_plot_test.cpp)
+# The live plots, recordings' plots, traffic monitor and live tools in every language.
+motiview_widget_test(language_live_test ${CMAKE_CURRENT_SOURCE_DIR}/language_live_test.cpp)

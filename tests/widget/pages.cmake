@@ -6,3 +6,6 @@ motiview_widget_test(pages_window_test ${CMAKE_CURRENT_SOURCE_DIR}/pages_window_
 
 # Parameter sets from the File menu, against the simulator's controller logic.
 motiview_widget_test(parameter_sets_test ${CMAKE_CURRENT_SOURCE_DIR}/parameter_sets_test.cpp)
+
+# The parameter sets' windows and dialogs in German and Chinese, and English again after them.
+motiview_widget_test(language_sets_test ${CMAKE_CURRENT_SOURCE_DIR}/language_sets_test.cpp)

@@ -49,6 +49,7 @@ int main() {
         const PageSchema& p = page_schema(id);
         pages(p.openerCaption);
         pages(p.title);
+        pages(page_title(p));
         for (const FieldSchema& f : p.fields) {
             pages(f.caption);
         }
@@ -73,6 +74,7 @@ int main() {
     Printer panels("Panels");
     for (const StatusRow& r : kStatusLayout) {
         panels(r.caption);
+        panels(r.plot); // the plots' curves, legends and axes
     }
     for (const StatusFlagRow& r : kStatusFlags) {
         panels(r.caption);

@@ -1,5 +1,6 @@
 #include "report/qt/report_document.h"
 
+#include "base/qt/text.h"
 #include "report/report_content.h"
 #include "ui/plot_render.h"
 
@@ -31,6 +32,10 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr std::string_view kIdKey = "report_id";
+// The report's fixed words are in the window's language (without a translator, as on the
+// command line, English); what it reports (the controller's and the technician's texts, the
+// history's summaries) stays as stored.
+constexpr const char* kContext = "motiview::Report";
 
 // A member of the content, or null: the drawing never throws on a content it does not expect.
 const Json& member(const Json& j, std::string_view key) {
@@ -71,7 +76,12 @@ QString esc(const Json& j) {
 
 QString or_text(const Json& j, const QString& missing) {
     const QString text = plain(j);
-    return text.isEmpty() ? missing : esc(text);
+    return esc(text.isEmpty() ? missing : text);
+}
+
+// A caption of the core's tables as the window shows it: its English text is the key.
+QString shown_caption(const char* context, const Json& caption) {
+    return esc(tq(context, plain(caption).toStdString()));
 }
 
 constexpr auto kTable = R"(<table width="100%" border="1" cellspacing="0" cellpadding="3" )"
@@ -80,10 +90,10 @@ constexpr auto kTable = R"(<table width="100%" border="1" cellspacing="0" cellpa
 
 // Headings carry their style inline: the text document keeps its own heading sizes over a
 // style sheet's.
-QString heading(const char* text) {
+QString heading(const QString& text) {
     return QStringLiteral(R"(<h2 style="font-size: 11pt; margin-top: 12px; margin-bottom: 4px;">)"
                           "%1</h2>\n")
-        .arg(QString::fromUtf8(text));
+        .arg(esc(text));
 }
 
 QString paragraph(const QString& html) {
@@ -107,17 +117,18 @@ bool has_lines(const Json& lines) {
 
 QString fault_cell(const Json& side, const char* word) {
     if (!side.is_object()) {
-        return QStringLiteral("not read");
+        return esc(QCoreApplication::translate("motiview::Report", "not read"));
     }
     const Json& names = member(side, word);
     if (!names.is_array()) {
-        return QStringLiteral("not read");
+        return esc(QCoreApplication::translate("motiview::Report", "not read"));
     }
     QStringList list;
     for (const Json& n : names) {
         list << plain(n);
     }
-    return list.isEmpty() ? QStringLiteral("none") : esc(list.join(QStringLiteral(", ")));
+    return esc(list.isEmpty() ? QCoreApplication::translate("motiview::Report", "none")
+                              : list.join(QStringLiteral(", ")));
 }
 
 QString job_block(const Json& content, const QString& id) {
@@ -127,36 +138,41 @@ QString job_block(const Json& content, const QString& id) {
                                   ? esc(state)
                                   : QStringLiteral("<b>%1</b>").arg(esc(state));
     const std::pair<const char*, QString> rows[] = {
-        {"Job", esc(member(job, "number"))},
-        {"Technician", esc(member(job, "technician"))},
-        {"Vehicle / customer", esc(member(job, "vehicle"))},
-        {"Complaint", esc(member(job, "complaint"))},
-        {"Work done", esc(member(job, "work_done"))},
-        {"Started", esc(member(job, "started"))},
-        {"Finished", or_text(member(job, "finished"), QStringLiteral("not finished"))},
-        {"State", stateHtml},
-        {"Report id", esc(id)},
-        {"Tool version", esc(member(content, "tool"))},
-        {"Created", esc(member(content, "created"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Job"), esc(member(job, "number"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Technician"), esc(member(job, "technician"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Vehicle / customer"), esc(member(job, "vehicle"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Complaint"), esc(member(job, "complaint"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Work done"), esc(member(job, "work_done"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Started"), esc(member(job, "started"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Finished"),
+         or_text(member(job, "finished"),
+                 QCoreApplication::translate("motiview::Report", "not finished"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "State"), stateHtml},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Report id"), esc(id)},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Tool version"), esc(member(content, "tool"))},
+        {QT_TRANSLATE_NOOP("motiview::Report", "Created"), esc(member(content, "created"))},
     };
     QString out = QStringLiteral(R"(<table width="100%" cellspacing="0" cellpadding="2">)");
     for (const auto& [caption, value] : rows) {
         out += QStringLiteral(R"(<tr><td width="24%"><b>%1</b></td><td width="76%">%2</td></tr>)")
-                   .arg(QString::fromUtf8(caption), value);
+                   .arg(esc(QCoreApplication::translate(kContext, caption)), value);
     }
     return out + QStringLiteral("</table>\n");
 }
 
 QString controller_block(const Json& content) {
     const Json& controller = member(content, "controller");
-    QString out = heading("Controller");
-    out += QStringLiteral(
-               R"(<table width="100%" cellspacing="0" cellpadding="2">)"
-               R"(<tr><td width="24%"><b>Serial number</b></td><td width="76%">%1</td></tr>)"
-               R"(<tr><td width="24%"><b>User name</b></td><td width="76%">%2</td></tr>)"
-               "</table>\n")
-               .arg(or_text(member(controller, "serial"), QStringLiteral("not read")),
-                    or_text(member(controller, "user_name"), QStringLiteral("none")));
+    QString out = heading(QCoreApplication::translate("motiview::Report", "Controller"));
+    out += QStringLiteral(R"(<table width="100%" cellspacing="0" cellpadding="2">)"
+                          R"(<tr><td width="24%"><b>%1</b></td><td width="76%">%2</td></tr>)"
+                          R"(<tr><td width="24%"><b>%3</b></td><td width="76%">%4</td></tr>)"
+                          "</table>\n")
+               .arg(esc(QCoreApplication::translate("motiview::Report", "Serial number")),
+                    or_text(member(controller, "serial"),
+                            QCoreApplication::translate("motiview::Report", "not read")),
+                    esc(QCoreApplication::translate("motiview::Report", "User name")),
+                    or_text(member(controller, "user_name"),
+                            QCoreApplication::translate("motiview::Report", "none")));
     const Json& identity = member(controller, "identity");
     if (has_lines(identity)) {
         // Two fields a row: the identity page is long and says little to a customer.
@@ -167,7 +183,7 @@ QString controller_block(const Json& content) {
             for (std::size_t k = i; k < i + 2; ++k) {
                 if (k < n) {
                     out += QStringLiteral(R"(<td width="30%">%1</td><td width="20%">%2</td>)")
-                               .arg(esc(member(identity[k], "caption")),
+                               .arg(shown_caption("Pages", member(identity[k], "caption")),
                                     esc(member(identity[k], "text")));
                 } else {
                     out += QStringLiteral(R"(<td width="30%"></td><td width="20%"></td>)");
@@ -184,43 +200,56 @@ QString faults_block(const Json& content) {
     const Json& faults = member(content, "faults");
     const Json& found = member(faults, "as_found");
     const Json& left = member(faults, "as_left");
-    QString out = heading("Faults");
+    QString out = heading(QCoreApplication::translate("motiview::Report", "Faults"));
     out += QString::fromUtf8(kTable);
-    out += QStringLiteral(R"(<thead><tr><th width="20%"></th><th width="40%">As found</th>)"
-                          R"(<th width="40%">As left</th></tr></thead>)");
-    for (const auto& [caption, key] : {std::pair{"Current", "current"}, {"History", "history"}}) {
+    out += QStringLiteral(R"(<thead><tr><th width="20%"></th><th width="40%">%1</th>)"
+                          R"(<th width="40%">%2</th></tr></thead>)")
+               .arg(esc(QCoreApplication::translate("motiview::Report", "As found")),
+                    esc(QCoreApplication::translate("motiview::Report", "As left")));
+    for (const auto& [caption, key] :
+         {std::pair{QT_TRANSLATE_NOOP("motiview::Report", "Current"), "current"},
+          {QT_TRANSLATE_NOOP("motiview::Report", "History"), "history"}}) {
         out += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td><td>%3</td></tr>")
-                   .arg(QString::fromUtf8(caption), fault_cell(found, key), fault_cell(left, key));
+                   .arg(esc(QCoreApplication::translate(kContext, caption)), fault_cell(found, key),
+                        fault_cell(left, key));
     }
     out += QStringLiteral("</table>\n");
 
-    out += heading("Faults during the job");
+    out += heading(QCoreApplication::translate("motiview::Report", "Faults during the job"));
     const Json& changes = member(content, "fault_changes");
     out += has_lines(changes) ? time_lines(changes)
-                              : paragraph(QStringLiteral("No fault came or went."));
+                              : paragraph(esc(QCoreApplication::translate(
+                                    "motiview::Report", "No fault came or went.")));
     return out;
 }
 
 QString changes_block(const Json& content) {
-    QString out = heading("Parameters changed");
+    QString out = heading(QCoreApplication::translate("motiview::Report", "Parameters changed"));
     const Json& changes = member(content, "changes");
     if (!changes.is_array()) {
-        return out + paragraph(QStringLiteral("Not read: the parameters were not read both as "
-                                              "found and as left, so no change can be shown."));
+        return out + paragraph(esc(QCoreApplication::translate(
+                         "motiview::Report", "Not read: the parameters were not read both as "
+                                             "found and as left, so no change can be shown.")));
     }
     if (changes.empty()) {
-        return out + paragraph(QStringLiteral("No parameter was changed."));
+        return out + paragraph(esc(QCoreApplication::translate("motiview::Report",
+                                                               "No parameter was changed.")));
     }
     // The header row in <thead>: repeated at the top of every page the table runs onto.
     out += QString::fromUtf8(kTable);
-    out +=
-        QStringLiteral(R"(<thead><tr><th width="20%">Page</th><th width="36%">Parameter</th>)"
-                       R"(<th width="22%">As found</th><th width="22%">As left</th></tr></thead>)"
-                       "<tbody>");
+    out += QStringLiteral(R"(<thead><tr><th width="20%">%1</th><th width="36%">%2</th>)"
+                          R"(<th width="22%">%3</th><th width="22%">%4</th></tr></thead>)"
+                          "<tbody>")
+               .arg(esc(QCoreApplication::translate("motiview::Report", "Page")),
+                    esc(QCoreApplication::translate("motiview::Report", "Parameter")),
+                    esc(QCoreApplication::translate("motiview::Report", "As found")),
+                    esc(QCoreApplication::translate("motiview::Report", "As left")));
+    // The pages' and fields' captions as the window shows them.
     for (const Json& c : changes) {
         out += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td><td>%4</td></tr>")
-                   .arg(esc(member(c, "page_title")), esc(member(c, "caption")),
-                        esc(member(c, "as_found")), esc(member(c, "as_left")));
+                   .arg(shown_caption("Pages", member(c, "page_title")),
+                        shown_caption("Pages", member(c, "caption")), esc(member(c, "as_found")),
+                        esc(member(c, "as_left")));
     }
     return out + QStringLiteral("</tbody></table>\n");
 }
@@ -228,29 +257,39 @@ QString changes_block(const Json& content) {
 QString events_block(const Json& content) {
     QString out;
     if (const Json& writes = member(content, "writes"); has_lines(writes)) {
-        out += heading("Writes") + time_lines(writes);
+        out +=
+            heading(QCoreApplication::translate("motiview::Report", "Writes")) + time_lines(writes);
     }
-    out += heading("Hall tests");
+    out += heading(QCoreApplication::translate("motiview::Report", "Hall tests"));
     const Json& hall = member(content, "hall_tests");
-    out += has_lines(hall) ? time_lines(hall) : paragraph(QStringLiteral("No hall test was run."));
+    out += has_lines(hall) ? time_lines(hall)
+                           : paragraph(esc(QCoreApplication::translate("motiview::Report",
+                                                                       "No hall test was run.")));
     if (const Json& resets = member(content, "counter_resets"); has_lines(resets)) {
-        out += heading("Calibration count resets") + time_lines(resets);
+        out +=
+            heading(QCoreApplication::translate("motiview::Report", "Calibration count resets")) +
+            time_lines(resets);
     }
     return out;
 }
 
 QString live_block(const Json& content) {
-    QString out = heading("Live values");
+    QString out = heading(QCoreApplication::translate("motiview::Report", "Live values"));
     out += QString::fromUtf8(kTable);
-    out += QStringLiteral(R"(<thead><tr><th width="40%">Value</th><th width="30%">As found</th>)"
-                          R"(<th width="30%">As left</th></tr></thead>)");
+    out += QStringLiteral(R"(<thead><tr><th width="40%">%1</th><th width="30%">%2</th>)"
+                          R"(<th width="30%">%3</th></tr></thead>)")
+               .arg(esc(QCoreApplication::translate("motiview::Report", "Value")),
+                    esc(QCoreApplication::translate("motiview::Report", "As found")),
+                    esc(QCoreApplication::translate("motiview::Report", "As left")));
     const Json& live = member(content, "live");
     if (live.is_array()) {
+        const QString notRead = QCoreApplication::translate("motiview::Report", "not read");
+        // The status panel's captions, as the window shows them.
         for (const Json& v : live) {
             out += QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                       .arg(esc(member(v, "caption")),
-                            or_text(member(v, "as_found"), QStringLiteral("not read")),
-                            or_text(member(v, "as_left"), QStringLiteral("not read")));
+                       .arg(shown_caption("Panels", member(v, "caption")),
+                            or_text(member(v, "as_found"), notRead),
+                            or_text(member(v, "as_left"), notRead));
         }
     }
     return out + QStringLiteral("</table>\n");
@@ -267,10 +306,10 @@ constexpr double kPlotScale = 2.5;
 QString recording_plot_html(const QString& path) {
     const Result<Recording> r = load_recording(path);
     if (!r) {
-        return QStringLiteral("(file not found, no plot)");
+        return esc(QCoreApplication::translate("motiview::Report", "(file not found, no plot)"));
     }
     if (r->rows.empty()) {
-        return QStringLiteral("(no rows to plot)");
+        return esc(QCoreApplication::translate("motiview::Report", "(no rows to plot)"));
     }
     const QSize size(static_cast<int>(std::lround(kPlotWidthPx)),
                      static_cast<int>(std::lround(kPlotHeightPx)));
@@ -279,20 +318,22 @@ QString recording_plot_html(const QString& path) {
     QByteArray png;
     QBuffer buffer(&png);
     if (!image || !buffer.open(QIODevice::WriteOnly) || !image->save(&buffer, "PNG")) {
-        return QStringLiteral("(plot could not be drawn)");
+        return esc(QCoreApplication::translate("motiview::Report", "(plot could not be drawn)"));
     }
     return QStringLiteral("<img src=\"data:image/png;base64,%1\" width=\"%2\" height=\"%3\" "
-                          "alt=\"voltage, current and speed over time\" />")
-        .arg(QString::fromLatin1(png.toBase64()))
-        .arg(size.width())
-        .arg(size.height());
+                          "alt=\"%4\" />")
+        .arg(QString::fromLatin1(png.toBase64()), QString::number(size.width()),
+             QString::number(size.height()),
+             QCoreApplication::translate("motiview::Report", "voltage, current and speed over time")
+                 .toHtmlEscaped());
 }
 
 QString recordings_block(const Json& content) {
-    QString out = heading("Recordings");
+    QString out = heading(QCoreApplication::translate("motiview::Report", "Recordings"));
     const Json& recordings = member(content, "recordings");
     if (!has_lines(recordings)) {
-        return out + paragraph(QStringLiteral("No recording was made."));
+        return out + paragraph(esc(QCoreApplication::translate("motiview::Report",
+                                                               "No recording was made.")));
     }
     for (const Json& r : recordings) {
         const Json& seconds = member(r, "seconds");
@@ -301,10 +342,12 @@ QString recordings_block(const Json& content) {
             seconds.is_number() ? QString::number(seconds.get<double>(), 'f', 1) : plain(seconds);
         // The file's name: where the workshop keeps it says nothing to the customer.
         const QString file = plain(member(r, "file"));
-        out += paragraph(QStringLiteral("<b>%1</b> (%2): %3 s, %4 %5")
-                             .arg(esc(QFileInfo(file).fileName()), esc(member(r, "time")),
-                                  esc(length), esc(rows),
-                                  rows == 1 ? QStringLiteral("row") : QStringLiteral("rows")));
+        out += paragraph(
+            QStringLiteral("<b>%1</b> (%2): %3 s, %4 %5")
+                .arg(esc(QFileInfo(file).fileName()), esc(member(r, "time")), esc(length),
+                     esc(rows),
+                     esc(rows == 1 ? QCoreApplication::translate("motiview::Report", "row")
+                                   : QCoreApplication::translate("motiview::Report", "rows"))));
         out += paragraph(recording_plot_html(file));
     }
     return out;
@@ -312,21 +355,25 @@ QString recordings_block(const Json& content) {
 
 QString signatures_block() {
     const QString line = QString(34, QLatin1Char('_'));
-    const auto cell = [&line](const char* who) {
-        return QStringLiteral("<td width=\"46%\"><b>%1</b><br /><br /><br />%2<br />Signature"
-                              "<br /><br /><br />%2<br />Date</td>")
-            .arg(QString::fromUtf8(who), line);
+    const QString signature = esc(QCoreApplication::translate("motiview::Report", "Signature"));
+    const QString date = esc(QCoreApplication::translate("motiview::Report", "Date"));
+    const auto cell = [&](const QString& who) {
+        return QStringLiteral("<td width=\"46%\"><b>%1</b><br /><br /><br />%2<br />%3"
+                              "<br /><br /><br />%2<br />%4</td>")
+            .arg(esc(who), line, signature, date);
     };
     return QStringLiteral(R"(<p style="margin-top: 14px; margin-bottom: 0;">&nbsp;</p>)"
                           R"(<table width="100%" cellspacing="0" cellpadding="0">)"
                           R"(<tr>%1<td width="8%"></td>%2</tr></table>)")
-        .arg(cell("Technician"), cell("Customer"));
+        .arg(cell(QCoreApplication::translate("motiview::Report", "Technician")),
+             cell(QCoreApplication::translate("motiview::Report", "Customer")));
 }
 
 QString report_title(const Json& content) {
     const QString job = plain(member(member(content, "job"), "number"));
-    return job.isEmpty() ? QStringLiteral("Service report")
-                         : QStringLiteral("Service report, job %1").arg(job);
+    return job.isEmpty()
+               ? QCoreApplication::translate("motiview::Report", "Service report")
+               : QCoreApplication::translate("motiview::Report", "Service report, job %1").arg(job);
 }
 
 // Millimetres in a device's pixels.
@@ -424,7 +471,9 @@ Result<QByteArray> render_pdf(const QString& html, const QString& title, const Q
         const QRectF footer(0, ruleY + mm(writer, 1), body.width(), footerMetrics.height());
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignTop, footerText);
         painter.drawText(footer, Qt::AlignRight | Qt::AlignTop,
-                         QStringLiteral("Page %1 of %2").arg(page + 1).arg(pages));
+                         QCoreApplication::translate("motiview::Report", "Page %1 of %2")
+                             .arg(page + 1)
+                             .arg(pages));
     }
     if (!painter.end()) {
         return Error{"", "the PDF could not be finished"};
@@ -492,8 +541,9 @@ QString report_html(const Json& content) {
                .arg(esc(title));
     out += job_block(content, id);
     out += controller_block(content);
-    out += heading("Compared with");
-    out += paragraph(or_text(member(content, "compared_with"), QStringLiteral("nothing")));
+    out += heading(QCoreApplication::translate("motiview::Report", "Compared with"));
+    out += paragraph(or_text(member(content, "compared_with"),
+                             QCoreApplication::translate("motiview::Report", "nothing")));
     out += faults_block(content);
     out += changes_block(content);
     out += events_block(content);
@@ -519,7 +569,8 @@ Result<std::string> write_report(const Json& content, const ReportFiles& files) 
         const QString creator = QStringLiteral("motiview ") +
                                 (tool.isEmpty() ? QCoreApplication::applicationVersion() : tool);
         const QString footer =
-            report_title(full) + QStringLiteral("  \u00b7  report id ") + utf8(id);
+            report_title(full) + QStringLiteral("  \u00b7  ") +
+            QCoreApplication::translate("motiview::Report", "report id %1").arg(utf8(id));
         Result<QByteArray> pdf = render_pdf(html, title, creator, footer);
         if (!pdf) {
             return Error{"", files.pdf.toStdString() + ": " + pdf.error().message};
