@@ -188,6 +188,69 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is not a number. Nothing was written.</source>
+        <translation>„%1“: „%2“ ist keine Zahl. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is out of range. Nothing was written.</source>
+        <translation>„%1“: „%2“ liegt außerhalb des Bereichs. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is not an item of the list.</source>
+        <translation>„%1“: „%2“ ist kein Eintrag der Liste.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is not a check value (0, 1 or 2).</source>
+        <translation>„%1“: „%2“ ist kein Wert für ein Kontrollkästchen (0, 1 oder 2).</translation>
+    </message>
+    <message>
+        <source>stored as %1 (%2)</source>
+        <translation>gespeichert als %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>leading number</source>
+        <translation>führende Zahl</translation>
+    </message>
+    <message>
+        <source>upper limit</source>
+        <translation>Obergrenze</translation>
+    </message>
+    <message>
+        <source>lower limit</source>
+        <translation>Untergrenze</translation>
+    </message>
+    <message>
+        <source>whole units</source>
+        <translation>ganze Einheiten</translation>
+    </message>
+    <message>
+        <source>below %1</source>
+        <translation>unter %1</translation>
+    </message>
+    <message>
+        <source>units of %1</source>
+        <translation>Einheiten von %1</translation>
+    </message>
+    <message>
+        <source>steps of %1</source>
+        <translation>Schritte von %1</translation>
+    </message>
+</context>
+<context>
     <name>Pages</name>
     <message>
         <source>Basic</source>

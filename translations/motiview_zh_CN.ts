@@ -188,6 +188,69 @@
     </message>
 </context>
 <context>
+    <name>Messages</name>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is not a number. Nothing was written.</source>
+        <translation>“%1”：“%2” 不是数字。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is out of range. Nothing was written.</source>
+        <translation>“%1”：“%2” 超出范围。未写入任何内容。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is not an item of the list.</source>
+        <translation>“%1”：“%2” 不是列表中的选项。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: &quot;%2&quot; is not a check value (0, 1 or 2).</source>
+        <translation>“%1”：“%2” 不是有效的复选值（0、1 或 2）。</translation>
+    </message>
+    <message>
+        <source>stored as %1 (%2)</source>
+        <translation>将保存为 %1（%2）</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>out of range</source>
+        <translation>超出范围</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>数值过大</translation>
+    </message>
+    <message>
+        <source>leading number</source>
+        <translation>取前导数字</translation>
+    </message>
+    <message>
+        <source>upper limit</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>lower limit</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>whole units</source>
+        <translation>取整</translation>
+    </message>
+    <message>
+        <source>below %1</source>
+        <translation>低于 %1</translation>
+    </message>
+    <message>
+        <source>units of %1</source>
+        <translation>以 %1 为单位</translation>
+    </message>
+    <message>
+        <source>steps of %1</source>
+        <translation>以 %1 为步长</translation>
+    </message>
+</context>
+<context>
     <name>Pages</name>
     <message>
         <source>Basic</source>

@@ -8,9 +8,6 @@
 #include <utility>
 
 namespace motiview {
-namespace {
-
-// The field's caption as the user sees it; falls back to the control name.
 std::string_view shown_name(const FieldSchema& field) {
     if (!field.caption.empty()) {
         return field.caption;
@@ -21,13 +18,32 @@ std::string_view shown_name(const FieldSchema& field) {
     return field.name;
 }
 
+std::string fill_text(std::string_view templ, std::string_view a, std::string_view b) {
+    std::string out;
+    out.reserve(templ.size() + a.size() + b.size());
+    for (std::size_t i = 0; i < templ.size(); ++i) {
+        if (templ[i] == '%' && i + 1 < templ.size() &&
+            (templ[i + 1] == '1' || templ[i + 1] == '2')) {
+            out += templ[i + 1] == '1' ? a : b;
+            ++i;
+        } else {
+            out += templ[i];
+        }
+    }
+    return out;
+}
+
+namespace {
+
 std::string out_of_range_message(const FieldSchema& field, std::string_view text) {
-    std::string m = "\"";
-    m += shown_name(field);
-    m += "\": \"";
-    m += text;
-    m += "\" is out of range. Nothing was written.";
-    return m;
+    return fill_text(codec_text::kOutOfRange, shown_name(field), text);
+}
+
+// A reason of codec_text::kReasons, with its number when it has one.
+void set_reason(StoredPreview& p, std::string_view text, std::string arg = {}) {
+    p.reasonText = text;
+    p.reasonArg = std::move(arg);
+    p.reason = fill_text(text, p.reasonArg);
 }
 
 Error refuse(const FieldSchema& field, std::string message) {
@@ -98,14 +114,14 @@ std::string number_text(const FieldSchema& field, const Unit& unit, const Number
 }
 
 // "units of 100", "whole units", "steps of 0.01": the step a stored value moves in.
-std::string step_text(const FieldSchema& field, const NumberFormat& format) {
+// The field stores whole units, or units or steps of a power of ten.
+void set_step_reason(StoredPreview& p, const FieldSchema& field, const NumberFormat& format) {
     if (field.pow10 == 0) {
-        return "whole units";
+        set_reason(p, codec_text::kReasons[6]);
+    } else {
+        set_reason(p, field.pow10 < 0 ? codec_text::kReasons[8] : codec_text::kReasons[9],
+                   format_scaled(1, -field.pow10, format));
     }
-    if (field.pow10 < 0) {
-        return "units of " + format_scaled(1, -field.pow10, format);
-    }
-    return "steps of " + format_scaled(1, -field.pow10, format);
 }
 
 bool bit_is_set(const FieldSchema& field, const FieldState& s) {
@@ -215,12 +231,7 @@ void decode_bit(const FieldSchema& field, const Unit& unit, FieldState& s) {
 } // namespace
 
 std::string refusal_message(const FieldSchema& field, std::string_view text) {
-    std::string m = "\"";
-    m += shown_name(field);
-    m += "\": \"";
-    m += text;
-    m += "\" is not a number. Nothing was written.";
-    return m;
+    return fill_text(codec_text::kNotANumber, shown_name(field), text);
 }
 
 PageState design_state(const PageSchema& page) {
@@ -351,9 +362,8 @@ Result<bool> set_field_text(const PageSchema& page, PageState& state, std::strin
     case Widget::List: {
         const int found = item_index(field, text);
         if (found < 0) {
-            return Error{std::string(field.name), "\"" + std::string(shown_name(field)) + "\": \"" +
-                                                      std::string(text) +
-                                                      "\" is not an item of the list."};
+            return Error{std::string(field.name),
+                         fill_text(codec_text::kNotAnItem, shown_name(field), text)};
         }
         select_item(field, s, found);
         return true;
@@ -364,9 +374,8 @@ Result<bool> set_field_text(const PageSchema& page, PageState& state, std::strin
         return true;
     case Widget::Check:
         if (text != "0" && text != "1" && text != "2") {
-            return Error{std::string(field.name), "\"" + std::string(shown_name(field)) + "\": \"" +
-                                                      std::string(text) +
-                                                      "\" is not a check value (0, 1 or 2)."};
+            return Error{std::string(field.name),
+                         fill_text(codec_text::kNotACheckValue, shown_name(field), text)};
         }
         s.check = static_cast<CheckState>(text[0] - '0');
         if (s.check != CheckState::Grayed) {
@@ -389,9 +398,9 @@ StoredPreview preview_stored(const FieldSchema& field, std::string_view text,
         p.kind = StoredPreview::Kind::Refused;
         const bool number =
             field.conversion == Conversion::Lenient || parse_strict(typedText, format).has_value();
-        p.reason = !number                        ? "not a number"
-                   : field.range == Range::Reject ? "out of range"
-                                                  : "too large";
+        set_reason(p, !number                        ? codec_text::kReasons[0]
+                      : field.range == Range::Reject ? codec_text::kReasons[1]
+                                                     : codec_text::kReasons[2]);
         return p;
     }
     // The value goes through the same bytes a write would carry, and back as a reply shows it.
@@ -411,17 +420,17 @@ StoredPreview preview_stored(const FieldSchema& field, std::string_view text,
     }
     p.kind = StoredPreview::Kind::Changed;
     if (exact) {
-        p.reason = "leading number";
+        set_reason(p, codec_text::kReasons[3]);
     } else if (field.range == Range::BelowMinZero && compare(scaled, field.min) < 0) {
         Unit limit{};
         store_value(limit, field, field.min);
-        p.reason = "below " + number_text(field, limit, format);
+        set_reason(p, codec_text::kReasons[7], number_text(field, limit, format));
     } else if (compare(scaled, field.max) > 0 && stored == field.max) {
-        p.reason = "upper limit";
+        set_reason(p, codec_text::kReasons[4]);
     } else if (compare(scaled, field.min) < 0 && stored == field.min) {
-        p.reason = "lower limit";
+        set_reason(p, codec_text::kReasons[5]);
     } else {
-        p.reason = step_text(field, format);
+        set_step_reason(p, field, format);
     }
     return p;
 }
@@ -431,7 +440,7 @@ std::string preview_note(const StoredPreview& p) {
     case StoredPreview::Kind::Same:
         return {};
     case StoredPreview::Kind::Changed:
-        return "stored as " + p.shown + " (" + p.reason + ")";
+        return fill_text(codec_text::kStoredAs, p.shown, p.reason);
     case StoredPreview::Kind::Refused:
         return p.reason;
     }

@@ -7,9 +7,11 @@
 #include "base/result.h"
 #include "pages/page_schema.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace motiview {
@@ -77,6 +79,34 @@ struct FieldDifferenceText {
 differing_fields(const PageSchema& page, const Unit& a, const Unit& b, const NumberFormat& format);
 
 // What the controller will store for a text typed into a number field, before any write.
+// The texts of a refused write and of the notes beside a number field, "%1" and "%2" filled in
+// by fill_text: the window shows the same texts in its language, the English being the key.
+namespace codec_text {
+inline constexpr std::string_view kNotANumber =
+    "\"%1\": \"%2\" is not a number. Nothing was written.";
+inline constexpr std::string_view kOutOfRange =
+    "\"%1\": \"%2\" is out of range. Nothing was written.";
+inline constexpr std::string_view kNotAnItem = "\"%1\": \"%2\" is not an item of the list.";
+inline constexpr std::string_view kNotACheckValue =
+    "\"%1\": \"%2\" is not a check value (0, 1 or 2).";
+// A field's refusals: "%1" its caption, "%2" the text as typed.
+inline constexpr std::array kRefusals = {kNotANumber, kOutOfRange, kNotAnItem, kNotACheckValue};
+
+inline constexpr std::string_view kStoredAs = "stored as %1 (%2)";
+// Why a typed number is stored otherwise, or refused; "%1" a number as the page shows it.
+inline constexpr std::array<std::string_view, 10> kReasons = {
+    "not a number", "out of range", "too large", "leading number", "upper limit",
+    "lower limit",  "whole units",  "below %1",  "units of %1",    "steps of %1"};
+} // namespace codec_text
+
+// `templ` with "%1" and "%2" replaced, each once, in one pass (a filled-in text that holds
+// "%2" itself stays as it is).
+[[nodiscard]] std::string fill_text(std::string_view templ, std::string_view a,
+                                    std::string_view b = {});
+
+// The field's caption as the user sees it; falls back to its design label, then its name.
+[[nodiscard]] std::string_view shown_name(const FieldSchema& field);
+
 struct StoredPreview {
     enum class Kind : std::uint8_t {
         Same,    // stored as typed (or not a number field)
@@ -85,7 +115,9 @@ struct StoredPreview {
     };
     Kind kind = Kind::Same;
     std::string shown;
-    std::string reason;
+    std::string reason;               // reasonText with reasonArg filled in
+    std::string_view reasonText = {}; // one of codec_text::kReasons
+    std::string reasonArg = {};       // its "%1", when it has one
 };
 
 // Runs the field's own conversion, limits and rounding on the text alone; never changes it.

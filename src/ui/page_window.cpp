@@ -53,6 +53,44 @@ CheckState from_qt(Qt::CheckState c) {
     return CheckState::Unchecked;
 }
 
+QString message_text(std::string_view english) {
+    return tq("Messages", english);
+}
+
+// The note beside a number field in the window's language; the same text as preview_note.
+QString note_text(const StoredPreview& p) {
+    const QString reason = p.reasonArg.empty() ? message_text(p.reasonText)
+                                               : message_text(p.reasonText).arg(qs(p.reasonArg));
+    switch (p.kind) {
+    case StoredPreview::Kind::Same:
+        return {};
+    case StoredPreview::Kind::Changed:
+        return message_text(codec_text::kStoredAs).arg(qs(p.shown), reason);
+    case StoredPreview::Kind::Refused:
+        return reason;
+    }
+    return {};
+}
+
+// A refused write's message in the window's language when it is one of the field refusals,
+// else as the codec wrote it.
+QString refusal_text(const PageSchema& page, const PageState& state, const Error& e) {
+    const QString as_written = QString::fromStdString(e.message);
+    for (std::size_t i = 0; i < page.fields.size() && i < state.fields.size(); ++i) {
+        const FieldSchema& f = page.fields[i];
+        if (f.name != e.field) {
+            continue;
+        }
+        const std::string& typed = state.fields[i].text;
+        for (const std::string_view templ : codec_text::kRefusals) {
+            if (fill_text(templ, shown_name(f), typed) == e.message) {
+                return message_text(templ).arg(tq("Pages", shown_name(f)), qs(typed));
+            }
+        }
+    }
+    return as_written;
+}
+
 } // namespace
 
 PageWindow::PageWindow(const PageSchema& schema, Transport& transport, QWidget* parent)
@@ -467,7 +505,7 @@ void PageWindow::updateNote(std::size_t i) {
     if (state_.filled && !(origin && origin->text == text)) {
         p = preview_stored(f, text, system_number_format());
     }
-    const QString shown = qs(preview_note(p));
+    const QString shown = note_text(p);
     if (note->text() != shown) {
         note->setText(shown);
         note->setStyleSheet(p.kind == StoredPreview::Kind::Refused
@@ -527,7 +565,7 @@ void PageWindow::cmdwrite_Click() {
     }
     Result<Unit> frame = encode(schema_, s, system_number_format());
     if (!frame.ok()) {
-        showMessage(tr("warning"), QString::fromStdString(frame.error().message), true);
+        showMessage(tr("warning"), refusal_text(schema_, s, frame.error()), true);
         return;
     }
     state_ = std::move(s);

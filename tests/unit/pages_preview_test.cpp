@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -31,6 +32,14 @@ TEST_P(StoredPreviewNote, SaysWhatTheControllerWillHold) {
     const NumberFormat dot{".", ","};
     const StoredPreview p = preview_stored(*f, c.text, dot);
     EXPECT_EQ(preview_note(p), c.note);
+    // The window rebuilds the note from its parts in its own language: they must give the
+    // same reason, from the list the translators see.
+    if (p.kind != StoredPreview::Kind::Same) {
+        EXPECT_EQ(fill_text(p.reasonText, p.reasonArg), p.reason);
+        EXPECT_NE(std::find(codec_text::kReasons.begin(), codec_text::kReasons.end(), p.reasonText),
+                  codec_text::kReasons.end())
+            << p.reasonText;
+    }
 
     // The note agrees with the write: a refused text refuses the write, a changed one writes
     // the value the note shows.
@@ -76,5 +85,50 @@ INSTANTIATE_TEST_SUITE_P(
         PreviewCase{"not a number", PageId::Basic, "txtMaxspeed", "fast", "not a number"},
         PreviewCase{"beyond 32 bits", PageId::Basic, "txtMaxspeed", "99999999999", "too large"}),
     motiview::test::ByLabel<&PreviewCase::what>{});
+
+struct FillCase {
+    const char* what;
+    const char* templ;
+    const char* a;
+    const char* b;
+    const char* filled;
+};
+
+class FillText : public ::testing::TestWithParam<FillCase> {};
+
+TEST_P(FillText, ReplacesEachPlaceholderOnceInOnePass) {
+    const FillCase& c = GetParam();
+    EXPECT_EQ(fill_text(c.templ, c.a, c.b), c.filled);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FillText,
+    ::testing::Values(FillCase{"both", "\"%1\": \"%2\" is out of range.", "Max speed[rpm]", "9e9",
+                               "\"Max speed[rpm]\": \"9e9\" is out of range."},
+                      FillCase{"typed text holding a placeholder", "%1: %2", "%2", "%1", "%2: %1"},
+                      FillCase{"percent that is no placeholder", "Reg comp[%] %1", "5", "",
+                               "Reg comp[%] 5"},
+                      FillCase{"third placeholder left alone", "%1 %3", "a", "b", "a %3"},
+                      FillCase{"percent at the end", "100%", "a", "b", "100%"},
+                      FillCase{"no placeholder", "upper limit", "a", "b", "upper limit"}),
+    motiview::test::ByLabel<&FillCase::what>{});
+
+// Every refusal of a typed text names the field by the caption the page shows and the text as
+// typed, so that the window can show it again in its language.
+TEST(FieldRefusal, IsOneOfTheTemplatesFilledWithTheCaptionAndTheText) {
+    const PageSchema& page = page_schema(PageId::Basic);
+    for (const char* typed : {"fast", "99999999999"}) {
+        PageState state = design_state(page);
+        ASSERT_TRUE(set_field_text(page, state, "txtMaxspeed", typed).ok());
+        const auto frame = encode(page, state, NumberFormat{".", ","});
+        ASSERT_FALSE(frame.ok()) << typed;
+        const FieldSchema& f = *find_field(page, "txtMaxspeed");
+        const auto matches = std::count_if(
+            codec_text::kRefusals.begin(), codec_text::kRefusals.end(), [&](std::string_view t) {
+                return fill_text(t, shown_name(f), typed) == frame.error().message;
+            });
+        EXPECT_EQ(matches, 1) << frame.error().message;
+    }
+}
 
 } // namespace

@@ -5,13 +5,17 @@
 #include "fake_transport.h"
 #include "language_support.h"
 #include "pages/page_schema.h"
+#include "pages_test_support.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -165,6 +169,43 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageLayout,
                          ::testing::Values(Language::English, Language::German, Language::Chinese),
                          [](const auto& param) {
                              return std::string(language_info(param.param).code);
+                         });
+
+struct Refusal {
+    Language language;
+    const char* note;    // beside the field while "fast" is typed
+    const char* message; // when the write is tried
+};
+
+class LanguageRefusal : public ::testing::TestWithParam<Refusal> {};
+
+// The codec's refusal and note, rebuilt in the window's language with the page's caption; in
+// English the codec's own text.
+TEST_P(LanguageRefusal, ATypedTextIsRefusedInTheWindowsLanguage) {
+    const Refusal& r = GetParam();
+    test::LanguageScope scope;
+    ASSERT_TRUE(test::LanguageScope::use(r.language));
+    test::PageFixture f(PageId::Basic);
+    f.window().decodeReply(test::make_reply(page_schema(PageId::Basic), 7));
+    f.child<QLineEdit>("txtMaxspeed")->setText(QStringLiteral("fast"));
+    EXPECT_EQ(f.child<QLabel>("txtMaxspeed_note")->text(), QString::fromUtf8(r.note));
+    f.child<QPushButton>("cmdwrite")->click();
+    ASSERT_NE(f.message(), nullptr);
+    EXPECT_EQ(f.message()->text(), QString::fromUtf8(r.message));
+    EXPECT_TRUE(f.port().sent.empty()) << "a refused write sends nothing";
+}
+
+const Refusal kRefusals[] = {
+    {Language::English, "not a number",
+     "\"Max speed[rpm]\": \"fast\" is not a number. Nothing was written."},
+    {Language::German, "keine Zahl",
+     "„Max. Drehzahl[rpm]“: „fast“ ist keine Zahl. Es wurde nichts geschrieben."},
+    {Language::Chinese, "不是数字", "“最高转速[rpm]”：“fast” 不是数字。未写入任何内容。"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Languages, LanguageRefusal, ::testing::ValuesIn(kRefusals),
+                         [](const auto& param) {
+                             return std::string(language_info(param.param.language).code);
                          });
 
 struct StartCase {

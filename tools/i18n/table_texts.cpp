@@ -4,6 +4,7 @@
 #include "link/frame_kinds.h"
 #include "link/supervisor.h"
 #include "monitor/status_layout.h"
+#include "pages/page_codec.h"
 #include "pages/page_schema.h"
 
 #include <cstdio>
@@ -71,6 +72,15 @@ int main() {
         link(data_notice(s, std::nullopt).line);
     }
     link(kLastDataAt);
+    // A refused write and the notes beside a number field.
+    Printer messages("Messages");
+    for (const std::string_view t : codec_text::kRefusals) {
+        messages(t);
+    }
+    messages(codec_text::kStoredAs);
+    for (const std::string_view t : codec_text::kReasons) {
+        messages(t);
+    }
     Printer panels("Panels");
     for (const StatusRow& r : kStatusLayout) {
         panels(r.caption);
