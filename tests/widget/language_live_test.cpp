@@ -43,6 +43,7 @@ namespace {
 using namespace motiview;
 using test::differences;
 using test::LanguageScope;
+using test::MarkingTranslator;
 using test::Texts;
 using test::texts_of;
 
@@ -87,33 +88,13 @@ Recording recording_of(const std::string& text) {
     return r.ok() ? std::move(r).value() : Recording{};
 }
 
-// A language in which every text of every context reads "[text]": it shows which texts go
-// through a translation and which do not, whatever the translation files hold so far.
-class BracketTranslator final : public QTranslator {
-  public:
-    [[nodiscard]] bool isEmpty() const override { return false; }
-    [[nodiscard]] QString translate(const char* /*context*/, const char* source,
-                                    const char* /*disambiguation*/, int /*n*/) const override {
-        return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
-    }
-};
-
-// Installs the bracket language for its lifetime; the windows handle the change at once.
+// Every text of every context reads "[text]".
 class BracketLanguage {
   public:
-    BracketLanguage() {
-        EXPECT_TRUE(QCoreApplication::installTranslator(&translator_));
-        QApplication::processEvents();
-    }
-    BracketLanguage(const BracketLanguage&) = delete;
-    BracketLanguage& operator=(const BracketLanguage&) = delete;
-    ~BracketLanguage() {
-        QCoreApplication::removeTranslator(&translator_);
-        QApplication::processEvents();
-    }
+    BracketLanguage() = default;
 
   private:
-    BracketTranslator translator_;
+    MarkingTranslator translator_;
 };
 
 std::string read_file(const QString& path) {

@@ -45,6 +45,7 @@ using namespace motiview;
 using motiview::test::ByLabel;
 using motiview::test::differences;
 using motiview::test::LanguageScope;
+using motiview::test::MarkingTranslator;
 using motiview::test::Texts;
 using motiview::test::texts_of;
 using Json = nlohmann::ordered_json;
@@ -60,27 +61,13 @@ const std::set<std::string> kReportContexts = {"motiview::Report", "Pages", "Pan
 
 // Answers every text of these contexts as "«text»": a check of the caption routines that does
 // not wait for the translators. Installed for the scope's duration.
-class Bracketing final : public QTranslator {
+class Bracketing {
   public:
     explicit Bracketing(std::set<std::string> contexts = kWindowContexts)
-        : contexts_(std::move(contexts)) {
-        QCoreApplication::installTranslator(this);
-    }
-    Bracketing(const Bracketing&) = delete;
-    Bracketing& operator=(const Bracketing&) = delete;
-    ~Bracketing() override { QCoreApplication::removeTranslator(this); }
-
-    [[nodiscard]] bool isEmpty() const override { return false; }
-    [[nodiscard]] QString translate(const char* context, const char* source,
-                                    const char* /*disambiguation*/, int /*n*/) const override {
-        if (context == nullptr || source == nullptr || contexts_.count(context) == 0) {
-            return {};
-        }
-        return QStringLiteral("«%1»").arg(QString::fromUtf8(source));
-    }
+        : translator_(QStringLiteral("«%1»"), std::move(contexts)) {}
 
   private:
-    std::set<std::string> contexts_;
+    MarkingTranslator translator_;
 };
 
 // Every table's column headers and cells (with their tips) besides what texts_of() takes: a

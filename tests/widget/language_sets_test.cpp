@@ -46,6 +46,7 @@ using motiview::test::ByLabel;
 using motiview::test::differences;
 using motiview::test::FakeTransport;
 using motiview::test::LanguageScope;
+using motiview::test::MarkingTranslator;
 using motiview::test::Texts;
 using motiview::test::texts_of;
 
@@ -54,30 +55,15 @@ namespace {
 // Answers every text of this area's classes as "[[text]]", so that the caption routines are
 // checked before the translators have been at work: what changes under it is exactly what goes
 // through a translation, and nothing else. Installed for its lifetime, over English.
-class Marking final : public QTranslator {
+class Marking {
   public:
-    Marking() {
-        QCoreApplication::installTranslator(this);
-        QApplication::processEvents();
-    }
-    Marking(const Marking&) = delete;
-    Marking& operator=(const Marking&) = delete;
-    ~Marking() override {
-        QCoreApplication::removeTranslator(this);
-        QApplication::processEvents();
-    }
+    Marking() = default;
 
-    [[nodiscard]] bool isEmpty() const override { return false; }
-    [[nodiscard]] QString translate(const char* context, const char* source,
-                                    const char* /*disambiguation*/, int /*n*/) const override {
-        static const std::set<std::string_view> mine = {
-            "motiview::ComSettingsDialog", "motiview::DiffWindow", "motiview::HallTestWindow",
-            "motiview::ParameterFlows", "motiview::ProgressDialog"};
-        if (context == nullptr || source == nullptr || !mine.contains(context)) {
-            return {};
-        }
-        return QStringLiteral("[[%1]]").arg(QString::fromUtf8(source));
-    }
+  private:
+    MarkingTranslator translator_{QStringLiteral("[[%1]]"),
+                                  {"motiview::ComSettingsDialog", "motiview::DiffWindow",
+                                   "motiview::HallTestWindow", "motiview::ParameterFlows",
+                                   "motiview::ProgressDialog"}};
 };
 
 // What `look` sees in English, German, Chinese, English again, and under the marking.

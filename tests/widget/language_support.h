@@ -15,8 +15,12 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include <QTranslator>
+
 #include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace motiview::test {
@@ -114,6 +118,40 @@ class LanguageScope {
         QApplication::processEvents();
         return ok;
     }
+};
+
+// A language in which every text of the given contexts (all when none are given) reads as
+// `mark` with the English in it ("[%1]"): it shows which texts go through a translation and
+// which do not, whatever the translation files hold. Installed for its lifetime, over English;
+// the windows handle the change at once.
+class MarkingTranslator final : public QTranslator {
+  public:
+    explicit MarkingTranslator(QString mark = QStringLiteral("[%1]"),
+                               std::set<std::string> contexts = {})
+        : mark_(std::move(mark)), contexts_(std::move(contexts)) {
+        QCoreApplication::installTranslator(this);
+        QApplication::processEvents();
+    }
+    MarkingTranslator(const MarkingTranslator&) = delete;
+    MarkingTranslator& operator=(const MarkingTranslator&) = delete;
+    ~MarkingTranslator() override {
+        QCoreApplication::removeTranslator(this);
+        QApplication::processEvents();
+    }
+
+    [[nodiscard]] bool isEmpty() const override { return false; }
+    [[nodiscard]] QString translate(const char* context, const char* source,
+                                    const char* /*disambiguation*/, int /*n*/) const override {
+        if (source == nullptr ||
+            (!contexts_.empty() && (context == nullptr || contexts_.count(context) == 0))) {
+            return {};
+        }
+        return mark_.arg(QString::fromUtf8(source));
+    }
+
+  private:
+    QString mark_;
+    std::set<std::string> contexts_;
 };
 
 } // namespace motiview::test
