@@ -165,6 +165,34 @@ INSTANTIATE_TEST_SUITE_P(Languages, LanguageTerms, ::testing::ValuesIn(kTerms),
                                                                              : "Chinese";
                          });
 
+// The windows opened from the menus: plots, traffic, service history, port settings.
+TEST_P(LanguageLayout, WindowsFromTheMenusShowTheirCaptionsWhole) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(window->useHistory(dir.filePath(QStringLiteral("history.sqlite"))));
+    choose(GetParam());
+    window->show();
+    for (const char* action :
+         {"Menu_View_Plot", "Menu_View_Traffic", "Menu_View_History", "Menu_Option_ComSet"}) {
+        QAction* a = window->findChild<QAction*>(QLatin1String(action));
+        ASSERT_NE(a, nullptr) << action;
+        a->trigger();
+    }
+    QApplication::processEvents();
+    int checked = 0;
+    int windows = 0;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == window.get() || !w->isVisible()) {
+            continue;
+        }
+        ++windows;
+        EXPECT_EQ(cut_captions(w, checked), std::vector<std::string>{})
+            << w->objectName().toStdString();
+        w->close();
+    }
+    EXPECT_EQ(windows, 4);
+    EXPECT_GT(checked, 30);
+}
+
 INSTANTIATE_TEST_SUITE_P(Languages, LanguageLayout,
                          ::testing::Values(Language::English, Language::German, Language::Chinese),
                          [](const auto& param) {
