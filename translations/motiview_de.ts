@@ -249,6 +249,42 @@
         <source>steps of %1</source>
         <translation>Schritte von %1</translation>
     </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>written, verified</source>
+        <translation>geschrieben, geprüft</translation>
+    </message>
+    <message>
+        <source>written, acknowledgement lost, read-back matches</source>
+        <translation>geschrieben, Bestätigung verloren, Rücklesen stimmt</translation>
+    </message>
+    <message>
+        <source>written, read-back differs</source>
+        <translation>geschrieben, Rücklesen weicht ab</translation>
+    </message>
+    <message>
+        <source>not stored: read-back shows the controller&apos;s previous values</source>
+        <translation>nicht gespeichert: Rücklesen zeigt die vorherigen Werte des Controllers</translation>
+    </message>
+    <message>
+        <source>unknown: no answer to the read-back</source>
+        <translation>unbekannt: keine Antwort auf das Rücklesen</translation>
+    </message>
+    <message>
+        <source>written, not verified: no answer to the read-back</source>
+        <translation>geschrieben, nicht geprüft: keine Antwort auf das Rücklesen</translation>
+    </message>
+    <message>
+        <source>the port closed</source>
+        <translation>die Schnittstelle wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>not written</source>
+        <translation>nicht geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>Pages</name>

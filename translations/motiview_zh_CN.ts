@@ -249,6 +249,42 @@
         <source>steps of %1</source>
         <translation>以 %1 为步长</translation>
     </message>
+    <message>
+        <source>unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>written, verified</source>
+        <translation>已写入，已校验</translation>
+    </message>
+    <message>
+        <source>written, acknowledgement lost, read-back matches</source>
+        <translation>已写入，确认丢失，回读一致</translation>
+    </message>
+    <message>
+        <source>written, read-back differs</source>
+        <translation>已写入，回读不一致</translation>
+    </message>
+    <message>
+        <source>not stored: read-back shows the controller&apos;s previous values</source>
+        <translation>未保存：回读显示控制器原有的值</translation>
+    </message>
+    <message>
+        <source>unknown: no answer to the read-back</source>
+        <translation>未知：回读无应答</translation>
+    </message>
+    <message>
+        <source>written, not verified: no answer to the read-back</source>
+        <translation>已写入，未校验：回读无应答</translation>
+    </message>
+    <message>
+        <source>the port closed</source>
+        <translation>串口已关闭</translation>
+    </message>
+    <message>
+        <source>not written</source>
+        <translation>未写入</translation>
+    </message>
 </context>
 <context>
     <name>Pages</name>

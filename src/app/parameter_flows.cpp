@@ -386,7 +386,7 @@ void ParameterFlows::finishWrites() {
     QStringList notWritten;
     for (const PageWriteOutcome& o : writes_->outcomes()) {
         const QString title = tq("Pages", page_title(page_schema(o.page)));
-        QString outcome = qs(verdict_text(o.verdict));
+        QString outcome = tq("Messages", verdict_text(o.verdict));
         switch (o.verdict) {
         case WriteVerdict::Verified:
         case WriteVerdict::Unchanged:

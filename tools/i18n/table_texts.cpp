@@ -1,6 +1,7 @@
 // Prints the captions of the core's tables as QT_TRANSLATE_NOOP lines, for lupdate: the texts
 // the window shows through tq() live in constexpr tables that lupdate cannot read.
 //   table_texts > table_texts.cpp
+#include "jobs/page_jobs.h"
 #include "link/frame_kinds.h"
 #include "link/supervisor.h"
 #include "monitor/status_layout.h"
@@ -78,6 +79,10 @@ int main() {
         messages(t);
     }
     messages(codec_text::kStoredAs);
+    // A page's outcome in a restore's summary.
+    for (int v = 0; v <= static_cast<int>(WriteVerdict::NotWritten); ++v) {
+        messages(verdict_text(static_cast<WriteVerdict>(v)));
+    }
     for (const std::string_view t : codec_text::kReasons) {
         messages(t);
     }
