@@ -285,6 +285,50 @@
         <source>not written</source>
         <translation>nicht geschrieben</translation>
     </message>
+    <message>
+        <source>save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>compare</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>erledigt</translation>
+    </message>
+    <message>
+        <source>no answer in time</source>
+        <translation>keine Antwort in der Zeit</translation>
+    </message>
+    <message>
+        <source>broken unit</source>
+        <translation>fehlerhafte Einheit</translation>
+    </message>
+    <message>
+        <source>unknown unit</source>
+        <translation>unbekannte Einheit</translation>
+    </message>
+    <message>
+        <source>read-back differs</source>
+        <translation>Rücklesen weicht ab</translation>
+    </message>
+    <message>
+        <source>%1 retry</source>
+        <translation>%1 Wiederholung</translation>
+    </message>
+    <message>
+        <source>%1 retries</source>
+        <translation>%1 Wiederholungen</translation>
+    </message>
+    <message>
+        <source>the port closed during the %1 (cable or adapter removed?)</source>
+        <translation>die Schnittstelle wurde beim Vorgang „%1“ geschlossen (Kabel oder Adapter entfernt?)</translation>
+    </message>
 </context>
 <context>
     <name>Pages</name>

@@ -285,6 +285,50 @@
         <source>not written</source>
         <translation>未写入</translation>
     </message>
+    <message>
+        <source>save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>no answer in time</source>
+        <translation>超时无应答</translation>
+    </message>
+    <message>
+        <source>broken unit</source>
+        <translation>损坏的数据帧</translation>
+    </message>
+    <message>
+        <source>unknown unit</source>
+        <translation>未知数据帧</translation>
+    </message>
+    <message>
+        <source>read-back differs</source>
+        <translation>回读不一致</translation>
+    </message>
+    <message>
+        <source>%1 retry</source>
+        <translation>重试 %1 次</translation>
+    </message>
+    <message>
+        <source>%1 retries</source>
+        <translation>重试 %1 次</translation>
+    </message>
+    <message>
+        <source>the port closed during the %1 (cable or adapter removed?)</source>
+        <translation>%1过程中串口已关闭（线缆或适配器被拔出？）</translation>
+    </message>
 </context>
 <context>
     <name>Pages</name>

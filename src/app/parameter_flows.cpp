@@ -19,6 +19,15 @@ namespace motiview {
 
 namespace {
 
+// The core's texts in the window's language, from the same English templates.
+QString retries_shown(int retries) {
+    return tq("Messages", retries == 1 ? kOneRetry : kRetries).arg(retries);
+}
+
+QString port_closed_shown(const char* during) {
+    return tq("Messages", kPortClosedDuring).arg(tq("Messages", during));
+}
+
 QString caption_of(PageId page, const FieldSchema& f) {
     return qs(field_caption(page_schema(page), f));
 }
@@ -197,7 +206,7 @@ void ParameterFlows::onProgress() {
                  QString::number(at->count));
     if (retries > 0) {
         // A noisy line: the answers are asked again.
-        text += QLatin1Char(' ') + qs(retries_text(retries));
+        text += QLatin1Char(' ') + retries_shown(retries);
     }
     progress_->setLabelText(text);
 }
@@ -275,16 +284,16 @@ void ParameterFlows::onFinished() {
 QString ParameterFlows::failedReads(const QString& nothing) const {
     const StepResult& r = *reads_->failure();
     if (r.outcome == StepOutcome::PortClosed) {
-        const char* during = flow_ == Flow::Save      ? "save"
-                             : flow_ == Flow::Compare ? "compare"
-                                                      : "restore";
-        QString text = qs(port_closed_text(during));
+        const char* during = flow_ == Flow::Save      ? QT_TRANSLATE_NOOP("Messages", "save")
+                             : flow_ == Flow::Compare ? QT_TRANSLATE_NOOP("Messages", "compare")
+                                                      : QT_TRANSLATE_NOOP("Messages", "restore");
+        QString text = port_closed_shown(during);
         text[0] = text[0].toUpper();
         return text + QStringLiteral(". ") + nothing;
     }
-    QString why = qs(step_outcome_name(r.outcome));
+    QString why = tq("Messages", step_outcome_name(r.outcome));
     if (r.retries > 0) {
-        why += QStringLiteral(", ") + qs(retries_text(r.retries));
+        why += QStringLiteral(", ") + retries_shown(r.retries);
     }
     return tr("%1 did not answer (%2). %3")
         .arg(tq("Pages", page_title(page_schema(*r.page))), why, nothing);
@@ -407,7 +416,7 @@ void ParameterFlows::finishWrites() {
             break;
         }
         case WriteVerdict::PortClosed:
-            outcome = qs(port_closed_text("restore"));
+            outcome = port_closed_shown(QT_TRANSLATE_NOOP("Messages", "restore"));
             stopped = title + QStringLiteral(": ") + outcome;
             break;
         case WriteVerdict::NotStored:

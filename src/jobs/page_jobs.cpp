@@ -1,5 +1,6 @@
 #include "jobs/page_jobs.h"
 
+#include "base/fill_text.h"
 #include "pages/page_codec.h"
 
 #include <algorithm>
@@ -141,7 +142,7 @@ bool verdict_stops(WriteVerdict v) {
 }
 
 std::string port_closed_text(std::string_view during) {
-    return "the port closed during the " + std::string(during) + " (cable or adapter removed?)";
+    return fill_text(kPortClosedDuring, during);
 }
 
 WriteVerdict verdict_of(const StepResult& r) {

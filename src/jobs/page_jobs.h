@@ -126,7 +126,9 @@ struct PageWriteOutcome {
 // The restore goes no further after this verdict.
 [[nodiscard]] bool verdict_stops(WriteVerdict v);
 
-// "the port closed during the restore (cable or adapter removed?)"
+// "the port closed during the restore (cable or adapter removed?)", "%1" the workflow.
+inline constexpr std::string_view kPortClosedDuring =
+    "the port closed during the %1 (cable or adapter removed?)";
 [[nodiscard]] std::string port_closed_text(std::string_view during);
 
 // Writes a restore plan page by page, each acknowledged (or settled by read-back when the

@@ -1,5 +1,6 @@
 #include "link/session.h"
 
+#include "base/fill_text.h"
 #include "link/receiver.h"
 #include "link/traffic_log.h"
 #include "pages/page_codec.h"
@@ -365,7 +366,7 @@ std::string_view step_outcome_name(StepOutcome o) {
 }
 
 std::string retries_text(int retries) {
-    return std::to_string(retries) + (retries == 1 ? " retry" : " retries");
+    return fill_text(retries == 1 ? kOneRetry : kRetries, std::to_string(retries));
 }
 
 } // namespace motiview

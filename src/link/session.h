@@ -133,7 +133,9 @@ class Session final : public LineClient {
 
 [[nodiscard]] std::string_view step_outcome_name(StepOutcome o);
 
-// "1 retry", "3 retries".
+// "1 retry", "3 retries": the text for one retry and for more, "%1" the count.
+inline constexpr std::string_view kOneRetry = "%1 retry";
+inline constexpr std::string_view kRetries = "%1 retries";
 [[nodiscard]] std::string retries_text(int retries);
 
 } // namespace motiview

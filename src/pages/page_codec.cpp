@@ -18,21 +18,6 @@ std::string_view shown_name(const FieldSchema& field) {
     return field.name;
 }
 
-std::string fill_text(std::string_view templ, std::string_view a, std::string_view b) {
-    std::string out;
-    out.reserve(templ.size() + a.size() + b.size());
-    for (std::size_t i = 0; i < templ.size(); ++i) {
-        if (templ[i] == '%' && i + 1 < templ.size() &&
-            (templ[i + 1] == '1' || templ[i + 1] == '2')) {
-            out += templ[i + 1] == '1' ? a : b;
-            ++i;
-        } else {
-            out += templ[i];
-        }
-    }
-    return out;
-}
-
 namespace {
 
 std::string out_of_range_message(const FieldSchema& field, std::string_view text) {

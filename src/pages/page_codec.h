@@ -3,6 +3,7 @@
 // of a page's fields as plain values; the page window mirrors it into its widgets.
 
 #include "base/bytes.h"
+#include "base/fill_text.h"
 #include "base/number_text.h"
 #include "base/result.h"
 #include "pages/page_schema.h"
@@ -98,11 +99,6 @@ inline constexpr std::array<std::string_view, 10> kReasons = {
     "not a number", "out of range", "too large", "leading number", "upper limit",
     "lower limit",  "whole units",  "below %1",  "units of %1",    "steps of %1"};
 } // namespace codec_text
-
-// `templ` with "%1" and "%2" replaced, each once, in one pass (a filled-in text that holds
-// "%2" itself stays as it is).
-[[nodiscard]] std::string fill_text(std::string_view templ, std::string_view a,
-                                    std::string_view b = {});
 
 // The field's caption as the user sees it; falls back to its design label, then its name.
 [[nodiscard]] std::string_view shown_name(const FieldSchema& field);

@@ -3,6 +3,7 @@
 //   table_texts > table_texts.cpp
 #include "jobs/page_jobs.h"
 #include "link/frame_kinds.h"
+#include "link/session.h"
 #include "link/supervisor.h"
 #include "monitor/status_layout.h"
 #include "pages/page_codec.h"
@@ -79,6 +80,13 @@ int main() {
         messages(t);
     }
     messages(codec_text::kStoredAs);
+    // Why a page was not read, with its retries; a closed port.
+    for (int o = 0; o <= static_cast<int>(StepOutcome::PortClosed); ++o) {
+        messages(step_outcome_name(static_cast<StepOutcome>(o)));
+    }
+    messages(kOneRetry);
+    messages(kRetries);
+    messages(kPortClosedDuring);
     // A page's outcome in a restore's summary.
     for (int v = 0; v <= static_cast<int>(WriteVerdict::NotWritten); ++v) {
         messages(verdict_text(static_cast<WriteVerdict>(v)));
