@@ -32,4 +32,15 @@ inline Unit status_frame_of(const StatusValues& v) {
     return u;
 }
 
+// Frame i of a test ride: Vdc 72 V + 0.1 V * i, Idc -5 A + 0.25 A * i, speed 100 rpm * i.
+inline Unit ride_frame(int i, std::uint16_t faults, std::uint8_t state) {
+    StatusValues v;
+    v.set(StatusField::Vdc, 7200 + 10 * i);
+    v.set(StatusField::Idc, -500 + 25 * i);
+    v.set(StatusField::Speed, 100 * i);
+    v.set(StatusField::CurrentFaults, faults);
+    v.set(StatusField::State, state);
+    return status_frame_of(v);
+}
+
 } // namespace motiview::test

@@ -43,15 +43,9 @@ constexpr std::uint16_t kOverVoltage = 0x0004;
 constexpr std::uint8_t kRun = 3;
 constexpr std::uint8_t kFault = 6;
 
-// Frame i: Vdc 72 V + 0.1 V * i, Idc -5 A + 0.25 A * i, speed 100 rpm * i.
+// The test ride (test_support.h), running unless told otherwise.
 Unit frame_of(int i, std::uint16_t faults = 0, std::uint8_t state = kRun) {
-    StatusValues v;
-    v.set(StatusField::Vdc, 7200 + 10 * i);
-    v.set(StatusField::Idc, -500 + 25 * i);
-    v.set(StatusField::Speed, 100 * i);
-    v.set(StatusField::CurrentFaults, faults);
-    v.set(StatusField::State, state);
-    return test::status_frame_of(v);
+    return test::ride_frame(i, faults, state);
 }
 
 // A ride of `n` frames 100 ms apart from elapsed 0; over-voltage (and the fault state) on rows
